@@ -1,0 +1,19 @@
+// The end of a reign: the messages, the rating and the placement in the table of the best kings.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "sim/kingdom_state.h"
+
+// The texts of the three ends, verbatim; lines are joined by CR LF.
+std::string overthrowMessage();
+std::string starvationMessage();
+std::string ratingMessage(double rating);
+
+inline constexpr std::string_view kMainCaptionPrefix = "Король Велории - ";
+
+// Enters a king into the table: at the first place whose score is strictly less than the rating
+// the king is inserted and the places below move down by one, the tenth dropping out. Returns
+// the place taken, or -1 when the rating beats no score.
+int placeKing(HallOfFame& table, double rating, const std::string& name);

@@ -1,0 +1,29 @@
+// Number text: locale-independent through std::to_chars.
+#include "sim/number_text.h"
+
+#include <charconv>
+#include <cmath>
+
+std::string plainNumberText(double value) {
+    if (value == 0) {
+        value = 0; // -0 reads as 0
+    }
+    if (std::isnan(value)) {
+        return "NaN";
+    }
+    if (std::isinf(value)) {
+        return value > 0 ? "Inf" : "-Inf";
+    }
+    char buffer[64];
+    // "general" with precision 15 keeps at most 15 significant digits and drops trailing zeros.
+    auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    return std::string(buffer, result.ptr);
+}
+
+std::string numberText(double value) {
+    std::string text = plainNumberText(value);
+    if (!(value < 0)) {
+        text.insert(text.begin(), ' ');
+    }
+    return text;
+}

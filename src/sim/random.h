@@ -1,0 +1,53 @@
+// The game's one source of random numbers, and a scripted source for tests.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <initializer_list>
+#include <random>
+
+// Draws are single-precision numbers in [0, 1), as the game's formulas expect.
+class RandomSource {
+public:
+    virtual ~RandomSource() = default;
+    virtual float draw() = 0;
+    // Reseeds from the clock (a new game, and the harvest of every fed year).
+    virtual void reseed() = 0;
+};
+
+class ClockRandom final : public RandomSource {
+public:
+    ClockRandom();
+    // A fixed seed makes the whole run repeatable: reseeding then draws the new seed from the
+    // generator itself instead of the clock (soak tests and benchmarks).
+    explicit ClockRandom(std::uint64_t seed);
+    float draw() override;
+    void reseed() override;
+
+private:
+    std::mt19937 m_engine;
+    bool m_fixedSeed = false;
+};
+
+// Hands out exactly the draws a test gives it; running out is a test error and throws.
+class ScriptedRandom final : public RandomSource {
+public:
+    ScriptedRandom() = default;
+    ScriptedRandom(std::initializer_list<float> draws);
+    void push(float value);
+    void push(std::initializer_list<float> draws);
+    float draw() override;
+    void reseed() override { ++m_reseeds; }
+
+    std::size_t remaining() const { return m_draws.size(); }
+    int reseeds() const { return m_reseeds; }
+    int drawsTaken() const { return m_taken; }
+
+private:
+    std::deque<float> m_draws;
+    int m_reseeds = 0;
+    int m_taken = 0;
+};
+
+// The largest draw the source can produce: the single-precision number just below 1.
+inline constexpr float kLargestDraw = 0x1.fffffep-1f;

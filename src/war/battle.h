@@ -1,0 +1,44 @@
+// Wars: the announcement and countdown, the battle, its spoils or losses.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "sim/kingdom_state.h"
+#include "sim/random.h"
+
+enum class BattleOutcome { Victory, Draw, Defeat };
+
+struct BattleReport {
+    double kingArmy = 0;  // the king's army as it stood before the battle
+    double enemyArmy = 0; // the reinforced enemy
+    BattleOutcome outcome = BattleOutcome::Draw;
+    // Captured or lost gold, land, grain, oil, soldiers, workers, money; zeros after a draw.
+    std::array<double, 7> amounts{};
+};
+
+// The outcome's caption: "Слава Королю! Вы победили!" and its kin.
+std::string_view battleOutcomeText(BattleOutcome outcome);
+// "Захвачено:" after a victory, "Потеряно:" after a defeat, empty after a draw.
+std::string_view battleHeading(BattleOutcome outcome);
+// The two lists of the war panel, each line ended by CR LF.
+std::string trophyGoodsText(const BattleReport& battle);
+std::string trophyPeopleText(const BattleReport& battle);
+
+struct WarTurnResult {
+    bool announced = false; // a war was announced
+    // The year ended (announcement or quiet year): the report to show; report is emptied and
+    // the year advanced.
+    std::optional<std::string> shownReport;
+    // The war broke out: the report stays for the war panel's OK and the year does not advance.
+    std::optional<BattleReport> battle;
+};
+
+// The year's ending from the first war year on.
+WarTurnResult warTurn(KingdomState& state, RandomSource& random);
+
+BattleReport fightBattle(KingdomState& state, RandomSource& random);
+void takeSpoils(KingdomState& state, RandomSource& random, BattleReport& battle);
+void sufferLosses(KingdomState& state, RandomSource& random, BattleReport& battle);
