@@ -1,0 +1,8 @@
+// Where the program finds the files that ship with it.
+#pragma once
+
+#include <QString>
+
+// The file beside the executable, or in the installed data folder (../share/veloria) when the
+// program runs from an install prefix. Returns the path beside the executable when neither exists.
+QString programFile(const QString& name);

@@ -1,0 +1,21 @@
+// The hall-of-fame file "scores.tab": one record of ten names and ten scores.
+#pragma once
+
+#include <optional>
+
+#include <QByteArray>
+#include <QString>
+
+#include "sim/kingdom_state.h"
+
+QByteArray writeScores(const HallOfFame& hall);
+std::optional<HallOfFame> readScores(const QByteArray& bytes);
+
+// The file's place: the program's folder when it can be written, else the player's own data
+// folder, seeded from the copy that ships with the program.
+QString scoresFilePath();
+
+// Nothing when the file is missing or malformed: the table then shows its design rows.
+std::optional<HallOfFame> loadScores(const QString& path);
+// Atomic; returns a message for the player on failure.
+std::optional<QString> saveScores(const QString& path, const HallOfFame& hall);
