@@ -15,3 +15,6 @@ void QtPlatform::message(QWidget* parent, const QString& title, const QString& t
 }
 
 void QtPlatform::openUrl(const QUrl& url) { QDesktopServices::openUrl(url); }
+
+// Replaced by the help viewer.
+void QtPlatform::winHelp(QWidget*, const QString&, unsigned, const QVariant&) {}

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QUrl>
+#include <QVariant>
 
 class QWidget;
 
@@ -17,6 +18,11 @@ public:
     // The shell's default action for a web or "mailto:" address; returns at once, failures
     // are ignored.
     virtual void openUrl(const QUrl& url) = 0;
+    // The help viewer: opens the help file at `path` with a command code (1 context, 15 contents,
+    // 257 keyword, 261 partial keyword) and its data (a context number or a text). Returns at
+    // once; the viewer reports a missing file or topic itself.
+    virtual void winHelp(QWidget* owner, const QString& path, unsigned command,
+                         const QVariant& data) = 0;
 };
 
 // The real platform: QApplication::beep, QMessageBox, QDesktopServices.
@@ -26,4 +32,6 @@ public:
     void message(QWidget* parent, const QString& title, const QString& text,
                  bool informationIcon) override;
     void openUrl(const QUrl& url) override;
+    void winHelp(QWidget* owner, const QString& path, unsigned command,
+                 const QVariant& data) override;
 };
