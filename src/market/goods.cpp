@@ -1,0 +1,46 @@
+// The goods table: each good's stock, price and purchase maximum in the kingdom's record.
+#include "market/goods.h"
+
+namespace {
+struct GoodFields {
+    double KingdomState::*stock;
+    double KingdomState::*price;
+    double KingdomState::*purchaseMax;
+};
+
+constexpr std::array<GoodFields, 4> kFields = {{
+    {&KingdomState::gold, &KingdomState::goldPrice, &KingdomState::goldMax},
+    {&KingdomState::land, &KingdomState::landPrice, &KingdomState::landMax},
+    {&KingdomState::grain, &KingdomState::grainPrice, &KingdomState::grainMax},
+    {&KingdomState::oil, &KingdomState::oilPrice, &KingdomState::oilMax},
+}};
+
+constexpr const GoodFields& fieldsOf(Good good) {
+    return kFields[goodIndex(good)];
+}
+} // namespace
+
+double& stockOf(KingdomState& state, Good good) {
+    return state.*fieldsOf(good).stock;
+}
+double stockOf(const KingdomState& state, Good good) {
+    return state.*fieldsOf(good).stock;
+}
+double& priceOf(KingdomState& state, Good good) {
+    return state.*fieldsOf(good).price;
+}
+double priceOf(const KingdomState& state, Good good) {
+    return state.*fieldsOf(good).price;
+}
+double& purchaseMaxOf(KingdomState& state, Good good) {
+    return state.*fieldsOf(good).purchaseMax;
+}
+double purchaseMaxOf(const KingdomState& state, Good good) {
+    return state.*fieldsOf(good).purchaseMax;
+}
+
+std::string_view goodCaption(Good good) {
+    constexpr std::array<std::string_view, 4> kCaptions = {
+        "Золото: ", "Земля: ", "Зерно: ", "Нефть: "};
+    return kCaptions[goodIndex(good)];
+}

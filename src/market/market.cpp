@@ -1,0 +1,48 @@
+// The market's arithmetic: what the treasury can buy and how far each trading bar reaches.
+#include "market/market.h"
+
+#include <cmath>
+
+#include "market/goods.h"
+
+std::int16_t barRange(double value) {
+    if (std::isnan(value)) {
+        return 0;
+    }
+    // Halves go to the even neighbour, as a scroll bar takes a real.
+    double whole = std::round(value);
+    if (std::fabs(value - std::trunc(value)) == 0.5 && std::fmod(whole, 2.0) != 0) {
+        whole -= std::copysign(1.0, value);
+    }
+    if (whole > 32767) {
+        return 32767;
+    }
+    if (whole < -32768) {
+        return -32768;
+    }
+    return static_cast<std::int16_t>(whole);
+}
+
+MarketLimits refreshMarket(KingdomState& state) {
+    MarketLimits limits;
+    for (Good good : kGoods) {
+        const double stock = stockOf(state, good);
+        std::int16_t sellMax = barRange(stock);
+        // A stock of 100.7 would round to 101: the bar must stop at the units actually held.
+        if (stock >= 0) {
+            const std::int16_t whole = barRange(std::floor(stock));
+            if (whole < sellMax) {
+                sellMax = whole;
+            }
+        }
+        limits.sellBarMax[goodIndex(good)] = sellMax;
+    }
+    for (Good good : kGoods) {
+        purchaseMaxOf(state, good) = std::floor(state.money / priceOf(state, good));
+    }
+    for (Good good : kGoods) {
+        limits.buyBarMax[goodIndex(good)] = barRange(purchaseMaxOf(state, good));
+    }
+    state.mercenariesAffordable = std::floor(state.money / state.mercenaryPrice);
+    return limits;
+}

@@ -1,0 +1,11 @@
+// The yearly price roll.
+#include "market/prices.h"
+
+#include "sim/new_game.h"
+
+void rollPrices(KingdomState& state, RandomSource& random) {
+    state.goldPrice = truncatedDraw(random.draw() * 100.0f + 1000.0f, 1099);
+    state.landPrice = truncatedDraw(random.draw() * 100.0f + 50.0f, 149);
+    state.grainPrice = truncatedDraw(random.draw() * 30.0f + 30.0f, 59);
+    state.oilPrice = truncatedDraw(random.draw() * 100.0f + 500.0f, 599);
+}

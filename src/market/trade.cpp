@@ -1,0 +1,86 @@
+// Buying and selling the four goods against money, by bar and by typed amount.
+#include "market/trade.h"
+
+#include <charconv>
+#include <cmath>
+#include <system_error>
+
+std::optional<double> parseAmount(std::string_view text) {
+    // The key filter only lets digits in; anything else arrived by pasting.
+    if (text.empty()) {
+        return std::nullopt;
+    }
+    for (char c : text) {
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+    }
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc{} || end != text.data() + text.size() || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+bool amountKeyAccepted(char32_t character) {
+    return character == 8 || (character >= U'0' && character <= U'9');
+}
+
+TradeResult buyByBar(KingdomState& state, Good good, int barValue) {
+    const double price = priceOf(state, good);
+    if (state.money < price) {
+        return TradeResult::Ignored;
+    }
+    // The bar stops at what the treasury pays for, so there is nothing more to check.
+    stockOf(state, good) += barValue;
+    state.tradeSum = barValue * price;
+    state.money -= state.tradeSum;
+    return TradeResult::Done;
+}
+
+TradeResult sellByBar(KingdomState& state, Good good, int barValue) {
+    state.tradeSum = priceOf(state, good) * barValue;
+    state.money += state.tradeSum;
+    stockOf(state, good) -= barValue;
+    return TradeResult::Done;
+}
+
+TradeResult buyTyped(KingdomState& state, Good good, std::string_view text) {
+    if (text.empty()) {
+        return TradeResult::Ignored;
+    }
+    const double price = priceOf(state, good);
+    if (state.money < price) {
+        return TradeResult::Ignored;
+    }
+    const std::optional<double> amount = parseAmount(text);
+    if (!amount) {
+        return TradeResult::Refused;
+    }
+    state.typedAmount = *amount;
+    if (std::floor(state.money / price) < state.typedAmount) {
+        return TradeResult::Refused;
+    }
+    state.money -= std::floor(state.typedAmount * price);
+    stockOf(state, good) += state.typedAmount;
+    return TradeResult::Done;
+}
+
+TradeResult sellTyped(KingdomState& state, Good good, std::string_view text) {
+    if (text.empty()) {
+        return TradeResult::Ignored;
+    }
+    const std::optional<double> amount = parseAmount(text);
+    if (!amount) {
+        return TradeResult::Refused;
+    }
+    state.typedAmount = *amount;
+    double& stock = stockOf(state, good);
+    if (state.typedAmount > stock) {
+        return TradeResult::Refused;
+    }
+    state.money += std::floor(state.typedAmount * priceOf(state, good));
+    stock -= state.typedAmount;
+    return TradeResult::Done;
+}

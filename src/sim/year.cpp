@@ -1,0 +1,236 @@
+// One year of the reign: feeding, land, sowing, mood, harvest, births and the army, in order.
+#include "sim/year.h"
+
+#include <cmath>
+
+#include "market/prices.h"
+#include "sim/number_text.h"
+
+namespace {
+
+// The share of a group that is born, dies, joins or deserts: 10 % up to just under 20 %. The
+// single-precision sum would reach 20 for the largest draw, so it is held just below.
+float growthPercent(float draw) {
+    constexpr float kBelowTwenty = 0x1.3ffffep4f; // the float just under 20
+    const float percent = draw * 10.0f + 10.0f;
+    return percent < 20.0f ? percent : kBelowTwenty;
+}
+
+void startReport(KingdomState& state) {
+    state.report.clear();
+    appendReportLine(state, kReportTitle);
+    appendReportLine(state, std::string(89, '_'));
+}
+} // namespace
+
+void appendReportLine(KingdomState& state, std::string_view line) {
+    state.report.append(line);
+    state.report.append("\r\n");
+}
+
+std::string yearLabelText(double year) {
+    return numberText(year) + "  год правления .";
+}
+
+void feedPeople(KingdomState& state) {
+    if (state.grain >= state.grainNeeded) {
+        appendReportLine(state, "Население удалось прокормить");
+        state.fedFlag = kYes;
+        state.grain -= state.grainNeeded;
+        state.rating += 3;
+    } else {
+        appendReportLine(state, "Население не удалось прокормить");
+        // The people eat what there is, and the harvest is measured on that.
+        state.grainNeeded = state.grain;
+        state.grain = 0;
+        state.fedFlag = kNo;
+        state.rating -= 2;
+    }
+}
+
+void distributeLand(KingdomState& state) {
+    if (state.land > state.population) {
+        appendReportLine(state, "Всем досталась земля");
+        state.landFlag = kYes;
+        state.rating += 2;
+    } else {
+        appendReportLine(state, "Земля досталась не всем");
+        state.landFlag = kNo;
+        state.rating -= 1;
+    }
+}
+
+void sowFields(KingdomState& state) {
+    if (state.grain >= state.land) {
+        appendReportLine(state, "В этом году засеяли всю территорию земли");
+        state.sownFlag = kYes;
+        state.rating += 5;
+    } else if (state.grain == 0) {
+        appendReportLine(state, "В этом году ничего не засеяли");
+        state.sownFlag = kNo;
+        state.rating -= 3;
+    } else {
+        appendReportLine(state, "В этом году засеяли часть территории земли");
+        state.sownFlag = kYes;
+        state.rating += 1;
+    }
+    state.harvestSownFlag = state.sownFlag;
+}
+
+void updateMood(KingdomState& state) {
+    if (state.fedFlag == kYes && state.landFlag == kYes && state.sownFlag == kYes) {
+        appendReportLine(state, "Настроение населения улучшилось, народ болеет за Вас");
+        state.moodLevel += 1;
+        state.discontentYears = 0;
+    } else {
+        appendReportLine(state, "Настроение населения ухудшилось, народ недоволен Вами");
+        state.moodLevel -= 1;
+        state.discontentYears += 1;
+    }
+    state.rating += 2;
+    if (state.moodLevel > 4) {
+        state.moodLevel = 4;
+    }
+    if (state.moodLevel < 0) {
+        state.moodLevel = 0;
+    }
+}
+
+void checkDiscontent(KingdomState& state) {
+    if (state.discontentYears == 5) {
+        state.rating = 1; // the overthrow marker nextYear looks for
+    }
+}
+
+std::optional<std::string_view> moodWord(double moodLevel) {
+    if (moodLevel <= 0) {
+        return "Плохое";
+    }
+    if (moodLevel == 1) {
+        return "Неплохое";
+    }
+    if (moodLevel == 2) {
+        return "Хорошее";
+    }
+    if (moodLevel == 3) {
+        return "Отличное";
+    }
+    if (moodLevel >= 4) {
+        return "Вас Боготворят";
+    }
+    return std::nullopt;
+}
+
+void gatherHarvest(KingdomState& state, RandomSource& random) {
+    if (state.fedFlag == kYes) {
+        rollHarvest(state, random);
+    } else if (state.harvestSownFlag == kYes) {
+        // Only a kingdom without land counts as sown after a hungry year.
+        state.grain = state.grainNeeded * 1.5;
+        appendReportLine(state, "Собран урожай");
+    }
+}
+
+void rollHarvest(KingdomState& state, RandomSource& random) {
+    random.reseed();
+    state.harvestRoll = random.draw() * 10.0f;
+    if (state.harvestRoll <= 2) {
+        state.grain += state.grainNeeded * 1.7;
+        appendReportLine(state, "Был собран хороший урожай");
+    } else if (state.harvestRoll <= 7) {
+        rollDisaster(state, random);
+    } else if (state.harvestRoll <= 9) {
+        state.grain += state.grainNeeded * 2;
+        appendReportLine(state, "Был собран отличный урожай");
+    }
+}
+
+void rollDisaster(KingdomState& state, RandomSource& random) {
+    const float disaster = random.draw() * 10.0f;
+    if (disaster <= 3) {
+        state.grain += std::floor(state.grainNeeded * 2 / 1.5);
+        appendReportLine(state, "Крысы сожрали чась урожая");
+    } else if (disaster <= 8) {
+        state.grain += std::floor(state.grainNeeded * 3 / 2);
+        appendReportLine(state, "Наводнение уничтожило чась урожая");
+    } else if (disaster <= 9) {
+        appendReportLine(state, "Из-за сильного пожара, весь урожай сгорел");
+    }
+}
+
+bool growPopulation(KingdomState& state, RandomSource& random) {
+    const double change = std::floor(growthPercent(random.draw()) * state.workers / 100);
+    if (state.fedFlag == kYes) {
+        state.workers += change;
+        appendReportLine(state, "В этом году родилось " + numberText(change) + " детей.");
+        state.rating += 1;
+    } else {
+        state.workers -= change;
+        appendReportLine(state, "В этом году умерло " + numberText(change) + " человек.");
+        state.rating -= 1;
+    }
+    if (!(state.workers > 0)) {
+        state.workers = 0;
+        return true;
+    }
+
+    const double army = std::floor(growthPercent(random.draw()) * state.soldiers / 100);
+    if (state.armyGrowthLevel > 2) {
+        state.soldiers += army;
+        appendReportLine(state, "Ваша армия пополнинилась " + numberText(army) + " солдатами.");
+        state.rating += 1;
+    } else {
+        state.soldiers -= army;
+        appendReportLine(state, "Из Вашей армии сбежало " + numberText(army) + " солдат.");
+        state.rating -= 1;
+    }
+    if (state.soldiers < 0) {
+        state.soldiers = 0;
+    }
+    return false;
+}
+
+YearResult nextYear(KingdomState& state, RandomSource& random) {
+    YearResult result;
+    state.population = state.soldiers + state.workers;
+    state.grainNeeded = state.population * 2;
+    startReport(state);
+    rollPrices(state, random);
+
+    feedPeople(state);
+    distributeLand(state);
+    sowFields(state);
+    updateMood(state);
+    checkDiscontent(state);
+    if (state.rating == 1) {
+        result.stoppedBeforeHarvest = true;
+        result.overthrown = true;
+        return result;
+    }
+
+    gatherHarvest(state, random);
+    if (growPopulation(state, random)) {
+        result.starved = true;
+        return result;
+    }
+
+    if (state.year > state.lastPeaceYear) {
+        WarTurnResult war = warTurn(state, random);
+        result.shownReport = std::move(war.shownReport);
+        result.battle = war.battle;
+    } else {
+        result.shownReport = std::move(state.report);
+        state.report.clear();
+        state.year += 1;
+    }
+
+    result.reignComplete = state.year == 100;
+    result.overthrown = state.rating == 1;
+    return result;
+}
+
+std::string closeBattle(KingdomState& state) {
+    std::string shown = std::move(state.report);
+    state.report.clear();
+    return shown;
+}

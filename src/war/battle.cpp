@@ -1,0 +1,134 @@
+// Wars: the announcement and its countdown, the battle, and what it brings or costs.
+#include "war/battle.h"
+
+#include <cmath>
+
+#include "sim/new_game.h"
+#include "sim/number_text.h"
+#include "sim/year.h"
+
+namespace {
+// The seven holdings a battle wins or loses a share of, in the order of draws and lines.
+constexpr std::array<double KingdomState::*, 7> kHoldings = {
+    &KingdomState::gold,     &KingdomState::land,    &KingdomState::grain, &KingdomState::oil,
+    &KingdomState::soldiers, &KingdomState::workers, &KingdomState::money,
+};
+
+constexpr std::array<std::string_view, 7> kTrophyLabels = {
+    " Золота:  ",  "  Земли:   ", "  Зерна:   ",  "  Нефти:  ",
+    " Солдат:   ", "  Рабочих: ", "  Денег:    ",
+};
+
+std::string trophyLines(const BattleReport& battle, std::size_t first, std::size_t last) {
+    std::string text;
+    for (std::size_t i = first; i < last; ++i) {
+        text.append(kTrophyLabels[i]);
+        text.append(numberText(battle.amounts[i]));
+        text.append("\r\n");
+    }
+    return text;
+}
+
+// The year ends as in peace: the report is shown and the next year begins.
+void endYear(KingdomState& state, WarTurnResult& result) {
+    result.shownReport = std::move(state.report);
+    state.report.clear();
+    state.year += 1;
+}
+} // namespace
+
+std::string_view battleOutcomeText(BattleOutcome outcome) {
+    switch (outcome) {
+    case BattleOutcome::Victory:
+        return "Слава Королю! Вы победили!";
+    case BattleOutcome::Draw:
+        return "Битва не выявила победителей!";
+    case BattleOutcome::Defeat:
+        break;
+    }
+    return "              Вы проиграли битву!";
+}
+
+std::string_view battleHeading(BattleOutcome outcome) {
+    switch (outcome) {
+    case BattleOutcome::Victory:
+        return "Захвачено:";
+    case BattleOutcome::Draw:
+        return "";
+    case BattleOutcome::Defeat:
+        break;
+    }
+    return "Потеряно:";
+}
+
+std::string trophyGoodsText(const BattleReport& battle) {
+    return trophyLines(battle, 0, 4);
+}
+
+std::string trophyPeopleText(const BattleReport& battle) {
+    return trophyLines(battle, 4, 7);
+}
+
+WarTurnResult warTurn(KingdomState& state, RandomSource& random) {
+    WarTurnResult result;
+    if (state.warCountdown > 1) {
+        state.warCountdown -= 1;
+        endYear(state, result);
+    } else if (state.warCountdown == 1) {
+        // The battle year does not count; the war panel's OK shows the report.
+        state.warCountdown = 0;
+        result.battle = fightBattle(state, random);
+    } else {
+        result.announced = true;
+        state.warCountdown = static_cast<Count>(2 + truncatedDraw(random.draw() * 4.0f, 3));
+        state.enemyArmy = std::floor(state.soldiers + std::floor(state.soldiers * 20 / 100));
+        appendReportLine(state,
+                         "Возможно война! Готовтесь! По разведданным армия врага составляет " +
+                             numberText(state.enemyArmy) + " солдат!");
+        endYear(state, result);
+    }
+    return result;
+}
+
+BattleReport fightBattle(KingdomState& state, RandomSource& random) {
+    const float reinforcement = random.draw() * 20.0f;
+    state.enemyArmy = std::floor(reinforcement * state.soldiers / 100) + state.enemyArmy + 1;
+
+    BattleReport battle;
+    battle.kingArmy = state.soldiers;
+    battle.enemyArmy = state.enemyArmy;
+    if (state.soldiers > state.enemyArmy) {
+        battle.outcome = BattleOutcome::Victory;
+        state.soldiers -= state.enemyArmy;
+        takeSpoils(state, random, battle);
+        state.rating += 10;
+    } else if (state.soldiers == state.enemyArmy) {
+        battle.outcome = BattleOutcome::Draw;
+        state.soldiers = 0;
+        state.rating += 5;
+    } else {
+        battle.outcome = BattleOutcome::Defeat;
+        state.soldiers = 0;
+        sufferLosses(state, random, battle);
+        state.rating -= 15;
+    }
+    return battle;
+}
+
+void takeSpoils(KingdomState& state, RandomSource& random, BattleReport& battle) {
+    for (std::size_t i = 0; i < kHoldings.size(); ++i) {
+        double& holding = state.*kHoldings[i];
+        const double captured = std::floor(static_cast<double>(random.draw()) * holding);
+        holding += captured;
+        battle.amounts[i] = captured;
+    }
+}
+
+void sufferLosses(KingdomState& state, RandomSource& random, BattleReport& battle) {
+    for (std::size_t i = 0; i < kHoldings.size(); ++i) {
+        double& holding = state.*kHoldings[i];
+        const double lost = std::floor(static_cast<double>(random.draw()) * holding);
+        holding -= lost;
+        battle.amounts[i] = lost;
+    }
+}

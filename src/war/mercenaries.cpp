@@ -1,0 +1,40 @@
+// Hiring mercenaries with the treasury's money.
+#include "war/mercenaries.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "market/market.h"
+
+MercenaryLimits mercenaryLimits(const KingdomState& state) {
+    MercenaryLimits limits;
+    limits.payable = std::floor(state.money / state.mercenaryPrice);
+    // mercenariesAffordable lags behind the treasury after a battle; the treasury decides.
+    limits.barMax = barRange(std::min(state.mercenariesAffordable, limits.payable));
+    return limits;
+}
+
+void hireByBar(KingdomState& state, int count) {
+    state.money -= count * state.mercenaryPrice;
+    state.soldiers += count;
+    state.mercenariesAffordable = std::floor(state.money / state.mercenaryPrice);
+}
+
+TradeResult hireTyped(KingdomState& state, std::string_view text) {
+    if (text.empty()) {
+        return TradeResult::Ignored;
+    }
+    const std::optional<double> amount = parseAmount(text);
+    if (!amount) {
+        return TradeResult::Refused;
+    }
+    state.typedAmount = *amount;
+    const double cost = std::floor(state.mercenaryPrice * state.typedAmount);
+    if (cost > state.money) {
+        return TradeResult::Refused;
+    }
+    state.money -= cost;
+    state.soldiers += state.typedAmount;
+    state.mercenariesAffordable = std::floor(state.money / state.mercenaryPrice);
+    return TradeResult::Done;
+}
