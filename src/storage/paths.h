@@ -6,3 +6,6 @@
 // The file beside the executable, or in the installed data folder (../share/veloria) when the
 // program runs from an install prefix. Returns the path beside the executable when neither exists.
 QString programFile(const QString& name);
+
+// The same search from a given program folder.
+QString programFileIn(const QString& programFolder, const QString& name);

@@ -15,6 +15,11 @@ std::optional<HallOfFame> readScores(const QByteArray& bytes);
 // folder, seeded from the copy that ships with the program.
 QString scoresFilePath();
 
+// The choice behind scoresFilePath(), its places given: the shipped file when its folder can be
+// written, else "scores.tab" in the user's folder, copied from the shipped file the first time.
+QString scoresFilePathFor(const QString& shippedFile, bool shippedFolderWritable,
+                          const QString& userDataFolder);
+
 // Nothing when the file is missing or malformed: the table then shows its design rows.
 std::optional<HallOfFame> loadScores(const QString& path);
 // Atomic; returns a message for the player on failure.

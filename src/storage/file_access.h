@@ -1,0 +1,22 @@
+// Whole-file reading and atomic writing, with messages for the player in Russian.
+#pragma once
+
+#include <optional>
+
+#include <QByteArray>
+#include <QString>
+
+struct FileBytes {
+    QByteArray bytes;
+    QString error; // empty when the bytes were read
+};
+
+// Refuses folders, devices, pipes and files larger than the largest record before reading.
+FileBytes readWholeFile(const QString& path);
+
+// Writes through a temporary file that replaces the old one only when everything was written,
+// so a failed write leaves an existing file as it was. Returns the reason on failure.
+std::optional<QString> writeWholeFile(const QString& path, const QByteArray& bytes);
+
+// "«name»" as the messages quote a file.
+QString quotedFileName(const QString& path);

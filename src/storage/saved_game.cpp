@@ -1,0 +1,322 @@
+// The saved-game record: its 73 fields in file order, writing, reading and the file itself.
+#include "storage/saved_game.h"
+
+#include <array>
+#include <string_view>
+
+#include "storage/file_access.h"
+#include "storage/text_record.h"
+
+namespace {
+
+constexpr int kFieldCount = 73;
+
+enum class Kind {
+    Real,
+    Price, // a real the game divides by: must be above 0
+    Small, // a flag or a count: 16 bits
+    Text,
+    Bar, // written from the bar maxima, read into sliderMax1..9
+    BestName,
+    BestScore,
+};
+
+struct FieldSpec {
+    Kind kind = Kind::Real;
+    const char* name = ""; // for the player, in messages
+    double KingdomState::*real = nullptr;
+    std::int16_t KingdomState::*small = nullptr;
+    std::string KingdomState::*text = nullptr;
+    int index = 0; // the bar, or the place in the hall of fame
+};
+
+constexpr FieldSpec real(const char* name, double KingdomState::*member) {
+    return {Kind::Real, name, member, nullptr, nullptr, 0};
+}
+constexpr FieldSpec price(const char* name, double KingdomState::*member) {
+    return {Kind::Price, name, member, nullptr, nullptr, 0};
+}
+constexpr FieldSpec small(const char* name, std::int16_t KingdomState::*member) {
+    return {Kind::Small, name, nullptr, member, nullptr, 0};
+}
+constexpr FieldSpec text(const char* name, std::string KingdomState::*member) {
+    return {Kind::Text, name, nullptr, nullptr, member, 0};
+}
+constexpr FieldSpec bar(const char* name, double KingdomState::*member, int index) {
+    return {Kind::Bar, name, member, nullptr, nullptr, index};
+}
+
+constexpr std::array<FieldSpec, kFieldCount> makeFields() {
+    using S = KingdomState;
+    std::array<FieldSpec, kFieldCount> f{};
+    int i = 0;
+    f[i++] = price("цена золота", &S::goldPrice);
+    f[i++] = price("цена земли", &S::landPrice);
+    f[i++] = price("цена зерна", &S::grainPrice);
+    f[i++] = price("цена нефти", &S::oilPrice);
+    f[i++] = real("рабочие", &S::workers);
+    f[i++] = real("солдаты", &S::soldiers);
+    f[i++] = price("цена наёмника", &S::mercenaryPrice);
+    f[i++] = real("запасное значение 3", &S::spareValue3);
+    f[i++] = real("запасное значение 4", &S::spareValue4);
+    f[i++] = real("запасное значение 5", &S::spareValue5);
+    f[i++] = real("запасное значение 6", &S::spareValue6);
+    f[i++] = real("запасное значение 7", &S::spareValue7);
+    f[i++] = real("запасное значение 8", &S::spareValue8);
+    f[i++] = real("казна", &S::money);
+    f[i++] = real("сумма сделки", &S::tradeSum);
+    f[i++] = real("рост армии", &S::armyGrowthLevel);
+    f[i++] = real("настроение", &S::moodLevel);
+    f[i++] = real("запасное значение 1", &S::spareValue1);
+    f[i++] = small("народ накормлен", &S::fedFlag);
+    f[i++] = small("земли хватило", &S::landFlag);
+    f[i++] = small("посев", &S::sownFlag);
+    f[i++] = real("годы недовольства", &S::discontentYears);
+    f[i++] = small("посев для урожая", &S::harvestSownFlag);
+    f[i++] = real("запасное значение 2", &S::spareValue2);
+    f[i++] = real("год", &S::year);
+    f[i++] = real("последний мирный год", &S::lastPeaceYear);
+    f[i++] = real("армия врага", &S::enemyArmy);
+    f[i++] = small("годы до битвы", &S::warCountdown);
+    f[i++] = real("запасное значение 9", &S::spareValue9);
+    f[i++] = real("население", &S::population);
+    f[i++] = real("нужное зерно", &S::grainNeeded);
+    f[i++] = text("отчёт", &S::report);
+    f[i++] = real("урожай", &S::harvestRoll);
+    f[i++] = bar("продажа золота", &S::sliderMax1, 0);
+    f[i++] = bar("продажа земли", &S::sliderMax2, 1);
+    f[i++] = bar("продажа зерна", &S::sliderMax3, 2);
+    f[i++] = bar("продажа нефти", &S::sliderMax4, 3);
+    f[i++] = bar("наёмники", &S::sliderMax5, 4);
+    f[i++] = bar("покупка золота", &S::sliderMax6, 5);
+    f[i++] = bar("покупка земли", &S::sliderMax7, 6);
+    f[i++] = bar("покупка зерна", &S::sliderMax8, 7);
+    f[i++] = bar("покупка нефти", &S::sliderMax9, 8);
+    f[i++] = text("имя короля", &S::kingName);
+    for (int place = 0; place < 10; ++place) {
+        f[i++] = {Kind::BestName, "имя в таблице лучших", nullptr, nullptr, nullptr, place};
+    }
+    for (int place = 0; place < 10; ++place) {
+        f[i++] = {Kind::BestScore, "счёт в таблице лучших", nullptr, nullptr, nullptr, place};
+    }
+    f[i++] = real("очки короля", &S::rating);
+    f[i++] = real("золото", &S::gold);
+    f[i++] = real("земля", &S::land);
+    f[i++] = real("зерно", &S::grain);
+    f[i++] = real("нефть", &S::oil);
+    f[i++] = real("наёмников по карману", &S::mercenariesAffordable);
+    f[i++] = real("покупка золота до", &S::goldMax);
+    f[i++] = real("покупка земли до", &S::landMax);
+    f[i++] = real("покупка зерна до", &S::grainMax);
+    f[i++] = real("покупка нефти до", &S::oilMax);
+    return f;
+}
+
+constexpr std::array<FieldSpec, kFieldCount> kFields = makeFields();
+
+TextRecordWriter buildRecord(const KingdomState& state, const HallOfFame& hall,
+                             const BarMaxima& bars) {
+    TextRecordWriter writer;
+    for (const FieldSpec& spec : kFields) {
+        switch (spec.kind) {
+        case Kind::Real:
+        case Kind::Price:
+            writer.addReal(state.*spec.real);
+            break;
+        case Kind::Small:
+            // Only the flags have the #TRUE#/#FALSE# spelling; the countdown is always digits.
+            if (spec.small == &KingdomState::warCountdown) {
+                writer.addInteger(state.*spec.small);
+            } else {
+                writer.addFlag(state.*spec.small);
+            }
+            break;
+        case Kind::Text:
+            writer.addText(state.*spec.text);
+            break;
+        case Kind::Bar:
+            writer.addInteger(bars[std::size_t(spec.index)]);
+            break;
+        case Kind::BestName:
+            writer.addText(hall.bestNames[std::size_t(spec.index)]);
+            break;
+        case Kind::BestScore:
+            writer.addReal(hall.bestScores[std::size_t(spec.index)]);
+            break;
+        }
+    }
+    return writer;
+}
+
+QString subject(const QString& path) {
+    return path.isEmpty() ? QStringLiteral("Файл")
+                          : QStringLiteral("Файл %1").arg(quotedFileName(path));
+}
+
+QString fieldLabel(int number) {
+    const FieldSpec& spec = kFields[std::size_t(number - 1)];
+    QString label = QStringLiteral("поле %1 (%2").arg(number).arg(QString::fromUtf8(spec.name));
+    if (spec.kind == Kind::BestName || spec.kind == Kind::BestScore) {
+        label += QStringLiteral(", место %1").arg(spec.index + 1);
+    }
+    return label + QLatin1Char(')');
+}
+
+// Enough of a bad field to recognise it, never a whole report.
+QString shownContent(const RecordField& field) {
+    QString content = QString::fromStdString(readText(field));
+    if (content.size() > 24) {
+        content = content.left(24) + QStringLiteral("…");
+    }
+    return QStringLiteral("«%1»").arg(content);
+}
+
+QString recordProblemMessage(const ParsedRecord& record, const QString& path) {
+    const QString who = subject(path);
+    switch (record.problem) {
+    case RecordProblem::MissingFields:
+        return QStringLiteral("%1 обрывается: в нём только %2 из %3 полей сохранённой игры.")
+            .arg(who)
+            .arg(record.fields.size())
+            .arg(kFieldCount);
+    case RecordProblem::UnclosedText:
+        return QStringLiteral("%1 обрывается: %2 — текст без закрывающей кавычки.")
+            .arg(who, fieldLabel(record.problemField));
+    case RecordProblem::JunkAfterText:
+        return QStringLiteral("%1 повреждён: %2 — после закрывающей кавычки нет запятой.")
+            .arg(who, fieldLabel(record.problemField));
+    case RecordProblem::MissingRecordEnd:
+        return QStringLiteral("%1 обрывается: последнее поле не закончено.").arg(who);
+    case RecordProblem::TrailingData:
+        return QStringLiteral("%1 повреждён: после %2-го поля есть лишние данные.")
+            .arg(who)
+            .arg(kFieldCount);
+    case RecordProblem::None:
+        break;
+    }
+    return {};
+}
+
+LoadResult readSavedGameFrom(QByteArrayView bytes, const KingdomState& current,
+                             const QString& path) {
+    LoadResult result;
+    const QString who = subject(path);
+    if (!recordCodePageAvailable()) {
+        result.error =
+            QStringLiteral("Игру нельзя загрузить: в системе нет кодировки Windows-1251.");
+        return result;
+    }
+    if (bytes.size() > kMaxRecordFileSize) {
+        result.error = QStringLiteral("%1 слишком велик: в нём больше 1 МБ.").arg(who);
+        return result;
+    }
+    if (QByteArray(bytes.data(), bytes.size()).trimmed().isEmpty()) {
+        result.error = QStringLiteral("%1 пуст.").arg(who);
+        return result;
+    }
+    const ParsedRecord record = parseRecord(bytes, kFieldCount);
+    if (record.problem != RecordProblem::None) {
+        result.error = recordProblemMessage(record, path);
+        return result;
+    }
+
+    LoadedGame game{current, HallOfFame{}};
+    for (int number = 1; number <= kFieldCount; ++number) {
+        const FieldSpec& spec = kFields[std::size_t(number - 1)];
+        const RecordField& field = record.fields[std::size_t(number - 1)];
+        FieldStatus status = FieldStatus::Ok;
+        switch (spec.kind) {
+        case Kind::Real:
+        case Kind::Price:
+        case Kind::BestScore: {
+            const RealField value = readReal(field);
+            status = value.status;
+            if (status != FieldStatus::Ok) {
+                break;
+            }
+            if (spec.kind == Kind::Price && !(value.value > 0)) {
+                result.error = QStringLiteral("%1 повреждён: %2 — цена %3, а она должна быть "
+                                              "больше нуля.")
+                                   .arg(who, fieldLabel(number), shownContent(field));
+                return result;
+            }
+            if (spec.kind == Kind::BestScore) {
+                game.hall.bestScores[std::size_t(spec.index)] = value.value;
+            } else {
+                game.state.*spec.real = value.value;
+            }
+            break;
+        }
+        case Kind::Small: {
+            const SmallField value = readSmall(field);
+            status = value.status;
+            game.state.*spec.small = value.value;
+            break;
+        }
+        case Kind::Bar: {
+            // The bar takes the value rounded to 16 bits later; one it could not hold is refused
+            // here rather than wrapped around there.
+            status = readSmall(field).status;
+            game.state.*spec.real = readReal(field).value;
+            break;
+        }
+        case Kind::Text:
+            game.state.*spec.text = readText(field);
+            break;
+        case Kind::BestName:
+            game.hall.bestNames[std::size_t(spec.index)] = readText(field);
+            break;
+        }
+        if (status == FieldStatus::NotFinite) {
+            result.error = QStringLiteral("%1 повреждён: %2 — недопустимое число %3.")
+                               .arg(who, fieldLabel(number), shownContent(field));
+            return result;
+        }
+        if (status == FieldStatus::OutOfRange) {
+            result.error = QStringLiteral("%1 повреждён: %2 — число %3 выходит за пределы "
+                                          "от -32768 до 32767.")
+                               .arg(who, fieldLabel(number), shownContent(field));
+            return result;
+        }
+    }
+    result.game = std::move(game);
+    return result;
+}
+
+} // namespace
+
+QByteArray writeSavedGame(const KingdomState& state, const HallOfFame& hall,
+                          const BarMaxima& bars) {
+    return buildRecord(state, hall, bars).record();
+}
+
+LoadResult readSavedGame(const QByteArray& bytes, const KingdomState& current) {
+    return readSavedGameFrom(bytes, current, QString());
+}
+
+std::optional<QString> saveGame(const QString& path, const KingdomState& state,
+                                const HallOfFame& hall, const BarMaxima& bars) {
+    if (!recordCodePageAvailable()) {
+        return QStringLiteral("Игру нельзя сохранить: в системе нет кодировки Windows-1251.");
+    }
+    const TextRecordWriter writer = buildRecord(state, hall, bars);
+    // Such a file could never be loaded again; better to say so now than at loading time.
+    if (writer.hasNonFinite()) {
+        return QStringLiteral("Игру нельзя сохранить: одно из её значений не является числом.");
+    }
+    const QByteArray bytes = writer.record();
+    if (bytes.size() > kMaxRecordFileSize) {
+        return QStringLiteral("Игру нельзя сохранить: она заняла бы больше 1 МБ.");
+    }
+    return writeWholeFile(path, bytes);
+}
+
+LoadResult loadGame(const QString& path, const KingdomState& current) {
+    FileBytes file = readWholeFile(path);
+    if (!file.error.isEmpty()) {
+        LoadResult result;
+        result.error = file.error;
+        return result;
+    }
+    return readSavedGameFrom(file.bytes, current, path);
+}

@@ -1,0 +1,93 @@
+// The text-record convention shared by saved games and the hall-of-fame file.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include <QByteArray>
+#include <QByteArrayView>
+
+// No record of ours comes near this; anything larger is refused before it is read, so a wrong
+// file picked by mistake (a film, a disk image) cannot fill the memory.
+inline constexpr qsizetype kMaxRecordFileSize = 1024 * 1024;
+
+// Builds one record: fields joined by commas, CR LF after the last one, Windows-1251 bytes.
+class TextRecordWriter {
+public:
+    // The format has no escape, so a double quote is written as an apostrophe; characters that
+    // Windows-1251 lacks are written as '?'. Either way the record stays readable.
+    void addText(const std::string& utf8);
+    void addFlag(std::int16_t value); // #TRUE# for -1, #FALSE# for 0, digits for anything else
+    void addInteger(std::int16_t value);
+    void addReal(double value);
+
+    QByteArray record() const;
+    int fieldCount() const { return m_fields; }
+    // An infinite or undefined real was written: no reader accepts the record.
+    bool hasNonFinite() const { return m_nonFinite; }
+
+private:
+    void beginField();
+
+    QByteArray m_bytes;
+    int m_fields = 0;
+    bool m_nonFinite = false;
+};
+
+// False when Qt was built without the Windows-1251 converter: texts then cannot be read or written.
+bool recordCodePageAvailable();
+
+// The text as the file spells it, and back.
+QByteArray encodeRecordText(const std::string& utf8);
+std::string decodeRecordText(QByteArrayView bytes);
+
+struct RecordField {
+    QByteArray bytes; // a quoted field without its quotes
+    bool quoted = false;
+};
+
+enum class RecordProblem {
+    None,
+    MissingFields,    // the data ends before the last field begins
+    UnclosedText,     // the data ends inside a quoted text
+    JunkAfterText,    // something other than a separator follows a closing quote
+    MissingRecordEnd, // the last field is not followed by a line end: the file was cut short
+    TrailingData,     // more than blanks and line ends after the record
+};
+
+struct ParsedRecord {
+    std::vector<RecordField> fields; // the fields read completely
+    RecordProblem problem = RecordProblem::None;
+    int problemField = 0; // 1-based number of the field the problem was met in
+};
+
+// Reads exactly `count` fields: blanks before a field are skipped; a field that begins with a
+// double quote runs to the next double quote, line breaks and commas included; any other field
+// runs to the next comma or line end.
+ParsedRecord parseRecord(QByteArrayView bytes, int count);
+
+enum class FieldStatus {
+    Ok,
+    NotFinite,  // "inf", "nan", or a number beyond the range of a double
+    OutOfRange, // a whole number the 16-bit field cannot hold
+};
+
+struct RealField {
+    double value = 0;
+    FieldStatus status = FieldStatus::Ok;
+};
+
+struct SmallField {
+    std::int16_t value = 0;
+    FieldStatus status = FieldStatus::Ok;
+};
+
+// A field that does not hold a number reads as 0; "#TRUE#" and "#FALSE#" read as -1 and 0.
+RealField readReal(const RecordField& field);
+// The same, rounded to the nearest whole number (halves to the even one).
+SmallField readSmall(const RecordField& field);
+std::string readText(const RecordField& field);
+
+// Rounds to the nearest whole number, halves to the even one, as the game converts to 16 bits.
+double roundHalfEven(double value);
