@@ -9,7 +9,8 @@
 
 enum class TradeResult {
     Ignored, // nothing happens, silently; the box keeps its text
-    Refused, // the box is emptied and the beep sounds; the state is unchanged
+    Refused, // the box is emptied and the beep sounds; nothing changes but typedAmount, which
+             // holds the refused number when the text was one
     Done,    // the trade ran (also for an amount of 0): empty the box, refresh the panels
 };
 
