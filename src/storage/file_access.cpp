@@ -63,7 +63,7 @@ FileBytes readWholeFile(const QString& path) {
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        if (file.error() == QFileDevice::PermissionsError) {
+        if (!info.isReadable()) {
             result.error = QStringLiteral("Не удалось открыть файл %1: нет прав на чтение.")
                                .arg(quotedFileName(path));
         } else {

@@ -78,9 +78,10 @@ QByteArray encodeRecordText(const std::string& utf8) {
             text.at(i + 1).isLowSurrogate()) {
             length = 2;
         }
-        encoder.resetState();
-        QByteArray one = encoder.encode(QStringView(text).mid(i, length));
-        if (encoder.hasError() || one.isEmpty()) {
+        // A fresh encoder each time: after an error Qt's ICU encoder cannot be reset reliably.
+        QStringEncoder single(kCodePage);
+        QByteArray one = single.encode(QStringView(text).mid(i, length));
+        if (single.hasError() || one.isEmpty()) {
             out += '?';
         } else {
             out += one;
