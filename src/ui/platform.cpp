@@ -5,6 +5,17 @@
 #include <QDesktopServices>
 #include <QMessageBox>
 
+#include "ui/help_viewer.h"
+
+QtPlatform::QtPlatform() = default;
+
+QtPlatform::~QtPlatform() {
+    // A widget may only be destroyed while the application object lives.
+    if (QApplication::instance() == nullptr) {
+        (void)m_helpViewer.release();
+    }
+}
+
 void QtPlatform::beep() { QApplication::beep(); }
 
 void QtPlatform::message(QWidget* parent, const QString& title, const QString& text,
@@ -16,5 +27,10 @@ void QtPlatform::message(QWidget* parent, const QString& title, const QString& t
 
 void QtPlatform::openUrl(const QUrl& url) { QDesktopServices::openUrl(url); }
 
-// Replaced by the help viewer.
-void QtPlatform::winHelp(QWidget*, const QString&, unsigned, const QVariant&) {}
+void QtPlatform::winHelp(QWidget* owner, const QString& path, unsigned command,
+                         const QVariant& data) {
+    if (!m_helpViewer) {
+        m_helpViewer = std::make_unique<HelpViewer>();
+    }
+    m_helpViewer->showHelp(owner, path, command, data);
+}

@@ -2,10 +2,13 @@
 // behind one interface so that window tests can watch them instead of blocking on them.
 #pragma once
 
+#include <memory>
+
 #include <QString>
 #include <QUrl>
 #include <QVariant>
 
+class HelpViewer;
 class QWidget;
 
 class Platform {
@@ -28,10 +31,16 @@ public:
 // The real platform: QApplication::beep, QMessageBox, QDesktopServices.
 class QtPlatform final : public Platform {
 public:
+    QtPlatform();
+    ~QtPlatform() override;
     void beep() override;
     void message(QWidget* parent, const QString& title, const QString& text,
                  bool informationIcon) override;
     void openUrl(const QUrl& url) override;
     void winHelp(QWidget* owner, const QString& path, unsigned command,
                  const QVariant& data) override;
+
+private:
+    // One viewer for the whole run, created on first use; it outlives the main windows.
+    std::unique_ptr<HelpViewer> m_helpViewer;
 };

@@ -1,0 +1,18 @@
+// The game's links, opened through the platform.
+#include "ui/module1.h"
+
+#include <QUrl>
+
+#include "ui/platform.h"
+
+void openWebPage(Platform& platform) {
+    platform.openUrl(QUrl(QString::fromLatin1(kWebPageAddress)));
+}
+
+void openMailFirst(Platform& platform) {
+    platform.openUrl(QUrl(QStringLiteral("mailto:") + QString::fromLatin1(kFirstMailAddress)));
+}
+
+void openMailSecond(Platform& platform) {
+    platform.openUrl(QUrl(QStringLiteral("mailto:") + QString::fromLatin1(kSecondMailAddress)));
+}

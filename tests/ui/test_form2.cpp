@@ -1,0 +1,239 @@
+// Tests of the about box and of the game's links.
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+#include "ui/form2.h"
+#include "ui/module1.h"
+#include "ui/platform.h"
+
+namespace {
+
+class FakePlatform final : public Platform {
+public:
+    void beep() override { ++m_beeps; }
+    void message(QWidget*, const QString&, const QString&, bool) override { ++m_messages; }
+    void openUrl(const QUrl& url) override { m_urls << url; }
+    void winHelp(QWidget*, const QString&, unsigned, const QVariant&) override { ++m_helps; }
+
+    int m_beeps = 0;
+    int m_messages = 0;
+    int m_helps = 0;
+    QList<QUrl> m_urls;
+};
+
+template <typename T> T* child(QWidget* box, const char* name) {
+    return box->findChild<T*>(QString::fromLatin1(name));
+}
+
+} // namespace
+
+class TestForm2 : public QObject {
+    Q_OBJECT
+
+private slots:
+    void showsVersionCreditsAndLinks();
+    void layoutFollowsTheDesign();
+    void textsFitTheirLabels();
+    void openingDisablesTheMainWindow();
+    void okEnablesTheMainWindowAndCloses();
+    void closeBoxEnablesTheMainWindow();
+    void escapeEnablesTheMainWindow();
+    void destructionEnablesTheMainWindow();
+    void closingALoneBoxLeavesOthersAlone();
+    void linksHandTheirAddressesToThePlatform();
+    void linkClickOutsideOrWithOtherButtonDoesNothing();
+    void moduleLinks();
+    void boxClosesWithItsMainWindow();
+};
+
+void TestForm2::showsVersionCreditsAndLinks() {
+    FakePlatform platform;
+    Form2 box(platform, nullptr);
+    QCOMPARE(box.objectName(), QStringLiteral("Form2"));
+    QCOMPARE(box.windowTitle(), QStringLiteral("О программе"));
+    const QString version = QStringLiteral("                          Король Велории  v1.21");
+    QCOMPARE(QString::fromUtf8(kVersionLine), version);
+    QCOMPARE(version.indexOf(u'К'), 26);
+    auto* label1 = child<QLabel>(&box, "Label1");
+    QVERIFY(label1);
+    QCOMPARE(label1->text(), version + QStringLiteral("\nКод и рисунки: мастера Велории"));
+
+    auto* ok = child<QPushButton>(&box, "Command1");
+    QVERIFY(ok);
+    QCOMPARE(ok->text(), QStringLiteral("&Ok"));
+    QCOMPARE(ok->toolTip(), QStringLiteral("Насмотрелся"));
+    QCOMPARE(ok->font().family(), QStringLiteral("Times New Roman"));
+    QVERIFY(ok->font().bold());
+    QCOMPARE(ok->font().pointSizeF(), 9.75);
+
+    auto* web = child<QLabel>(&box, "Label2");
+    QVERIFY(web);
+    QCOMPARE(web->text(), QStringLiteral("https://veloria.example.org/"));
+    QCOMPARE(web->toolTip(), QStringLiteral("Сайт игры"));
+    QCOMPARE(web->cursor().shape(), Qt::PointingHandCursor);
+    QCOMPARE(web->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+
+    auto* mail = child<QLabel>(&box, "Label3");
+    QVERIFY(mail);
+    QCOMPARE(mail->text(), QStringLiteral("king@example.org"));
+    QCOMPARE(mail->toolTip(), QStringLiteral("Написать письмо"));
+    QCOMPARE(mail->cursor().shape(), Qt::PointingHandCursor);
+    QCOMPARE(mail->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+}
+
+void TestForm2::layoutFollowsTheDesign() {
+    FakePlatform platform;
+    Form2 box(platform, nullptr);
+    QCOMPARE(box.size(), QSize(307, 241));
+    QCOMPARE(child<QGroupBox>(&box, "Frame1")->geometry(), QRect(0, 0, 305, 241));
+    auto* image = child<QLabel>(&box, "Image1");
+    QCOMPARE(image->geometry(), QRect(120, 16, 72, 104));
+    QCOMPARE(child<QLabel>(&box, "Label1")->geometry(), QRect(16, 128, 225, 33));
+    QCOMPARE(child<QPushButton>(&box, "Command1")->geometry(), QRect(128, 168, 57, 25));
+    QCOMPARE(child<QLabel>(&box, "Label2")->geometry(), QRect(88, 200, 145, 17));
+    QCOMPARE(child<QLabel>(&box, "Label3")->geometry(), QRect(80, 216, 161, 17));
+    if (image->pixmap().isNull()) {
+        QSKIP("the portrait's resource is not linked into this test");
+    }
+    QCOMPARE(image->pixmap().size(), QSize(72, 104));
+}
+
+void TestForm2::textsFitTheirLabels() {
+    FakePlatform platform;
+    Form2 box(platform, nullptr);
+    for (const char* name : {"Label1", "Label2", "Label3"}) {
+        auto* label = child<QLabel>(&box, name);
+        const QFontMetrics metrics(label->font());
+        for (const QString& line : label->text().split(u'\n')) {
+            QVERIFY2(metrics.horizontalAdvance(line) <= label->width(), qPrintable(line));
+        }
+        QVERIFY(metrics.lineSpacing() * label->text().count(u'\n') + metrics.height() <=
+                label->height() + 2);
+    }
+}
+
+void TestForm2::openingDisablesTheMainWindow() {
+    FakePlatform platform;
+    QWidget mainWindow;
+    mainWindow.show();
+    QPointer<Form2> box = Form2::open(platform, &mainWindow);
+    QVERIFY(box);
+    QVERIFY(box->isVisible());
+    QVERIFY(box->isEnabled());
+    QVERIFY(!box->isModal());
+    QVERIFY(!mainWindow.isEnabled());
+    // Centred as a whole, frame included, give or take the frame's thickness.
+    const QPoint offset = box->frameGeometry().center() - box->screen()->geometry().center();
+    QVERIFY2(offset.manhattanLength() <= 8,
+             qPrintable(QStringLiteral("%1, %2").arg(offset.x()).arg(offset.y())));
+    delete box;
+}
+
+void TestForm2::okEnablesTheMainWindowAndCloses() {
+    FakePlatform platform;
+    QWidget mainWindow;
+    mainWindow.show();
+    QPointer<Form2> box = Form2::open(platform, &mainWindow);
+    QTest::mouseClick(child<QPushButton>(box, "Command1"), Qt::LeftButton);
+    QVERIFY(mainWindow.isEnabled());
+    QVERIFY(!box || !box->isVisible());
+    QTRY_VERIFY(!box);
+}
+
+void TestForm2::closeBoxEnablesTheMainWindow() {
+    FakePlatform platform;
+    QWidget mainWindow;
+    mainWindow.show();
+    QPointer<Form2> box = Form2::open(platform, &mainWindow);
+    QVERIFY(box->close());
+    QVERIFY(mainWindow.isEnabled());
+    QTRY_VERIFY(!box);
+}
+
+void TestForm2::escapeEnablesTheMainWindow() {
+    FakePlatform platform;
+    QWidget mainWindow;
+    mainWindow.show();
+    QPointer<Form2> box = Form2::open(platform, &mainWindow);
+    box->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(box));
+    QTest::keyClick(box, Qt::Key_Escape);
+    QVERIFY(mainWindow.isEnabled());
+    QTRY_VERIFY(!box);
+}
+
+void TestForm2::destructionEnablesTheMainWindow() {
+    FakePlatform platform;
+    QWidget mainWindow;
+    mainWindow.show();
+    Form2* box = Form2::open(platform, &mainWindow);
+    QVERIFY(!mainWindow.isEnabled());
+    delete box;
+    QVERIFY(mainWindow.isEnabled());
+}
+
+void TestForm2::closingALoneBoxLeavesOthersAlone() {
+    // A box that was never shown did not disable the main window, so it must not enable it.
+    FakePlatform platform;
+    QWidget mainWindow;
+    mainWindow.setEnabled(false);
+    { Form2 box(platform, &mainWindow); }
+    QVERIFY(!mainWindow.isEnabled());
+}
+
+void TestForm2::linksHandTheirAddressesToThePlatform() {
+    FakePlatform platform;
+    QWidget mainWindow;
+    QPointer<Form2> box = Form2::open(platform, &mainWindow);
+    auto* web = child<QLabel>(box, "Label2");
+    auto* mail = child<QLabel>(box, "Label3");
+    QTest::mouseClick(web, Qt::LeftButton);
+    QTest::mouseClick(web, Qt::LeftButton);
+    QTest::mouseClick(mail, Qt::LeftButton);
+    QCOMPARE(platform.m_urls, QList<QUrl>({QUrl(QStringLiteral("https://veloria.example.org/")),
+                                           QUrl(QStringLiteral("https://veloria.example.org/")),
+                                           QUrl(QStringLiteral("mailto:king@example.org"))}));
+    QVERIFY(box && box->isVisible());
+    QVERIFY(!mainWindow.isEnabled());
+    QCOMPARE(platform.m_beeps + platform.m_messages + platform.m_helps, 0);
+    delete box;
+}
+
+void TestForm2::linkClickOutsideOrWithOtherButtonDoesNothing() {
+    FakePlatform platform;
+    Form2 box(platform, nullptr);
+    box.show();
+    auto* web = child<QLabel>(&box, "Label2");
+    QTest::mouseClick(web, Qt::RightButton);
+    QTest::mousePress(web, Qt::LeftButton);
+    QTest::mouseRelease(web, Qt::LeftButton, {}, QPoint(web->width() + 20, 5));
+    QVERIFY(platform.m_urls.isEmpty());
+}
+
+void TestForm2::moduleLinks() {
+    FakePlatform platform;
+    openWebPage(platform);
+    openMailFirst(platform);
+    openMailSecond(platform);
+    QCOMPARE(platform.m_urls, QList<QUrl>({QUrl(QStringLiteral("https://veloria.example.org/")),
+                                           QUrl(QStringLiteral("mailto:king@example.org")),
+                                           QUrl(QStringLiteral("mailto:court@example.net"))}));
+    QCOMPARE(QString::fromLatin1(kSecondMailAddress), QStringLiteral("court@example.net"));
+}
+
+void TestForm2::boxClosesWithItsMainWindow() {
+    FakePlatform platform;
+    auto* mainWindow = new QWidget;
+    mainWindow->show();
+    QPointer<Form2> box = Form2::open(platform, mainWindow);
+    delete mainWindow;
+    QTRY_VERIFY(!box);
+}
+
+QTEST_MAIN(TestForm2)
+#include "test_form2.moc"

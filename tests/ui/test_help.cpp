@@ -1,0 +1,401 @@
+// Tests of the help operations and of the rules viewer.
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+
+#include "ui/help.h"
+#include "ui/help_viewer.h"
+#include "ui/platform.h"
+
+namespace {
+
+struct HelpCall {
+    QWidget* owner = nullptr;
+    QString path;
+    unsigned command = 0;
+    QVariant data;
+};
+
+class FakePlatform final : public Platform {
+public:
+    void beep() override { ++m_beeps; }
+    void message(QWidget*, const QString&, const QString&, bool) override { ++m_messages; }
+    void openUrl(const QUrl& url) override { m_urls << url; }
+    void winHelp(QWidget* owner, const QString& path, unsigned command,
+                 const QVariant& data) override {
+        m_calls.push_back({owner, path, command, data});
+    }
+
+    int m_beeps = 0;
+    int m_messages = 0;
+    QList<QUrl> m_urls;
+    QList<HelpCall> m_calls;
+};
+
+QString rulesText() {
+    QFile file(helpFilePath());
+    if (!file.open(QIODevice::ReadOnly)) {
+        return QString();
+    }
+    return QString::fromUtf8(file.readAll());
+}
+
+} // namespace
+
+class TestHelp : public QObject {
+    Q_OBJECT
+
+private slots:
+    void helpFileNumbersNameTheRulesFile();
+    void showOperationsPassCommandAndData_data();
+    void showOperationsPassCommandAndData();
+    void unknownFileNumberPassesEmptyPath();
+    void rulesCommandAsksForTopic1000();
+
+    void parsesTopicsFromHeadings();
+    void rulesFileLinksOnlyToItsOwnTopics();
+
+    void viewerOpensAtTheRules();
+    void viewerScrollsToALaterTopic();
+    void viewerServesContentsAndKeywords_data();
+    void viewerServesContentsAndKeywords();
+    void viewerReportsProblemsItself_data();
+    void viewerReportsProblemsItself();
+    void viewerRecoversAfterAProblem();
+    void viewerRefusesAHugeFile();
+    void viewerLeavesTheOwnerEnabled();
+    void escapeClosesTheViewer();
+    void contentsListJumpsToTopic();
+};
+
+void TestHelp::helpFileNumbersNameTheRulesFile() {
+    FakePlatform platform;
+    const HelpSystem help(platform, nullptr);
+    const QString path = helpFilePath();
+    QCOMPARE(QFileInfo(path).fileName(), QStringLiteral("throne.hlp"));
+    QVERIFY2(QFileInfo::exists(path), qPrintable(path));
+    QCOMPARE(help.SetHelpStrings(1), path);
+    QCOMPARE(help.SetHelpStrings(2), path);
+    QCOMPARE(help.SetHelpStrings(0), QString());
+    QCOMPARE(help.SetHelpStrings(3), QString());
+    QCOMPARE(help.SetHelpStrings(-1), QString());
+    QVERIFY(platform.m_calls.isEmpty());
+}
+
+void TestHelp::showOperationsPassCommandAndData_data() {
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<uint>("command");
+    QTest::addColumn<QVariant>("data");
+    QTest::newRow("contents") << "ShowHelpContents" << 15u << QVariant(0);
+    QTest::newRow("index") << "ShowHelpIndex" << 261u << QVariant(QString());
+    QTest::newRow("topic") << "ShowHelpTopic" << 257u << QVariant(QStringLiteral("Войны"));
+    QTest::newRow("context") << "ShowHelpContextID" << 1u << QVariant(qint32(1100));
+    QTest::newRow("keyword") << "ShowHelpKeyword" << 261u << QVariant(QStringLiteral("урожай"));
+    QTest::newRow("partial") << "ShowHelpPartialKey" << 261u << QVariant(QStringLiteral("нае"));
+}
+
+void TestHelp::showOperationsPassCommandAndData() {
+    QFETCH(QString, operation);
+    QFETCH(uint, command);
+    QFETCH(QVariant, data);
+    FakePlatform platform;
+    QWidget owner;
+    HelpSystem help(platform, &owner);
+    if (operation == "ShowHelpContents") {
+        help.ShowHelpContents(1);
+    } else if (operation == "ShowHelpIndex") {
+        help.ShowHelpIndex(2);
+    } else if (operation == "ShowHelpTopic") {
+        help.ShowHelpTopic(1, data.toString());
+    } else if (operation == "ShowHelpContextID") {
+        help.ShowHelpContextID(1, data.toInt());
+    } else if (operation == "ShowHelpKeyword") {
+        help.ShowHelpKeyword(2, data.toString());
+    } else {
+        help.ShowHelpPartialKey(1, data.toString());
+    }
+    QCOMPARE(platform.m_calls.size(), 1);
+    const HelpCall& call = platform.m_calls.first();
+    QCOMPARE(call.owner, &owner);
+    QCOMPARE(call.path, helpFilePath());
+    QCOMPARE(call.command, command);
+    QCOMPARE(call.data, data);
+    QVERIFY(owner.isEnabled());
+}
+
+void TestHelp::unknownFileNumberPassesEmptyPath() {
+    FakePlatform platform;
+    HelpSystem help(platform, nullptr);
+    help.ShowHelpContents(0);
+    help.ShowHelpContextID(3, 1000);
+    help.ShowHelpPartialKey(7, QStringLiteral("урожай"));
+    QCOMPARE(platform.m_calls.size(), 3);
+    for (const HelpCall& call : std::as_const(platform.m_calls)) {
+        QCOMPARE(call.path, QString());
+    }
+    QCOMPARE(platform.m_calls[1].command, 1u);
+    QCOMPARE(platform.m_calls[1].data, QVariant(qint32(1000)));
+}
+
+void TestHelp::rulesCommandAsksForTopic1000() {
+    FakePlatform platform;
+    QWidget owner;
+    HelpSystem help(platform, &owner);
+    help.showRules();
+    help.showRules();
+    QCOMPARE(platform.m_calls.size(), 2);
+    for (const HelpCall& call : std::as_const(platform.m_calls)) {
+        QCOMPARE(call.owner, &owner);
+        QCOMPARE(call.path, helpFilePath());
+        QCOMPARE(call.command, 1u);
+        QCOMPARE(call.data, QVariant(qint32(1000)));
+    }
+    QCOMPARE(platform.m_beeps + platform.m_messages, 0);
+}
+
+void TestHelp::parsesTopicsFromHeadings() {
+    const QString html = QStringLiteral(
+        "<h1><a name=\"10\" title=\"один; Два ; ;три\"></a>Первый &amp; главный</h1>"
+        "<p><a name=\"11\"></a>не раздел: не заголовок</p>"
+        "<h2>Без якоря</h2>"
+        "<H3 class=\"x\"><A NAME=\"30\">Третий <b>жирный</b></A></H3>"
+        "<h2><a name=\"abc\"></a>Якорь не числом</h2>"
+        "<h2><a href=\"#10\">ссылка</a><a name=\"40\"></a>Со ссылкой\n перед якорем</h2>");
+    const QList<HelpTopic> topics = parseHelpTopics(html);
+    QCOMPARE(topics.size(), 3);
+    QCOMPARE(topics[0].context, 10);
+    QCOMPARE(topics[0].level, 1);
+    QCOMPARE(topics[0].title, QStringLiteral("Первый & главный"));
+    QCOMPARE(topics[0].keywords,
+             QStringList({QStringLiteral("один"), QStringLiteral("Два"), QStringLiteral("три")}));
+    QCOMPARE(topics[1].context, 30);
+    QCOMPARE(topics[1].level, 3);
+    QCOMPARE(topics[1].title, QStringLiteral("Третий жирный"));
+    QVERIFY(topics[1].keywords.isEmpty());
+    QCOMPARE(topics[2].context, 40);
+    QCOMPARE(topics[2].title, QStringLiteral("ссылкаСо ссылкой перед якорем"));
+    QVERIFY(parseHelpTopics(QString()).isEmpty());
+    QVERIFY(parseHelpTopics(QStringLiteral("<h1><a name=\"1\">не закрыт")).isEmpty());
+}
+
+void TestHelp::rulesFileLinksOnlyToItsOwnTopics() {
+    const QString html = rulesText();
+    QVERIFY(!html.isEmpty());
+    const QList<HelpTopic> topics = parseHelpTopics(html);
+    QVERIFY(topics.size() >= 10);
+    QCOMPARE(topics.first().context, 1000);
+    QCOMPARE(topics.first().title, QStringLiteral("Правила игры"));
+    QSet<qint32> contexts;
+    for (const HelpTopic& topic : topics) {
+        QVERIFY2(!contexts.contains(topic.context), qPrintable(QString::number(topic.context)));
+        contexts.insert(topic.context);
+        QVERIFY(!topic.keywords.isEmpty());
+    }
+    static const QRegularExpression link(QStringLiteral("href=\"#(\\d+)\""));
+    int links = 0;
+    for (auto m = link.globalMatch(html); m.hasNext(); ++links) {
+        const qint32 target = m.next().captured(1).toInt();
+        QVERIFY2(contexts.contains(target), qPrintable(QString::number(target)));
+    }
+    QCOMPARE(links, topics.size() - 1);
+}
+
+void TestHelp::viewerOpensAtTheRules() {
+    HelpViewer viewer;
+    viewer.showHelp(nullptr, helpFilePath(), 1, QVariant(qint32(1000)));
+    QVERIFY(viewer.isVisible());
+    QVERIFY(!viewer.isModal());
+    QCOMPARE(viewer.currentTopic(), 1000);
+    QCOMPARE(viewer.problem(), QString());
+    auto* browser = viewer.findChild<QTextBrowser*>(QStringLiteral("browser"));
+    QVERIFY(browser);
+    const QString text = browser->toPlainText();
+    QVERIFY(text.startsWith(QStringLiteral("Правила игры")));
+    QVERIFY(text.contains(QStringLiteral("2 тонны")));
+    // The page's own margin above the first heading is all that may be scrolled past.
+    QVERIFY(browser->verticalScrollBar()->value() < 20);
+    QCOMPARE(viewer.windowTitle(), QStringLiteral("Король Велории — правила игры"));
+    auto* contents = viewer.findChild<QListWidget*>(QStringLiteral("contents"));
+    QVERIFY(contents);
+    QCOMPARE(contents->count(), viewer.topics().size());
+    QCOMPARE(contents->currentRow(), 0);
+}
+
+void TestHelp::viewerScrollsToALaterTopic() {
+    HelpViewer viewer;
+    viewer.showHelp(nullptr, helpFilePath(), 1, QVariant(qint32(1140)));
+    QCOMPARE(viewer.currentTopic(), 1140);
+    QCOMPARE(viewer.problem(), QString());
+    auto* browser = viewer.findChild<QTextBrowser*>(QStringLiteral("browser"));
+    QVERIFY(browser->verticalScrollBar()->value() > 200);
+    // Asked again for the rules, the same window goes back to the top.
+    viewer.showHelp(nullptr, helpFilePath(), 1, QVariant(qint32(1000)));
+    QCOMPARE(viewer.currentTopic(), 1000);
+    QVERIFY(browser->verticalScrollBar()->value() < 20);
+}
+
+void TestHelp::viewerServesContentsAndKeywords_data() {
+    QTest::addColumn<uint>("command");
+    QTest::addColumn<QVariant>("data");
+    QTest::addColumn<int>("topic");
+    QTest::newRow("contents") << 15u << QVariant(0) << 1000;
+    QTest::newRow("index") << 261u << QVariant(QString()) << 1000;
+    QTest::newRow("title") << 257u << QVariant(QStringLiteral("Войны")) << 1100;
+    QTest::newRow("keyword, other case") << 257u << QVariant(QStringLiteral("КРЫСЫ")) << 1080;
+    QTest::newRow("e for yo") << 257u << QVariant(QStringLiteral("наемники")) << 1040;
+    QTest::newRow("partial") << 261u << QVariant(QStringLiteral("сохран")) << 1140;
+    QTest::newRow("partial, whole word first") << 261u << QVariant(QStringLiteral("армия")) << 1090;
+    QTest::newRow("blanks around") << 261u << QVariant(QStringLiteral("  рейтинг ")) << 1110;
+    QTest::newRow("context as text") << 1u << QVariant(QStringLiteral("1060")) << 1060;
+}
+
+void TestHelp::viewerServesContentsAndKeywords() {
+    QFETCH(uint, command);
+    QFETCH(QVariant, data);
+    QFETCH(int, topic);
+    HelpViewer viewer;
+    viewer.showHelp(nullptr, helpFilePath(), command, data);
+    QCOMPARE(viewer.problem(), QString());
+    QCOMPARE(viewer.currentTopic(), topic);
+}
+
+void TestHelp::viewerReportsProblemsItself_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<uint>("command");
+    QTest::addColumn<QVariant>("data");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("topic");
+    const QString rules = QStringLiteral("RULES");
+    QTest::newRow("empty path")
+        << QString() << 1u << QVariant(qint32(1000))
+        << QStringLiteral("Файл справки не указан: справка для этого раздела не предусмотрена.")
+        << -1;
+    QTest::newRow("missing file")
+        << QStringLiteral("/nonexistent/throne.hlp") << 1u << QVariant(qint32(1000))
+        << QStringLiteral("Не удалось открыть файл справки «/nonexistent/throne.hlp». Возможно, "
+                          "игра установлена не полностью.")
+        << -1;
+    QTest::newRow("folder") << QStringLiteral("/") << 15u << QVariant(0)
+                            << QStringLiteral("Не удалось открыть файл справки «/». Возможно, "
+                                              "игра установлена не полностью.")
+                            << -1;
+    QTest::newRow("missing topic")
+        << rules << 1u << QVariant(qint32(4242))
+        << QStringLiteral("В файле справки нет раздела номер 4242.") << 1000;
+    QTest::newRow("context not a number")
+        << rules << 1u << QVariant(QStringLiteral("война"))
+        << QStringLiteral("В файле справки нет раздела номер война.") << 1000;
+    QTest::newRow("missing keyword")
+        << rules << 257u << QVariant(QStringLiteral("драконы"))
+        << QStringLiteral("В файле справки нет раздела «драконы». Выберите раздел в содержании.")
+        << 1000;
+    QTest::newRow("keyword is only a start")
+        << rules << 257u << QVariant(QStringLiteral("вой"))
+        << QStringLiteral("В файле справки нет раздела «вой». Выберите раздел в содержании.")
+        << 1000;
+    QTest::newRow("unknown command")
+        << rules << 9u << QVariant(0) << QStringLiteral("Справка не знает такой просьбы (код 9).")
+        << 1000;
+}
+
+void TestHelp::viewerReportsProblemsItself() {
+    QFETCH(QString, path);
+    QFETCH(uint, command);
+    QFETCH(QVariant, data);
+    QFETCH(QString, message);
+    QFETCH(int, topic);
+    if (path == "RULES") {
+        path = helpFilePath();
+    }
+    HelpViewer viewer;
+    viewer.showHelp(nullptr, path, command, data);
+    QVERIFY(viewer.isVisible());
+    QCOMPARE(viewer.problem(), message);
+    QCOMPARE(viewer.currentTopic(), topic);
+    auto* label = viewer.findChild<QLabel*>(QStringLiteral("problem"));
+    QVERIFY(label && label->isVisible());
+    QCOMPARE(label->text(), message);
+    QCOMPARE(QApplication::topLevelWidgets().size(), 1);
+}
+
+void TestHelp::viewerRecoversAfterAProblem() {
+    HelpViewer viewer;
+    viewer.showHelp(nullptr, QStringLiteral("/nonexistent/throne.hlp"), 1, QVariant(1000));
+    QVERIFY(!viewer.problem().isEmpty());
+    QVERIFY(viewer.topics().isEmpty());
+    viewer.showHelp(nullptr, helpFilePath(), 1, QVariant(1000));
+    QCOMPARE(viewer.problem(), QString());
+    QCOMPARE(viewer.currentTopic(), 1000);
+    viewer.showHelp(nullptr, QString(), 1, QVariant(1000));
+    QCOMPARE(viewer.currentTopic(), -1);
+    auto* browser = viewer.findChild<QTextBrowser*>(QStringLiteral("browser"));
+    QVERIFY(browser->toPlainText().isEmpty());
+}
+
+void TestHelp::viewerRefusesAHugeFile() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("throne.hlp"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QVERIFY(file.resize(HelpViewer::kMaxFileSize + 1));
+    file.close();
+    HelpViewer viewer;
+    viewer.showHelp(nullptr, path, 1, QVariant(1000));
+    QCOMPARE(viewer.problem(),
+             QStringLiteral("Файл справки «%1» слишком велик, чтобы быть справкой этой игры.")
+                 .arg(path));
+    QCOMPARE(viewer.currentTopic(), -1);
+}
+
+void TestHelp::viewerLeavesTheOwnerEnabled() {
+    QWidget owner;
+    owner.resize(640, 400);
+    owner.show();
+    HelpViewer viewer;
+    viewer.showHelp(&owner, helpFilePath(), 1, QVariant(1000));
+    QVERIFY(owner.isEnabled());
+    QVERIFY(viewer.isVisible());
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    QCOMPARE(viewer.parentWidget(), nullptr);
+}
+
+void TestHelp::escapeClosesTheViewer() {
+    HelpViewer viewer;
+    viewer.showHelp(nullptr, helpFilePath(), 1, QVariant(1000));
+    QVERIFY(QTest::qWaitForWindowActive(&viewer));
+    QTest::keyClick(&viewer, Qt::Key_Escape);
+    QVERIFY(!viewer.isVisible());
+    // Closed, not destroyed: the next request shows the same window again.
+    viewer.showHelp(nullptr, helpFilePath(), 1, QVariant(1100));
+    QVERIFY(viewer.isVisible());
+    QCOMPARE(viewer.currentTopic(), 1100);
+}
+
+void TestHelp::contentsListJumpsToTopic() {
+    HelpViewer viewer;
+    viewer.showHelp(nullptr, helpFilePath(), 1, QVariant(4242));
+    QVERIFY(!viewer.problem().isEmpty());
+    auto* contents = viewer.findChild<QListWidget*>(QStringLiteral("contents"));
+    QListWidgetItem* wars = nullptr;
+    for (int i = 0; i < contents->count(); ++i) {
+        if (contents->item(i)->text().trimmed() == QStringLiteral("Войны")) {
+            wars = contents->item(i);
+        }
+    }
+    QVERIFY(wars);
+    const QRect place = contents->visualItemRect(wars);
+    QTest::mouseClick(contents->viewport(), Qt::LeftButton, {}, place.center());
+    QCOMPARE(viewer.currentTopic(), 1100);
+    QCOMPARE(viewer.problem(), QString());
+}
+
+QTEST_MAIN(TestHelp)
+#include "test_help.moc"
