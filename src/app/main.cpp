@@ -1,0 +1,50 @@
+// The program's entry: the kingdom, the table of the best kings, the random source and the windows.
+#include <cstdio>
+#include <cstdlib>
+
+#include <QApplication>
+
+#include "sim/kingdom_state.h"
+#include "sim/random.h"
+#include "ui/art/art.h"
+#include "ui/game_controller.h"
+#include "ui/platform.h"
+
+namespace {
+
+bool environmentSet(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr && *value != '\0';
+}
+
+// Without a display Qt aborts with a long message; one clear line serves the player better.
+bool displayAvailable() {
+#if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD) || defined(Q_OS_OPENBSD) || defined(Q_OS_NETBSD)
+    return environmentSet("DISPLAY") || environmentSet("WAYLAND_DISPLAY") ||
+           environmentSet("QT_QPA_PLATFORM");
+#else
+    return true;
+#endif
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (!displayAvailable()) {
+        std::fputs("veloria: нет графического дисплея для окон игры / no graphical display found "
+                   "(DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM are all unset)\n",
+                   stderr);
+        return 1;
+    }
+    QApplication application(argc, argv);
+    initArtResources();
+    QApplication::setWindowIcon(veloriaIcon());
+
+    KingdomState state;
+    HallOfFame hall;
+    ClockRandom random;
+    QtPlatform platform;
+    GameController controller(state, hall, random, platform);
+    controller.start();
+    return QApplication::exec();
+}

@@ -1,0 +1,18 @@
+// The game's hand-drawn pictures: rendering the SVG resources into pixmaps and the window icon.
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+#include <QSize>
+#include <QString>
+
+// Makes ":/art/..." available; the resources live in a static library, so nothing would pull
+// them in otherwise. Cheap to call again.
+void initArtResources();
+
+// The picture at `resourcePath` drawn at `size` logical pixels, sharp on a screen whose device
+// pixel ratio is `devicePixelRatio`.
+QPixmap renderArt(const QString& resourcePath, QSize size, qreal devicePixelRatio);
+
+// The program's icon, drawn at the usual icon sizes.
+QIcon veloriaIcon();

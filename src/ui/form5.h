@@ -1,0 +1,31 @@
+// The name dialog that opens every game: it asks the king's name.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+class Form5 : public QDialog {
+    Q_OBJECT
+public:
+    explicit Form5(QWidget* parent = nullptr);
+
+    // Near the centre of the screen, as the dialog has always opened.
+    void placeOnScreen();
+
+signals:
+    // A name was confirmed; the dialog has hidden itself and closes right after the receivers
+    // have run, so the main window can be shown before the last window goes away.
+    void nameConfirmed(const QString& name);
+
+public slots:
+    void Command1_Click();
+
+private:
+    QLabel* m_label1 = nullptr;
+    QLineEdit* m_text1 = nullptr;
+    QPushButton* m_command1 = nullptr;
+};
