@@ -11,23 +11,33 @@ std::uint64_t clockSeed() {
 }
 } // namespace
 
-ClockRandom::ClockRandom() : m_engine(static_cast<std::mt19937::result_type>(clockSeed())) {}
+ClockRandom::ClockRandom() : m_state(clockSeed()) {}
 
-ClockRandom::ClockRandom(std::uint64_t seed)
-    : m_engine(static_cast<std::mt19937::result_type>(seed)), m_fixedSeed(true) {}
+ClockRandom::ClockRandom(std::uint64_t seed) : m_state(seed), m_fixedSeed(true) {}
+
+std::uint64_t ClockRandom::next() {
+    std::uint64_t z = (m_state += 0x9e3779b97f4a7c15u);
+    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9u;
+    z = (z ^ (z >> 27)) * 0x94d049bb133111ebu;
+    return z ^ (z >> 31);
+}
 
 float ClockRandom::draw() {
     // 24 random bits give every float of the form k / 2^24, so 0 <= draw < 1 always holds.
-    return static_cast<float>(m_engine() >> 8) * 0x1p-24f;
+    return static_cast<float>(next() >> 40) * 0x1p-24f;
 }
 
 void ClockRandom::reseed() {
-    m_engine.seed(m_fixedSeed ? m_engine() : static_cast<std::mt19937::result_type>(clockSeed()));
+    // The clock alone would repeat a sequence when two reseeds fall on the same tick; mixing
+    // it into the state keeps them apart.
+    m_state = m_fixedSeed ? next() : (m_state ^ clockSeed());
 }
 
 ScriptedRandom::ScriptedRandom(std::initializer_list<float> draws) : m_draws(draws) {}
 
-void ScriptedRandom::push(float value) { m_draws.push_back(value); }
+void ScriptedRandom::push(float value) {
+    m_draws.push_back(value);
+}
 
 void ScriptedRandom::push(std::initializer_list<float> draws) {
     m_draws.insert(m_draws.end(), draws);

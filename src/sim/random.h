@@ -25,7 +25,10 @@ public:
     void reseed() override;
 
 private:
-    std::mt19937 m_engine;
+    std::uint64_t next();
+
+    // SplitMix64: reseeding is a single store, which matters because every fed year reseeds.
+    std::uint64_t m_state = 0;
     bool m_fixedSeed = false;
 };
 
