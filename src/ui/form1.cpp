@@ -80,6 +80,14 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QRect& rect, const QS
         label->setFrameShape(QFrame::Box);
         label->setFrameShadow(QFrame::Plain);
         label->setLineWidth(1);
+        // Qt indents a framed label's text from its top edge as well, which pushes one line out
+        // of a low box: low boxes centre their line, tall ones keep a small even margin.
+        if (rect.height() <= twips(375)) {
+            label->setAlignment(alignment | Qt::AlignVCenter);
+        } else {
+            label->setIndent(0);
+            label->setMargin(2);
+        }
     }
     return label;
 }
@@ -140,6 +148,8 @@ QWidget* makeFrame(QWidget* parent, const char* name, const QRect& rect, const Q
     frame->setGeometry(rect);
     frame->setFont(gameFont(captionPoints));
     frame->setFlat(false);
+    // Frames are opaque: the report and the mercenaries cover the goods panels beneath them.
+    frame->setAutoFillBackground(true);
     frame->hide();
     auto* surface = new QWidget(frame);
     surface->setObjectName(QLatin1String(name) + QLatin1String("_surface"));
@@ -247,13 +257,18 @@ void Form1::buildWindow() {
     buildStatusColumn(area);
 
     m_label19 = makeLabel(area, "Label19", twipRect(120, 5640, 4335, 255),
-                          QStringLiteral("Король Велории · игра нашей маленькой команды"));
+                          QStringLiteral("Король Велории, 2026: наша игра"));
     m_label19->setFont(gameFont(11.25));
     setTextColour(m_label19, QColor(0, 0, 0));
     m_label20 = makeLabel(area, "Label20", twipRect(4680, 5640, 1455, 255),
                           QStringLiteral("court@example.net"));
     setTextColour(m_label20, QColor(0, 0, 255));
     m_label20->setCursor(Qt::PointingHandCursor);
+    // An address cut short is no address: the label grows to the right when it must.
+    const int addressWidth = m_label20->fontMetrics().horizontalAdvance(m_label20->text()) + 2;
+    if (addressWidth > m_label20->width()) {
+        m_label20->resize(addressWidth, m_label20->height());
+    }
     m_label20->installEventFilter(this);
 }
 
@@ -377,7 +392,13 @@ void Form1::buildReportPanel(QWidget* area) {
                                 QStringLiteral("Прошёл год"), 12, &m_informacia);
     m_info = makeLabel(report, "info", twipRect(120, 360, 6855, 4095), {}, Qt::AlignLeft, true);
     // The report has no font of its own: it is written in the toolkit's.
-    m_info->setFont(QApplication::font());
+    QFont toolkitFont = QApplication::font();
+    // Every attribute is set so that nothing of the window's bold serif is inherited.
+    toolkitFont.setFamily(toolkitFont.family());
+    toolkitFont.setPointSizeF(toolkitFont.pointSizeF());
+    toolkitFont.setWeight(toolkitFont.weight());
+    toolkitFont.setItalic(toolkitFont.italic());
+    m_info->setFont(toolkitFont);
 
     QWidget* war = makeFrame(m_informacia, "boy", twipRect(0, 0, 7095, 4575),
                              QStringLiteral("Война"), 12, &m_boy);
@@ -396,6 +417,8 @@ void Form1::buildReportPanel(QWidget* area) {
         button->setEnabled(false);
         QPalette palette = button->palette();
         palette.setColor(QPalette::Button, colour);
+        // The headings are disabled buttons, yet they must stay readable on their colours.
+        palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(72, 72, 72));
         button->setPalette(palette);
         button->setAutoFillBackground(true);
     }
