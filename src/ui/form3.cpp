@@ -1,0 +1,34 @@
+// The save window.
+#include "ui/form3.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "ui/platform.h"
+
+namespace {
+const QString kTitle = QStringLiteral("Сохранение");
+}
+
+Form3::Form3(QWidget* mainWindow, Platform& platform, const KingdomState& state,
+             const HallOfFame& hall, const BarMaxima& bars)
+    : FileDialog(mainWindow, platform, 2685, 2160), m_state(state), m_hall(hall), m_bars(bars) {
+    setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(QStringLiteral("Сохранить игру"));
+    mainButton()->setText(QStringLiteral("Сохранить"));
+    mainButton()->setToolTip(QStringLiteral("Сохранить игру"));
+    cancelButton()->setText(QStringLiteral("Отмена"));
+    cancelButton()->setToolTip(QStringLiteral("Отменить сохранение"));
+}
+
+void Form3::saveGame() {
+    if (nameBox()->text().isEmpty()) {
+        platform().message(this, kTitle, QStringLiteral("Не указано имя файла"), true);
+        return;
+    }
+    if (const auto error = ::saveGame(chosenPath(), m_state, m_hall, m_bars)) {
+        platform().message(this, kTitle, *error, true);
+        return;
+    }
+    close();
+}

@@ -1,0 +1,25 @@
+// The save window: writes the running game to a file the player picks.
+#pragma once
+
+#include "sim/kingdom_state.h"
+#include "storage/saved_game.h"
+#include "ui/file_dialog.h"
+
+// Keeps its own copy of what it saves: nothing of the game can change while it is open, and the
+// copy cannot outlive its source.
+class Form3 final : public FileDialog {
+public:
+    Form3(QWidget* mainWindow, Platform& platform, const KingdomState& state,
+          const HallOfFame& hall, const BarMaxima& bars);
+
+    // The main button: writes the file and closes the window, or says why not and stays open.
+    void saveGame();
+
+protected:
+    void acceptFile() override { saveGame(); }
+
+private:
+    KingdomState m_state;
+    HallOfFame m_hall;
+    BarMaxima m_bars{};
+};

@@ -1,0 +1,238 @@
+// The table of the ten best kings.
+#include "ui/form7.h"
+
+#include <utility>
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFont>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLocale>
+#include <QPalette>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+#include "sim/number_text.h"
+#include "storage/scores.h"
+#include "ui/platform.h"
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+constexpr int kPlaces = 10;
+
+QRect twips(int left, int top, int width, int height) {
+    return QRect(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
+                 height / kTwipsPerPixel);
+}
+
+const QColor kDarkBlue(0, 0, 192);
+const QColor kLightBlue(128, 128, 255);
+const QColor kPink(255, 128, 128);
+const QColor kRed(255, 0, 0);
+const QColor kYellow(255, 255, 0);
+const QColor kPaleYellow(255, 255, 128);
+const QColor kGreen(0, 255, 0);
+
+void paint(QWidget* widget, const QColor& background, const QColor& text = QColor()) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, background);
+    if (text.isValid()) {
+        palette.setColor(QPalette::WindowText, text);
+    }
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QFont timesBold(double points) {
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setPointSizeF(points);
+    font.setBold(true);
+    return font;
+}
+
+QColor bandColour(int place, bool isName) {
+    if (place < 3) {
+        return kRed;
+    }
+    if (place < 7) {
+        return place == 3 && isName ? kPaleYellow : kYellow;
+    }
+    return kGreen;
+}
+
+const QString kTableTip = QStringLiteral("Таблица результатов");
+
+} // namespace
+
+Form7::Form7(QWidget* mainWindow, Platform& platform, const KingdomState& state, HallOfFame& hall,
+             std::function<void()> startNewGame, QString scoresPath)
+    : QWidget(nullptr, Qt::Window), m_mainWindow(mainWindow), m_platform(platform), m_state(state),
+      m_hall(hall), m_startNewGame(std::move(startNewGame)), m_scoresPath(std::move(scoresPath)) {
+    // Not a child of the main window, which is disabled while the table is open.
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("Form7"));
+    setWindowTitle(QStringLiteral("Таблица"));
+    setFixedSize(5640 / kTwipsPerPixel, 6735 / kTwipsPerPixel);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        move(area.x() + (area.width() * kTwipsPerPixel - 5790) / 2 / kTwipsPerPixel,
+             area.y() + (area.height() * kTwipsPerPixel - 7245) / 2 / kTwipsPerPixel);
+    }
+
+    auto* frame1 = new QFrame(this);
+    frame1->setObjectName(QStringLiteral("Frame1"));
+    frame1->setGeometry(twips(0, 0, 5655, 1095));
+    frame1->setToolTip(kTableTip);
+    paint(frame1, kDarkBlue);
+
+    auto* label1 = new QLabel(QStringLiteral("         Лучшие из лучших"), frame1);
+    label1->setObjectName(QStringLiteral("Label1"));
+    label1->setGeometry(twips(480, 360, 4095, 375));
+    QFont headingFont = timesBold(18);
+    headingFont.setItalic(true);
+    label1->setFont(headingFont);
+    paint(label1, kDarkBlue, kPink);
+
+    auto* frame2 = new QFrame(this);
+    frame2->setObjectName(QStringLiteral("Frame2"));
+    frame2->setGeometry(twips(0, 1080, 5655, 5655));
+    frame2->setToolTip(kTableTip);
+    paint(frame2, kLightBlue);
+
+    const QFont rowFont = timesBold(14.25);
+    for (int place = 0; place < kPlaces; ++place) {
+        const int top = 240 + 480 * place;
+
+        auto* name = new QLabel(frame2);
+        name->setObjectName(QStringLiteral("Label2_%1").arg(place));
+        name->setGeometry(twips(600, top, 2055, 375));
+        name->setFont(rowFont);
+        name->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        paint(name, kLightBlue, bandColour(place, true));
+        m_names[place] = name;
+
+        auto* score = new QLabel(frame2);
+        score->setObjectName(QStringLiteral("Label3_%1").arg(place));
+        score->setGeometry(twips(3840, top, 1215, 375));
+        score->setFont(rowFont);
+        score->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        paint(score, kLightBlue, bandColour(place, false));
+        m_scores[place] = score;
+    }
+
+    m_command1 = new QPushButton(QStringLiteral("&OK"), frame2);
+    m_command1->setObjectName(QStringLiteral("Command1"));
+    m_command1->setGeometry(twips(2280, 5160, 975, 375));
+    m_command1->setFont(timesBold(9.75));
+
+    showRows(designRows());
+    setupActions();
+}
+
+Form7::~Form7() {
+    if (!m_orphaned && m_mainWindow) {
+        m_mainWindow->setEnabled(true);
+    }
+}
+
+void Form7::setupActions() {
+    auto* escape = new QAction(this);
+    escape->setShortcut(QKeySequence(Qt::Key_Escape));
+    escape->setShortcutContext(Qt::WindowShortcut);
+    addAction(escape);
+    connect(escape, &QAction::triggered, this, &QWidget::close);
+
+    connect(m_command1, &QPushButton::clicked, this, &QWidget::close);
+
+    if (m_mainWindow) {
+        connect(m_mainWindow, &QObject::destroyed, this, [this] {
+            m_orphaned = true;
+            close();
+        });
+    }
+}
+
+HallOfFame Form7::designRows() {
+    HallOfFame rows;
+    rows.bestNames = {"Велимир I", "Светозар", "Добромир", "Радослав", "Всеволод",
+                      "Любомир",   "Остромир", "Ратибор",  "Мирослав", "Богдан"};
+    for (int place = 0; place < kPlaces; ++place) {
+        rows.bestScores[place] = 100 - 10 * place;
+    }
+    return rows;
+}
+
+QString Form7::scoreText(double score) {
+    // The file's spelling (at most 15 significant digits, no exponent below 10^15), with only
+    // the decimal point and the minus sign taken from the locale: the locale's own shortest
+    // form would print a million as "1E+06".
+    QString text = QString::fromStdString(plainNumberText(score));
+    const QLocale locale;
+    if (text.startsWith(QLatin1Char('-'))) {
+        text.replace(0, 1, locale.negativeSign());
+    }
+    return text.replace(QLatin1Char('.'), locale.decimalPoint());
+}
+
+void Form7::showRows(const HallOfFame& rows) {
+    for (int place = 0; place < kPlaces; ++place) {
+        m_names[place]->setText(QString::fromStdString(rows.bestNames[place]));
+        m_scores[place]->setText(scoreText(rows.bestScores[place]));
+    }
+}
+
+void Form7::showScores() {
+    showRows(m_hall);
+}
+
+bool Form7::loadScores() {
+    const std::optional<HallOfFame> table = ::loadScores(m_scoresPath);
+    m_hall = table ? *table : designRows();
+    showScores();
+    return table.has_value();
+}
+
+bool Form7::saveScores() {
+    const std::optional<QString> error = ::saveScores(m_scoresPath, m_hall);
+    if (!error) {
+        return true;
+    }
+    // The table may not be shown yet at the end of a reign: the message belongs to the game.
+    QWidget* owner = m_mainWindow ? m_mainWindow.data() : this;
+    const QString title = m_mainWindow ? m_mainWindow->windowTitle() : windowTitle();
+    m_platform.message(owner, title, *error, true);
+    return false;
+}
+
+void Form7::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (m_mainWindow) {
+        m_mainWindow->setEnabled(false);
+    }
+}
+
+void Form7::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    if (m_orphaned || !m_mainWindow) {
+        return;
+    }
+    m_mainWindow->setEnabled(true);
+    if (m_state.year == 100 && m_startNewGame) {
+        // Started from the event loop once this window has gone, so that the new game never
+        // runs inside a handler of a window that is being torn down. Tied to the main window:
+        // if it goes away first there is no game left to replace.
+        QTimer::singleShot(0, m_mainWindow.data(), m_startNewGame);
+    }
+}
+
+Form7* showTable(QWidget* mainWindow, Platform& platform, const KingdomState& state,
+                 HallOfFame& hall, std::function<void()> startNewGame, const QString& scoresPath) {
+    auto* table = new Form7(mainWindow, platform, state, hall, std::move(startNewGame), scoresPath);
+    table->show();
+    table->loadScores();
+    return table;
+}

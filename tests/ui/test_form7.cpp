@@ -1,0 +1,560 @@
+// Window tests of the table of the best kings and of the end of a reign that reached year 100.
+#include <memory>
+#include <vector>
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QLocale>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "sim/end_of_reign.h"
+#include "storage/scores.h"
+#include "ui/end_of_reign_flow.h"
+#include "ui/form7.h"
+#include "ui/platform.h"
+
+namespace {
+
+struct Message {
+    QWidget* parent = nullptr;
+    QString title;
+    QString text;
+    bool informationIcon = false;
+};
+
+class FakePlatform final : public Platform {
+public:
+    void beep() override {}
+    void message(QWidget* parent, const QString& title, const QString& text,
+                 bool informationIcon) override {
+        messages.push_back({parent, title, text, informationIcon});
+    }
+    void openUrl(const QUrl&) override {}
+    void winHelp(QWidget*, const QString&, unsigned, const QVariant&) override {}
+
+    std::vector<Message> messages;
+};
+
+template <typename T> T* control(QWidget* window, const QString& name) {
+    T* found = window->findChild<T*>(name);
+    if (!found) {
+        qFatal("no control %s", qPrintable(name));
+    }
+    return found;
+}
+
+QLabel* nameLabel(QWidget* table, int place) {
+    return control<QLabel>(table, QStringLiteral("Label2_%1").arg(place));
+}
+
+QLabel* scoreLabel(QWidget* table, int place) {
+    return control<QLabel>(table, QStringLiteral("Label3_%1").arg(place));
+}
+
+QStringList shownScores(QWidget* table) {
+    QStringList scores;
+    for (int place = 0; place < 10; ++place) {
+        scores << scoreLabel(table, place)->text();
+    }
+    return scores;
+}
+
+QStringList shownNames(QWidget* table) {
+    QStringList names;
+    for (int place = 0; place < 10; ++place) {
+        names << nameLabel(table, place)->text();
+    }
+    return names;
+}
+
+QColor textColour(QWidget* widget) {
+    return widget->palette().color(QPalette::WindowText);
+}
+QColor backColour(QWidget* widget) {
+    return widget->palette().color(QPalette::Window);
+}
+
+// Scores 100, 90, ..., 10 under the names "Король 0" to "Король 9".
+HallOfFame tenKings() {
+    HallOfFame hall;
+    for (int place = 0; place < 10; ++place) {
+        hall.bestNames[place] = "Король " + std::to_string(place);
+        hall.bestScores[place] = 100 - 10 * place;
+    }
+    return hall;
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void flushDeletes() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+const QString kCaption = QStringLiteral("Король Велории - Тест");
+
+} // namespace
+
+class TestForm7 : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void looks();
+    void bandColours();
+    void designRowsBeforeTheFileIsRead();
+    void placesItselfInTheMiddleOfTheScreen();
+    void loadScoresShowsTheFileInTheLocale_data();
+    void loadScoresShowsTheFileInTheLocale();
+    void unusableFileKeepsDesignRows_data();
+    void unusableFileKeepsDesignRows();
+    void saveScoresWritesTheHallOfFame();
+    void failedSaveScoresSaysSo();
+    void menuTableLoadsOverDisabledMainWindow();
+
+    void endOfReignInsertsTheKing_data();
+    void endOfReignInsertsTheKing();
+    void endOfReignRewritesAnUnchangedTable();
+    void endOfReignWithoutFileStartsFromDesignRows();
+    void endOfReignWithUnwritableFileStillShowsTable();
+    void kingWithDoubleQuoteSurvivesTheFile();
+
+    void closingInYear100StartsNewGame_data();
+    void closingInYear100StartsNewGame();
+    void okInAnotherYearReturnsToTheGame();
+    void destroyedMainWindowStartsNothing();
+
+private:
+    Form7* makeTable();
+    QString scoresPath() const { return m_dir->filePath(QStringLiteral("scores.tab")); }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<QWidget> m_main;
+    FakePlatform m_platform;
+    KingdomState m_state;
+    HallOfFame m_hall;
+    int m_newGames = 0;
+};
+
+void TestForm7::init() {
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    m_main = std::make_unique<QWidget>();
+    m_main->setWindowTitle(kCaption);
+    m_platform = FakePlatform();
+    m_state = KingdomState();
+    m_state.year = 100;
+    m_state.kingName = "Ярослав";
+    m_hall = HallOfFame();
+    m_newGames = 0;
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+}
+
+void TestForm7::cleanup() {
+    flushDeletes();
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == "Form7") {
+            delete window;
+        }
+    }
+    m_main.reset();
+    m_dir.reset();
+    QLocale::setDefault(QLocale::c());
+}
+
+Form7* TestForm7::makeTable() {
+    return new Form7(
+        m_main.get(), m_platform, m_state, m_hall, [this] { ++m_newGames; }, scoresPath());
+}
+
+void TestForm7::looks() {
+    std::unique_ptr<Form7> table(makeTable());
+    QCOMPARE(table->windowTitle(), QStringLiteral("Таблица"));
+    QCOMPARE(table->size(), QSize(376, 449));
+
+    auto* frame1 = control<QFrame>(table.get(), "Frame1");
+    QCOMPARE(frame1->geometry(), QRect(0, 0, 377, 73));
+    QCOMPARE(backColour(frame1), QColor(0, 0, 192));
+    QCOMPARE(frame1->toolTip(), QStringLiteral("Таблица результатов"));
+
+    auto* label1 = control<QLabel>(table.get(), "Label1");
+    QCOMPARE(label1->parentWidget(), frame1);
+    QCOMPARE(label1->text(), QStringLiteral("         Лучшие из лучших"));
+    QCOMPARE(label1->geometry(), QRect(32, 24, 273, 25));
+    QCOMPARE(label1->font().family(), QStringLiteral("Times New Roman"));
+    QVERIFY(label1->font().bold());
+    QVERIFY(label1->font().italic());
+    QCOMPARE(label1->font().pointSizeF(), 18.0);
+    QCOMPARE(textColour(label1), QColor(255, 128, 128));
+    QCOMPARE(backColour(label1), QColor(0, 0, 192));
+
+    auto* frame2 = control<QFrame>(table.get(), "Frame2");
+    QCOMPARE(frame2->geometry(), QRect(0, 72, 377, 377));
+    QCOMPARE(backColour(frame2), QColor(128, 128, 255));
+    QCOMPARE(frame2->toolTip(), QStringLiteral("Таблица результатов"));
+
+    for (int place = 0; place < 10; ++place) {
+        QLabel* name = nameLabel(table.get(), place);
+        QLabel* score = scoreLabel(table.get(), place);
+        QCOMPARE(name->parentWidget(), frame2);
+        QCOMPARE(name->geometry(), QRect(40, 16 + 32 * place, 137, 25));
+        QCOMPARE(score->geometry(), QRect(256, 16 + 32 * place, 81, 25));
+        QCOMPARE(name->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+        QCOMPARE(score->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+        for (QLabel* label : {name, score}) {
+            QCOMPARE(label->font().family(), QStringLiteral("Times New Roman"));
+            QVERIFY(label->font().bold());
+            QCOMPARE(label->font().pointSizeF(), 14.25);
+            QCOMPARE(backColour(label), QColor(128, 128, 255));
+        }
+    }
+
+    auto* ok = control<QPushButton>(table.get(), "Command1");
+    QCOMPARE(ok->parentWidget(), frame2);
+    QCOMPARE(ok->text(), QStringLiteral("&OK"));
+    QCOMPARE(ok->geometry(), QRect(152, 344, 65, 25));
+    QVERIFY(ok->font().bold());
+    QCOMPARE(ok->font().pointSizeF(), 9.75);
+}
+
+void TestForm7::bandColours() {
+    std::unique_ptr<Form7> table(makeTable());
+    const QColor red(255, 0, 0);
+    const QColor yellow(255, 255, 0);
+    const QColor green(0, 255, 0);
+    const QColor expectedNames[] = {
+        red, red, red, QColor(255, 255, 128), yellow, yellow, yellow, green, green, green};
+    const QColor expectedScores[] = {red,    red,    red,   yellow, yellow,
+                                     yellow, yellow, green, green,  green};
+    for (int place = 0; place < 10; ++place) {
+        QCOMPARE(textColour(nameLabel(table.get(), place)), expectedNames[place]);
+        QCOMPARE(textColour(scoreLabel(table.get(), place)), expectedScores[place]);
+    }
+}
+
+void TestForm7::designRowsBeforeTheFileIsRead() {
+    std::unique_ptr<Form7> table(makeTable());
+    QCOMPARE(shownScores(table.get()),
+             QStringList({"100", "90", "80", "70", "60", "50", "40", "30", "20", "10"}));
+    const QStringList names = shownNames(table.get());
+    QCOMPARE(names.size(), 10);
+    for (const QString& name : names) {
+        QVERIFY(!name.trimmed().isEmpty());
+        QCOMPARE(names.count(name), 1);
+    }
+    // Only reading the file changes the hall of fame.
+    QCOMPARE(m_hall, HallOfFame());
+}
+
+void TestForm7::placesItselfInTheMiddleOfTheScreen() {
+    std::unique_ptr<Form7> table(makeTable());
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    QCOMPARE(table->pos(), QPoint(screen.x() + (screen.width() * 15 - 5790) / 2 / 15,
+                                  screen.y() + (screen.height() * 15 - 7245) / 2 / 15));
+}
+
+void TestForm7::loadScoresShowsTheFileInTheLocale_data() {
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QStringList>("scores");
+    QTest::newRow("russian") << QLocale(QLocale::Russian, QLocale::Russia)
+                             << QStringList({"1000000", "100", "90", "80", "70", "57,5", "50", "0",
+                                             "-3,25", "-7"});
+    QTest::newRow("english") << QLocale(QLocale::English, QLocale::UnitedStates)
+                             << QStringList({"1000000", "100", "90", "80", "70", "57.5", "50", "0",
+                                             "-3.25", "-7"});
+}
+
+void TestForm7::loadScoresShowsTheFileInTheLocale() {
+    QFETCH(QLocale, locale);
+    QFETCH(QStringList, scores);
+    QLocale::setDefault(locale);
+    HallOfFame hall = tenKings();
+    hall.bestScores = {1000000, 100, 90, 80, 70, 57.5, 50, 0, -3.25, -7};
+    writeFile(scoresPath(), writeScores(hall));
+
+    std::unique_ptr<Form7> table(makeTable());
+    QVERIFY(table->loadScores());
+    QCOMPARE(m_hall, hall);
+    QCOMPARE(shownScores(table.get()), scores);
+    QCOMPARE(shownNames(table.get()),
+             QStringList({"Король 0", "Король 1", "Король 2", "Король 3", "Король 4", "Король 5",
+                          "Король 6", "Король 7", "Король 8", "Король 9"}));
+}
+
+void TestForm7::unusableFileKeepsDesignRows_data() {
+    QTest::addColumn<bool>("present");
+    QTest::addColumn<QByteArray>("bytes");
+    const QByteArray whole = writeScores(tenKings());
+    QTest::newRow("missing") << false << QByteArray();
+    QTest::newRow("empty") << true << QByteArray();
+    QTest::newRow("cut short") << true << whole.left(whole.size() / 3);
+    QTest::newRow("not a table") << true << QByteArray("\x01\x02\"\r\n", 5);
+}
+
+void TestForm7::unusableFileKeepsDesignRows() {
+    QFETCH(bool, present);
+    QFETCH(QByteArray, bytes);
+    if (present) {
+        writeFile(scoresPath(), bytes);
+    }
+    m_hall = tenKings();
+    std::unique_ptr<Form7> table(makeTable());
+    const QStringList designNames = shownNames(table.get());
+    const QStringList designScores = shownScores(table.get());
+
+    QVERIFY(!table->loadScores());
+    QCOMPARE(shownNames(table.get()), designNames);
+    QCOMPARE(shownScores(table.get()), designScores);
+    // What is shown is what a later save writes.
+    QCOMPARE(m_hall, Form7::designRows());
+    QVERIFY(m_platform.messages.empty());
+}
+
+void TestForm7::saveScoresWritesTheHallOfFame() {
+    std::unique_ptr<Form7> table(makeTable());
+    m_hall = tenKings();
+    m_hall.bestScores[4] = 57.5;
+    QVERIFY(table->saveScores());
+    QCOMPARE(readFile(scoresPath()), writeScores(m_hall));
+    QVERIFY(m_platform.messages.empty());
+}
+
+void TestForm7::failedSaveScoresSaysSo() {
+    auto* table = new Form7(
+        m_main.get(), m_platform, m_state, m_hall, [] {},
+        m_dir->filePath(QStringLiteral("no such folder/scores.tab")));
+    QVERIFY(!table->saveScores());
+    QCOMPARE(m_platform.messages.size(), std::size_t{1});
+    const Message& message = m_platform.messages.front();
+    QCOMPARE(message.title, kCaption);
+    QVERIFY(!message.text.isEmpty());
+    QVERIFY(message.informationIcon);
+    delete table;
+}
+
+void TestForm7::menuTableLoadsOverDisabledMainWindow() {
+    writeFile(scoresPath(), writeScores(tenKings()));
+    m_state.year = 12;
+    QPointer<Form7> table = showTable(
+        m_main.get(), m_platform, m_state, m_hall, [this] { ++m_newGames; }, scoresPath());
+    QVERIFY(table->isVisible());
+    QVERIFY(!m_main->isEnabled());
+    QCOMPARE(m_hall, tenKings());
+    QCOMPARE(nameLabel(table, 9)->text(), QStringLiteral("Король 9"));
+}
+
+void TestForm7::endOfReignInsertsTheKing_data() {
+    QTest::addColumn<double>("rating");
+    QTest::addColumn<QStringList>("scores");
+    QTest::addColumn<int>("place");
+    QTest::newRow("95 takes place 1")
+        << 95.0 << QStringList({"100", "95", "90", "80", "70", "60", "50", "40", "30", "20"}) << 1;
+    QTest::newRow("a tie goes below")
+        << 90.0 << QStringList({"100", "90", "90", "80", "70", "60", "50", "40", "30", "20"}) << 2;
+    QTest::newRow("best of all") << 250.0
+                                 << QStringList({"250", "100", "90", "80", "70", "60", "50", "40",
+                                                 "30", "20"})
+                                 << 0;
+    QTest::newRow("just in") << 10.5
+                             << QStringList(
+                                    {"100", "90", "80", "70", "60", "50", "40", "30", "20", "10,5"})
+                             << 9;
+    QTest::newRow("not good enough")
+        << 10.0 << QStringList({"100", "90", "80", "70", "60", "50", "40", "30", "20", "10"}) << -1;
+}
+
+void TestForm7::endOfReignInsertsTheKing() {
+    QFETCH(double, rating);
+    QFETCH(QStringList, scores);
+    QFETCH(int, place);
+    writeFile(scoresPath(), writeScores(tenKings()));
+    m_state.rating = rating;
+
+    QPointer<Form7> table = endReign(
+        m_main.get(), m_state, m_hall, m_platform, [this] { ++m_newGames; }, scoresPath());
+
+    QCOMPARE(m_platform.messages.size(), std::size_t{1});
+    const Message& message = m_platform.messages.front();
+    QCOMPARE(message.parent, m_main.get());
+    QCOMPARE(message.title, kCaption);
+    QVERIFY(!message.informationIcon);
+    QVERIFY(
+        message.text.startsWith(QStringLiteral("Поздравляю Вас Ваше Величество, Ваш рейтинг -  ")));
+    QVERIFY(message.text.endsWith(
+        QStringLiteral("\r\n          Поищите себя в таблице лучших королей!")));
+
+    QCOMPARE(shownScores(table), scores);
+    HallOfFame expected = tenKings();
+    if (place >= 0) {
+        for (int below = 9; below > place; --below) {
+            expected.bestNames[below] = expected.bestNames[below - 1];
+            expected.bestScores[below] = expected.bestScores[below - 1];
+        }
+        expected.bestNames[place] = m_state.kingName;
+        expected.bestScores[place] = rating;
+        QCOMPARE(nameLabel(table, place)->text(), QStringLiteral("Ярослав"));
+    }
+    QCOMPARE(m_hall, expected);
+    QCOMPARE(readFile(scoresPath()), writeScores(expected));
+    QVERIFY(table->isVisible());
+    QVERIFY(!m_main->isEnabled());
+    QCOMPARE(m_newGames, 0);
+}
+
+void TestForm7::endOfReignRewritesAnUnchangedTable() {
+    writeFile(scoresPath(), writeScores(tenKings()));
+    const QDateTime past = QDateTime::currentDateTimeUtc().addDays(-30);
+    {
+        QFile file(scoresPath());
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(past, QFileDevice::FileModificationTime));
+    }
+    m_state.rating = 57;
+    m_hall = tenKings();
+    m_hall.bestScores[0] = 1;
+    m_hall.bestScores[1] = 2;
+    endReign(
+        m_main.get(), m_state, m_hall, m_platform, [] {}, scoresPath());
+
+    QCOMPARE(m_platform.messages.front().text,
+             QStringLiteral("Поздравляю Вас Ваше Величество, Ваш рейтинг -  57\r\n"
+                            "          Поищите себя в таблице лучших королей!"));
+    QVERIFY(QFileInfo(scoresPath()).lastModified() > past.addDays(1));
+}
+
+void TestForm7::endOfReignWithoutFileStartsFromDesignRows() {
+    m_state.rating = 75;
+    QPointer<Form7> table = endReign(
+        m_main.get(), m_state, m_hall, m_platform, [] {}, scoresPath());
+    HallOfFame expected = Form7::designRows();
+    QCOMPARE(placeKing(expected, 75, "Ярослав"), 3);
+    QCOMPARE(m_hall, expected);
+    QCOMPARE(readFile(scoresPath()), writeScores(expected));
+    QCOMPARE(nameLabel(table, 3)->text(), QStringLiteral("Ярослав"));
+    QCOMPARE(scoreLabel(table, 3)->text(), QStringLiteral("75"));
+}
+
+void TestForm7::endOfReignWithUnwritableFileStillShowsTable() {
+    const QString path = m_dir->filePath(QStringLiteral("no such folder/scores.tab"));
+    m_state.rating = 75;
+    QPointer<Form7> table = endReign(
+        m_main.get(), m_state, m_hall, m_platform, [this] { ++m_newGames; }, path);
+    QCOMPARE(m_platform.messages.size(), std::size_t{2});
+    QCOMPARE(m_platform.messages[1].title, kCaption);
+    QVERIFY(m_platform.messages[1].informationIcon);
+    QVERIFY(table->isVisible());
+    QTest::mouseClick(control<QPushButton>(table, "Command1"), Qt::LeftButton);
+    QVERIFY(m_main->isEnabled());
+    QTRY_COMPARE(m_newGames, 1);
+}
+
+void TestForm7::kingWithDoubleQuoteSurvivesTheFile() {
+    writeFile(scoresPath(), writeScores(tenKings()));
+    m_state.kingName = "Иван \"Грозный\"";
+    m_state.rating = 95;
+    QPointer<Form7> table = endReign(
+        m_main.get(), m_state, m_hall, m_platform, [this] { ++m_newGames; }, scoresPath());
+    QTest::mouseClick(control<QPushButton>(table, "Command1"), Qt::LeftButton);
+    QTRY_COMPARE(m_newGames, 1);
+
+    // The next reign reads the table back whole: every other row where it was.
+    m_hall = HallOfFame();
+    std::unique_ptr<Form7> next(makeTable());
+    QVERIFY(next->loadScores());
+    QCOMPARE(shownScores(next.get()),
+             QStringList({"100", "95", "90", "80", "70", "60", "50", "40", "30", "20"}));
+    QVERIFY(nameLabel(next.get(), 1)->text().startsWith(QStringLiteral("Иван")));
+    QVERIFY(nameLabel(next.get(), 1)->text().contains(QStringLiteral("Грозный")));
+    const QStringList names = shownNames(next.get());
+    QCOMPARE(names.mid(2), QStringList({"Король 1", "Король 2", "Король 3", "Король 4", "Король 5",
+                                        "Король 6", "Король 7", "Король 8"}));
+    QCOMPARE(names[0], QStringLiteral("Король 0"));
+}
+
+void TestForm7::closingInYear100StartsNewGame_data() {
+    QTest::addColumn<QString>("way");
+    QTest::newRow("OK") << "ok";
+    QTest::newRow("access key") << "alt+o";
+    QTest::newRow("close box") << "close box";
+    QTest::newRow("escape") << "escape";
+}
+
+void TestForm7::closingInYear100StartsNewGame() {
+    QFETCH(QString, way);
+    writeFile(scoresPath(), writeScores(tenKings()));
+    m_state.rating = 42;
+    QPointer<Form7> table = endReign(
+        m_main.get(), m_state, m_hall, m_platform,
+        [this] {
+            // The table is gone by the time the new game starts.
+            QVERIFY(m_main->isEnabled());
+            ++m_newGames;
+        },
+        scoresPath());
+    QVERIFY(!m_main->isEnabled());
+
+    if (way == "ok") {
+        QTest::mouseClick(control<QPushButton>(table, "Command1"), Qt::LeftButton);
+    } else if (way == "close box") {
+        QVERIFY(table->close());
+    } else {
+        table->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(table));
+        if (way == "escape") {
+            QTest::keyClick(table, Qt::Key_Escape);
+        } else {
+            QTest::keyClick(table, Qt::Key_O, Qt::AltModifier);
+        }
+    }
+
+    // An access key clicks its button a moment later.
+    QTRY_VERIFY(m_main->isEnabled());
+    QTRY_COMPARE(m_newGames, 1);
+    QVERIFY(table.isNull());
+    QCoreApplication::processEvents();
+    QCOMPARE(m_newGames, 1);
+}
+
+void TestForm7::okInAnotherYearReturnsToTheGame() {
+    writeFile(scoresPath(), writeScores(tenKings()));
+    m_state.year = 99;
+    QPointer<Form7> table = showTable(
+        m_main.get(), m_platform, m_state, m_hall, [this] { ++m_newGames; }, scoresPath());
+    QTest::mouseClick(control<QPushButton>(table, "Command1"), Qt::LeftButton);
+    QVERIFY(m_main->isEnabled());
+    QTRY_VERIFY(table.isNull());
+    QCoreApplication::processEvents();
+    QCOMPARE(m_newGames, 0);
+    QCOMPARE(readFile(scoresPath()), writeScores(tenKings()));
+}
+
+void TestForm7::destroyedMainWindowStartsNothing() {
+    writeFile(scoresPath(), writeScores(tenKings()));
+    QPointer<Form7> table = showTable(
+        m_main.get(), m_platform, m_state, m_hall, [this] { ++m_newGames; }, scoresPath());
+    m_main.reset();
+    QTRY_VERIFY(table.isNull());
+    QCoreApplication::processEvents();
+    QCOMPARE(m_newGames, 0);
+}
+
+QTEST_MAIN(TestForm7)
+#include "test_form7.moc"
