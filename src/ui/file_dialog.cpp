@@ -16,15 +16,9 @@
 #include <QStyle>
 
 #include "ui/platform.h"
+#include "ui/twips.h"
 
 namespace {
-
-constexpr int kTwipsPerPixel = 15;
-
-QRect twips(int left, int top, int width, int height) {
-    return QRect(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
-                 height / kTwipsPerPixel);
-}
 
 // Blanks in front of a folder's name show its depth in the folder list.
 constexpr int kIndentPerLevel = 2;
@@ -49,36 +43,34 @@ FileDialog::FileDialog(QWidget* mainWindow, Platform& platform, int clientHeight
     // A top-level window of its own rather than a child of the main window: disabling the main
     // window would otherwise disable this one too.
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(6120 / kTwipsPerPixel, clientHeight / kTwipsPerPixel);
+    setFixedSize(twips(6120), twips(clientHeight));
 
     m_drive1 = new QComboBox(this);
     m_drive1->setObjectName(QStringLiteral("Drive1"));
-    m_drive1->setGeometry(twips(120, 120, 3135, 315));
+    m_drive1->setGeometry(twipRect(120, 120, 3135, 315));
 
     m_dir1 = new QListWidget(this);
     m_dir1->setObjectName(QStringLiteral("Dir1"));
-    m_dir1->setGeometry(twips(120, 600, 3135, 1890));
+    m_dir1->setGeometry(twipRect(120, 600, 3135, 1890));
 
     m_file1 = new QListWidget(this);
     m_file1->setObjectName(QStringLiteral("File1"));
-    m_file1->setGeometry(twips(3600, 120, 2415, 1455));
+    m_file1->setGeometry(twipRect(3600, 120, 2415, 1455));
 
     m_txtFileName = new QLineEdit(this);
     m_txtFileName->setObjectName(QStringLiteral("txtFileName"));
-    m_txtFileName->setGeometry(twips(3600, 1680, 2415, 285));
+    m_txtFileName->setGeometry(twipRect(3600, 1680, 2415, 285));
 
-    QFont buttonFont(QStringLiteral("Times New Roman"));
-    buttonFont.setPointSizeF(9.75);
-    buttonFont.setBold(true);
+    const QFont buttonFont = gameFont(9.75);
 
     m_command1 = new QPushButton(this);
     m_command1->setObjectName(QStringLiteral("Command1"));
-    m_command1->setGeometry(twips(3600, buttonTop, 1095, 315));
+    m_command1->setGeometry(twipRect(3600, buttonTop, 1095, 315));
     m_command1->setFont(buttonFont);
 
     m_command2 = new QPushButton(this);
     m_command2->setObjectName(QStringLiteral("Command2"));
-    m_command2->setGeometry(twips(4920, buttonTop, 1095, 315));
+    m_command2->setGeometry(twipRect(4920, buttonTop, 1095, 315));
     m_command2->setFont(buttonFont);
 
     setTabOrder(m_drive1, m_dir1);

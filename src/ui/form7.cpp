@@ -5,7 +5,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QFont>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -18,16 +17,11 @@
 #include "sim/number_text.h"
 #include "storage/scores.h"
 #include "ui/platform.h"
+#include "ui/twips.h"
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 constexpr int kPlaces = 10;
-
-QRect twips(int left, int top, int width, int height) {
-    return QRect(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
-                 height / kTwipsPerPixel);
-}
 
 const QColor kDarkBlue(0, 0, 192);
 const QColor kLightBlue(128, 128, 255);
@@ -45,13 +39,6 @@ void paint(QWidget* widget, const QColor& background, const QColor& text = QColo
     }
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
-}
-
-QFont timesBold(double points) {
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setPointSizeF(points);
-    font.setBold(true);
-    return font;
 }
 
 QColor bandColour(int place, bool isName) {
@@ -76,40 +63,41 @@ Form7::Form7(QWidget* mainWindow, Platform& platform, const KingdomState& state,
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("Form7"));
     setWindowTitle(QStringLiteral("Таблица"));
-    setFixedSize(5640 / kTwipsPerPixel, 6735 / kTwipsPerPixel);
+    setFixedSize(twips(5640), twips(6735));
+    // Centred for a window of 5790 by 7245 twips, its frame included.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
-        move(area.x() + (area.width() * kTwipsPerPixel - 5790) / 2 / kTwipsPerPixel,
-             area.y() + (area.height() * kTwipsPerPixel - 7245) / 2 / kTwipsPerPixel);
+        move(area.x() + (area.width() - twips(5790)) / 2,
+             area.y() + (area.height() - twips(7245)) / 2);
     }
 
     auto* frame1 = new QFrame(this);
     frame1->setObjectName(QStringLiteral("Frame1"));
-    frame1->setGeometry(twips(0, 0, 5655, 1095));
+    frame1->setGeometry(twipRect(0, 0, 5655, 1095));
     frame1->setToolTip(kTableTip);
     paint(frame1, kDarkBlue);
 
     auto* label1 = new QLabel(QStringLiteral("         Лучшие из лучших"), frame1);
     label1->setObjectName(QStringLiteral("Label1"));
-    label1->setGeometry(twips(480, 360, 4095, 375));
-    QFont headingFont = timesBold(18);
+    label1->setGeometry(twipRect(480, 360, 4095, 375));
+    QFont headingFont = gameFont(18);
     headingFont.setItalic(true);
     label1->setFont(headingFont);
     paint(label1, kDarkBlue, kPink);
 
     auto* frame2 = new QFrame(this);
     frame2->setObjectName(QStringLiteral("Frame2"));
-    frame2->setGeometry(twips(0, 1080, 5655, 5655));
+    frame2->setGeometry(twipRect(0, 1080, 5655, 5655));
     frame2->setToolTip(kTableTip);
     paint(frame2, kLightBlue);
 
-    const QFont rowFont = timesBold(14.25);
+    const QFont rowFont = gameFont(14.25);
     for (int place = 0; place < kPlaces; ++place) {
         const int top = 240 + 480 * place;
 
         auto* name = new QLabel(frame2);
         name->setObjectName(QStringLiteral("Label2_%1").arg(place));
-        name->setGeometry(twips(600, top, 2055, 375));
+        name->setGeometry(twipRect(600, top, 2055, 375));
         name->setFont(rowFont);
         name->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         paint(name, kLightBlue, bandColour(place, true));
@@ -117,7 +105,7 @@ Form7::Form7(QWidget* mainWindow, Platform& platform, const KingdomState& state,
 
         auto* score = new QLabel(frame2);
         score->setObjectName(QStringLiteral("Label3_%1").arg(place));
-        score->setGeometry(twips(3840, top, 1215, 375));
+        score->setGeometry(twipRect(3840, top, 1215, 375));
         score->setFont(rowFont);
         score->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         paint(score, kLightBlue, bandColour(place, false));
@@ -126,8 +114,8 @@ Form7::Form7(QWidget* mainWindow, Platform& platform, const KingdomState& state,
 
     m_command1 = new QPushButton(QStringLiteral("&OK"), frame2);
     m_command1->setObjectName(QStringLiteral("Command1"));
-    m_command1->setGeometry(twips(2280, 5160, 975, 375));
-    m_command1->setFont(timesBold(9.75));
+    m_command1->setGeometry(twipRect(2280, 5160, 975, 375));
+    m_command1->setFont(gameFont(9.75));
 
     showRows(designRows());
     setupActions();
