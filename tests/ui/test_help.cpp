@@ -73,6 +73,7 @@ private slots:
     void viewerLeavesTheOwnerEnabled();
     void escapeClosesTheViewer();
     void contentsListJumpsToTopic();
+    void realPlatformKeepsOneViewer();
 };
 
 void TestHelp::helpFileNumbersNameTheRulesFile() {
@@ -395,6 +396,39 @@ void TestHelp::contentsListJumpsToTopic() {
     QTest::mouseClick(contents->viewport(), Qt::LeftButton, {}, place.center());
     QCOMPARE(viewer.currentTopic(), 1100);
     QCOMPARE(viewer.problem(), QString());
+}
+
+void TestHelp::realPlatformKeepsOneViewer() {
+    const auto viewers = [] {
+        int n = 0;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            n += qobject_cast<HelpViewer*>(w) != nullptr ? 1 : 0;
+        }
+        return n;
+    };
+    {
+        QtPlatform platform;
+        auto* owner = new QWidget;
+        owner->show();
+        platform.winHelp(owner, helpFilePath(), 1, QVariant(1000));
+        QVERIFY(QTest::qWaitForWindowExposed(owner));
+        platform.winHelp(owner, helpFilePath(), 1, QVariant(1100));
+        QCOMPARE(viewers(), 1);
+        QVERIFY(owner->isEnabled());
+        // The viewer outlives the window that asked for it, as the game starts new main windows.
+        delete owner;
+        QCOMPARE(viewers(), 1);
+        platform.winHelp(nullptr, QString(), 1, QVariant(1000));
+        QCOMPARE(viewers(), 1);
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto* viewer = qobject_cast<HelpViewer*>(w)) {
+                QVERIFY(viewer->isVisible());
+                QVERIFY(!viewer->problem().isEmpty());
+                QVERIFY(!viewer->testAttribute(Qt::WA_QuitOnClose));
+            }
+        }
+    }
+    QCOMPARE(viewers(), 0);
 }
 
 QTEST_MAIN(TestHelp)
