@@ -1,0 +1,92 @@
+// Saves pictures of the name dialog and of the main window in each of its states, to look at
+// the windows as a player would: veloria_screenshots <folder>.
+#include <cstdio>
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QWidget>
+
+#include "fake_platform.h"
+#include "sim/kingdom_state.h"
+#include "sim/random.h"
+#include "ui/art/art.h"
+#include "ui/form1.h"
+#include "ui/form5.h"
+#include "ui/game_controller.h"
+
+namespace {
+
+bool save(QWidget* window, const QDir& folder, const QString& name) {
+    QApplication::processEvents();
+    const QString path = folder.filePath(name + QStringLiteral(".png"));
+    if (!window->grab().save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+template <typename T> T* child(QWidget* window, const char* name) {
+    return window->findChild<T*>(QLatin1String(name));
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: veloria_screenshots <folder>\n");
+        return 2;
+    }
+    QApplication application(argc, argv);
+    initArtResources();
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    if (!QDir().mkpath(folder.path())) {
+        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+        return 1;
+    }
+
+    KingdomState state;
+    HallOfFame hall;
+    ClockRandom random(20261208);
+    FakePlatform platform;
+    GameController controller(state, hall, random, platform);
+    controller.start();
+
+    Form5* dialog = controller.nameDialog();
+    child<QLineEdit>(dialog, "Text1")->setText(QStringLiteral("Всеволод"));
+    bool ok = save(dialog, folder, QStringLiteral("form5"));
+    child<QPushButton>(dialog, "Command1")->click();
+
+    Form1* window = controller.mainWindow();
+    child<QScrollBar>(window, "scroll1_1")->setValue(12);
+    child<QLineEdit>(window, "Text3")->setText(QStringLiteral("40"));
+    ok = save(window, folder, QStringLiteral("form1_buy")) && ok;
+
+    child<QPushButton>(window, "Sale")->click();
+    child<QScrollBar>(window, "scroll2")->setValue(25);
+    ok = save(window, folder, QStringLiteral("form1_sell")) && ok;
+
+    child<QPushButton>(window, "naemniki")->click();
+    child<QScrollBar>(window, "scroll4")->setValue(37);
+    ok = save(window, folder, QStringLiteral("form1_mercenaries")) && ok;
+
+    // A quiet year: the war is put off so that the report shows.
+    state.lastPeaceYear = 50;
+    child<QPushButton>(window, "dalshe")->click();
+    ok = save(window, folder, QStringLiteral("form1_report")) && ok;
+
+    // A war that falls due at this year end.
+    state.lastPeaceYear = 1;
+    state.warCountdown = 1;
+    state.enemyArmy = state.soldiers - 3;
+    child<QPushButton>(window, "dalshe")->click();
+    ok = save(window, folder, QStringLiteral("form1_battle")) && ok;
+
+    child<QPushButton>(window, "Command3")->click();
+    ok = save(window, folder, QStringLiteral("form1_after_battle")) && ok;
+    return ok ? 0 : 1;
+}

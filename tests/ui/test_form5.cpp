@@ -1,0 +1,137 @@
+// Window tests of the name dialog: its looks, its place, and what OK does with and without a name.
+#include <QApplication>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "fake_platform.h"
+#include "sim/kingdom_state.h"
+#include "sim/random.h"
+#include "ui/form1.h"
+#include "ui/form5.h"
+#include "ui/game_controller.h"
+
+namespace {
+
+// Types text the way a keyboard does, one key event a character; QTest only spells ASCII.
+void typeText(QWidget* widget, const QString& text) {
+    for (const QChar character : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(character));
+        QApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(character));
+        QApplication::sendEvent(widget, &release);
+    }
+}
+
+} // namespace
+
+class TestForm5 : public QObject {
+    Q_OBJECT
+
+private slots:
+    void looksAsDesigned();
+    void opensNearTheCentreOfTheScreen();
+    void emptyNameDoesNothing();
+    void blankNameStartsAGame();
+    void nameIsTakenAsTyped();
+};
+
+void TestForm5::looksAsDesigned() {
+    Form5 dialog;
+    QCOMPARE(dialog.windowTitle(), QStringLiteral(" Король Велории"));
+    QCOMPARE(dialog.size(), QSize(216, 104));
+    auto* label = dialog.findChild<QLabel*>(QStringLiteral("Label1"));
+    auto* box = dialog.findChild<QLineEdit*>(QStringLiteral("Text1"));
+    auto* ok = dialog.findChild<QPushButton*>(QStringLiteral("Command1"));
+    QVERIFY(label && box && ok);
+    QCOMPARE(label->text(), QStringLiteral("Ваше имя?"));
+    QCOMPARE(label->geometry(), QRect(80, 16, 73, 17));
+    QCOMPARE(box->text(), QString());
+    QCOMPARE(box->geometry(), QRect(56, 40, 105, 25));
+    QCOMPARE(box->font().pointSizeF(), 12.0);
+    QCOMPARE(ok->text(), QStringLiteral("&OK"));
+    QCOMPARE(ok->geometry(), QRect(80, 72, 57, 25));
+    for (QWidget* widget : {static_cast<QWidget*>(label), static_cast<QWidget*>(ok)}) {
+        QCOMPARE(widget->font().family(), QStringLiteral("Times New Roman"));
+        QVERIFY(widget->font().bold());
+        QCOMPARE(widget->font().pointSizeF(), 9.75);
+    }
+}
+
+void TestForm5::opensNearTheCentreOfTheScreen() {
+    Form5 dialog;
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    QCOMPARE(dialog.pos(), QPoint(screen.left() + (screen.width() - 243) / 2,
+                                  screen.top() + (screen.height() - 131) / 2));
+}
+
+void TestForm5::emptyNameDoesNothing() {
+    KingdomState state;
+    HallOfFame hall;
+    ScriptedRandom random;
+    FakePlatform platform;
+    GameController controller(state, hall, random, platform);
+    controller.start();
+    Form5* dialog = controller.nameDialog();
+    QVERIFY(dialog && dialog->isVisible());
+    QSignalSpy confirmed(dialog, &Form5::nameConfirmed);
+
+    dialog->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+
+    QCOMPARE(confirmed.count(), 0);
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(controller.mainWindow(), nullptr);
+    QVERIFY(platform.messages.empty());
+    QCOMPARE(platform.beeps, 0);
+    QCOMPARE(state.kingName, std::string());
+}
+
+void TestForm5::blankNameStartsAGame() {
+    KingdomState state;
+    HallOfFame hall;
+    ScriptedRandom random;
+    random.push({0.f, 0.f, 0.f, 0.f, 0.f, 0.f, 0.f, 0.f, 0.f, 0.f, 0.f});
+    FakePlatform platform;
+    GameController controller(state, hall, random, platform);
+    controller.start();
+    Form5* dialog = controller.nameDialog();
+    dialog->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral(" "));
+
+    dialog->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    QVERIFY(controller.nameDialog() == nullptr || !controller.nameDialog()->isVisible());
+    Form1* window = controller.mainWindow();
+    QVERIFY(window && window->isVisible());
+    QCOMPARE(window->windowTitle(), QStringLiteral("Король Велории -  "));
+    QCOMPARE(state.kingName, std::string(" "));
+    QCOMPARE(random.remaining(), std::size_t(0));
+}
+
+void TestForm5::nameIsTakenAsTyped() {
+    KingdomState state;
+    HallOfFame hall;
+    ScriptedRandom random;
+    random.push({0.f, 0.f, 0.f, 0.f, 0.f, 0.f, 0.f, 0.f, 0.f, 0.f, 0.f});
+    FakePlatform platform;
+    GameController controller(state, hall, random, platform);
+    controller.start();
+    auto* box = controller.nameDialog()->findChild<QLineEdit*>(QStringLiteral("Text1"));
+    typeText(box, QStringLiteral("  Ярослав Мудрый "));
+
+    QTest::mouseClick(controller.nameDialog()->findChild<QPushButton*>(QStringLiteral("Command1")),
+                      Qt::LeftButton);
+
+    QVERIFY(controller.mainWindow());
+    QCOMPARE(state.kingName, std::string("  Ярослав Мудрый "));
+    QCOMPARE(controller.mainWindow()->windowTitle(),
+             QStringLiteral("Король Велории -   Ярослав Мудрый "));
+}
+
+QTEST_MAIN(TestForm5)
+#include "test_form5.moc"
