@@ -9,7 +9,7 @@
 MercenaryLimits mercenaryLimits(const KingdomState& state) {
     MercenaryLimits limits;
     limits.payable = std::floor(state.money / state.mercenaryPrice);
-    // mercenariesAffordable lags behind the treasury after a battle; the treasury decides.
+    // A battle changes the treasury without recounting mercenariesAffordable: the lesser counts.
     limits.barMax = barRange(std::min(state.mercenariesAffordable, limits.payable));
     return limits;
 }
