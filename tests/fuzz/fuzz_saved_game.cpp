@@ -1,0 +1,111 @@
+// Any bytes as a saved game: a file that loads must re-save and reload to the same bytes, and the
+// kingdom it carries must survive a year without undefined behaviour.
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+
+#include <QByteArray>
+
+#include "fuzz_check.h"
+#include "market/market.h"
+#include "sim/random.h"
+#include "sim/status.h"
+#include "sim/year.h"
+#include "storage/saved_game.h"
+#include "storage/text_record.h"
+#include "war/mercenaries.h"
+
+namespace {
+
+// The window saves the maxima its bars hold, and a bar holds what it was given rounded to 16 bits.
+BarMaxima barsOf(const KingdomState& s) {
+    const double loaded[] = {s.sliderMax1, s.sliderMax2, s.sliderMax3, s.sliderMax4, s.sliderMax5,
+                             s.sliderMax6, s.sliderMax7, s.sliderMax8, s.sliderMax9};
+    BarMaxima bars{};
+    for (std::size_t i = 0; i < bars.size(); ++i) {
+        bars[i] = barRange(loaded[i]);
+    }
+    return bars;
+}
+
+// The game as it stands when the player loads: typedAmount is not in the file and must survive.
+KingdomState runningGame() {
+    KingdomState s;
+    s.typedAmount = 37;
+    s.kingName = "Игрок";
+    return s;
+}
+
+bool sameNumber(double a, double b) {
+    if (a == b) {
+        return true;
+    }
+    // 15 significant digits are what the file keeps of a real.
+    return std::fabs(a - b) <= std::fabs(a) * 1e-14;
+}
+
+// Whatever the file held, the rules run on it: the market's arithmetic, the status column, the
+// mercenaries panel and one press of «Дальше» (with the war panel's OK if a battle came).
+void playOneYear(KingdomState state) {
+    refreshMarket(state);
+    (void)statusView(state);
+    (void)mercenaryLimits(state);
+    ClockRandom random(1);
+    const YearResult result = nextYear(state, random);
+    if (result.battle) {
+        (void)trophyGoodsText(*result.battle);
+        (void)trophyPeopleText(*result.battle);
+        (void)closeBattle(state);
+    }
+    (void)yearLabelText(state.year);
+    refreshMarket(state);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    const KingdomState current = runningGame();
+
+    const LoadResult first = readSavedGame(bytes, current);
+    if (!first.game) {
+        FUZZ_CHECK(!first.error.isEmpty(), "a refused file must say why");
+        return 0;
+    }
+    FUZZ_CHECK(first.error.isEmpty(), "a loaded file must not carry an error");
+    const KingdomState& loaded = first.game->state;
+    FUZZ_CHECK(loaded.typedAmount == current.typedAmount, "typedAmount is not in the file");
+
+    const QByteArray saved = writeSavedGame(loaded, first.game->hall, barsOf(loaded));
+    const LoadResult second = readSavedGame(saved, current);
+    FUZZ_CHECK(second.game.has_value(), "a loaded game, saved again, must load");
+    const KingdomState& reloaded = second.game->state;
+    const QByteArray again = writeSavedGame(reloaded, second.game->hall, barsOf(reloaded));
+    FUZZ_CHECK(again == saved, "save, load, save must give the same bytes");
+
+    // What survives a round trip: counts and flags exactly, reals to 15 digits, texts as texts
+    // unless a character has no place in the code page.
+    FUZZ_CHECK(reloaded.fedFlag == loaded.fedFlag && reloaded.landFlag == loaded.landFlag &&
+                   reloaded.sownFlag == loaded.sownFlag &&
+                   reloaded.harvestSownFlag == loaded.harvestSownFlag &&
+                   reloaded.warCountdown == loaded.warCountdown,
+               "flags and the countdown must survive a round trip");
+    const double before[] = {loaded.money,       loaded.workers,   loaded.soldiers,
+                             loaded.gold,        loaded.land,      loaded.grain,
+                             loaded.oil,         loaded.rating,    loaded.year,
+                             loaded.harvestRoll, loaded.goldPrice, loaded.spareValue6};
+    const double after[] = {reloaded.money,       reloaded.workers,   reloaded.soldiers,
+                            reloaded.gold,        reloaded.land,      reloaded.grain,
+                            reloaded.oil,         reloaded.rating,    reloaded.year,
+                            reloaded.harvestRoll, reloaded.goldPrice, reloaded.spareValue6};
+    for (std::size_t i = 0; i < std::size(before); ++i) {
+        FUZZ_CHECK(std::isfinite(before[i]), "a loaded real must be finite");
+        FUZZ_CHECK(sameNumber(before[i], after[i]), "a real must survive to 15 digits");
+    }
+    if (decodeRecordText(encodeRecordText(loaded.report)) == loaded.report) {
+        FUZZ_CHECK(reloaded.report == loaded.report, "the report must survive a round trip");
+    }
+
+    playOneYear(loaded);
+    return 0;
+}
