@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 
 #include "fake_platform.h"
 #include "sim/kingdom_state.h"
@@ -77,6 +78,8 @@ private slots:
     void aWholeReignEndsInYearOneHundred();
     void newGameFromTheMenu();
     void quitClosesTheWindow();
+    void swappingWindowsKeepsTheProgramRunning();
+    void quittingEndsTheProgram();
 
 private:
     // Starts a game for "Иван" with the draws below: prices 1025, 75, 37, 525; 45 workers,
@@ -824,6 +827,43 @@ void TestForm1::quitClosesTheWindow() {
     dropWindows();
     QVERIFY(watch.isNull());
     QVERIFY(m_controller->nameDialog() == nullptr || !m_controller->nameDialog()->isVisible());
+}
+
+void TestForm1::swappingWindowsKeepsTheProgramRunning() {
+    startGame();
+    bool stillRunning = false;
+    // The swaps happen inside the event loop, where closing the last window would end it.
+    QTimer::singleShot(0, this, [this] {
+        m_controller->mainWindow()->findChild<QAction*>(QStringLiteral("newgame"))->trigger();
+    });
+    QTimer::singleShot(20, this, [this] {
+        m_random->push({0.f, 0.f, 0.f, 0.f, 0.f, 0.f, 0.f, 0.f, 0.f, 0.f, 0.f});
+        Form5* dialog = m_controller->nameDialog();
+        dialog->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("Олег"));
+        dialog->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    });
+    QTimer::singleShot(60, this, [&stillRunning] {
+        stillRunning = true;
+        QCoreApplication::exit(7);
+    });
+    QCOMPARE(QCoreApplication::exec(), 7);
+    QVERIFY(stillRunning);
+    QVERIFY(m_controller->mainWindow() && m_controller->mainWindow()->isVisible());
+    QCOMPARE(m_controller->mainWindow()->windowTitle(), QStringLiteral("Король Велории - Олег"));
+}
+
+void TestForm1::quittingEndsTheProgram() {
+    startGame();
+    bool stillRunning = false;
+    QTimer::singleShot(0, this, [this] {
+        m_controller->mainWindow()->findChild<QAction*>(QStringLiteral("quitgame"))->trigger();
+    });
+    QTimer::singleShot(500, this, [&stillRunning] {
+        stillRunning = true;
+        QCoreApplication::exit(7);
+    });
+    QCOMPARE(QCoreApplication::exec(), 0);
+    QVERIFY(!stillRunning);
 }
 
 QTEST_MAIN(TestForm1)
