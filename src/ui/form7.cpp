@@ -12,7 +12,6 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QScreen>
-#include <QTimer>
 
 #include "sim/number_text.h"
 #include "storage/scores.h"
@@ -210,10 +209,12 @@ void Form7::closeEvent(QCloseEvent* event) {
     }
     m_mainWindow->setEnabled(true);
     if (m_state.year == 100 && m_startNewGame) {
-        // Started from the event loop once this window has gone, so that the new game never
-        // runs inside a handler of a window that is being torn down. Tied to the main window:
-        // if it goes away first there is no game left to replace.
-        QTimer::singleShot(0, m_mainWindow.data(), m_startNewGame);
+        // Right away rather than from the event loop: in between, the enabled main window of a
+        // finished reign could take one more click. The new game may well destroy the main
+        // window, which this window only notes.
+        const std::function<void()> startNewGame = m_startNewGame;
+        hide();
+        startNewGame();
     }
 }
 

@@ -17,7 +17,7 @@ class QPushButton;
 // The hall of fame (`hall`) is the table's one source of truth: the labels only show it. The
 // window is not modal; the main window is disabled while it is shown, and closing it (OK, the
 // close box or Escape all do the same) enables the main window again and, when the reign has
-// reached year 100, starts a new game once the window is gone. Create it with `new`; it deletes
+// reached year 100, hides the table and starts a new game. Create it with `new`; it deletes
 // itself once closed. `state` and `hall` must outlive it.
 class Form7 final : public QWidget {
 public:
