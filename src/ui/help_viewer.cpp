@@ -118,7 +118,7 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     splitter->addWidget(m_browser);
     splitter->setStretchFactor(0, 0);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({190, 470});
+    splitter->setSizes({220, 450});
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
@@ -130,7 +130,7 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(m_browser, &QTextBrowser::anchorClicked, this, &HelpViewer::onAnchorClicked);
 
     setupActions();
-    resize(680, 540);
+    resize(700, 540);
 }
 
 void HelpViewer::setupActions() {
