@@ -65,6 +65,10 @@ done
 echo "== dpkg-deb -x"
 dpkg-deb -x "$deb" "$work/root"
 check_tree "$work/root/usr"
+# The software-centre entry as installed: its menu entry and icon must be found beside it.
+if command -v appstreamcli >/dev/null; then
+    appstreamcli validate-tree --no-net "$work/root" || fail "the installed tree does not validate"
+fi
 
 echo "== start the unpacked game"
 # A home of its own, so that nothing the game keeps for the player lands in the real one.
