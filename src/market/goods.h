@@ -10,7 +10,9 @@ enum class Good { Gold = 0, Land = 1, Grain = 2, Oil = 3 };
 
 inline constexpr std::array<Good, 4> kGoods = {Good::Gold, Good::Land, Good::Grain, Good::Oil};
 
-inline constexpr int goodIndex(Good good) { return static_cast<int>(good); }
+inline constexpr int goodIndex(Good good) {
+    return static_cast<int>(good);
+}
 
 double& stockOf(KingdomState& state, Good good);
 double stockOf(const KingdomState& state, Good good);

@@ -16,7 +16,8 @@ std::string plainNumberText(double value) {
     }
     char buffer[64];
     // "general" with precision 15 keeps at most 15 significant digits and drops trailing zeros.
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
     return std::string(buffer, result.ptr);
 }
 

@@ -8,14 +8,14 @@
 #include "sim/kingdom_state.h"
 
 struct StatusView {
-    std::string money;      // number text of money
-    std::string workers;    // of workers
-    std::string soldiers;   // of soldiers
-    std::string total;      // of workers + soldiers
-    std::string landNeeded; // of workers + soldiers
-    std::string grainNeeded; // of 3 x (workers + soldiers)
-    bool landWarning = false;  // fewer units of land than people
-    bool grainWarning = false; // less than two tons of grain a person
+    std::string money;                        // number text of money
+    std::string workers;                      // of workers
+    std::string soldiers;                     // of soldiers
+    std::string total;                        // of workers + soldiers
+    std::string landNeeded;                   // of workers + soldiers
+    std::string grainNeeded;                  // of 3 x (workers + soldiers)
+    bool landWarning = false;                 // fewer units of land than people
+    bool grainWarning = false;                // less than two tons of grain a person
     std::optional<std::string_view> moodWord; // nothing: leave the shown word as it is
 };
 

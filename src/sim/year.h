@@ -9,7 +9,8 @@
 #include "sim/random.h"
 #include "war/battle.h"
 
-inline constexpr std::string_view kReportTitle = "Господин президент! Прибыл Ваш помощник с докладом!";
+inline constexpr std::string_view kReportTitle =
+    "Господин президент! Прибыл Ваш помощник с докладом!";
 
 // Appends one report line and its CR LF.
 void appendReportLine(KingdomState& state, std::string_view line);
