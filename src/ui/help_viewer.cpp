@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 
 #include "ui/help.h"
+#include "ui/twips.h"
 
 namespace {
 
@@ -91,27 +92,21 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     m_problem->setMargin(6);
     m_problem->setStyleSheet(
         QStringLiteral("background: #fff2cc; color: #800000; border: 1px solid #c08000;"));
-    QFont problemFont(QStringLiteral("Times New Roman"));
-    problemFont.setPointSizeF(11.25);
-    problemFont.setBold(true);
-    m_problem->setFont(problemFont);
+    m_problem->setFont(gameFont(11.25));
     m_problem->hide();
 
     m_contents = new QListWidget(this);
     m_contents->setObjectName(QStringLiteral("contents"));
     m_contents->setToolTip(QStringLiteral("Содержание"));
-    QFont listFont(QStringLiteral("Times New Roman"));
-    listFont.setPointSizeF(11.25);
-    m_contents->setFont(listFont);
+    // Pages of text read better in the regular face than in the game's bold one.
+    m_contents->setFont(gameFont(11.25, false));
 
     m_browser = new QTextBrowser(this);
     m_browser->setObjectName(QStringLiteral("browser"));
     // Links are followed by us: only jumps inside the file make sense here.
     m_browser->setOpenLinks(false);
     m_browser->setOpenExternalLinks(false);
-    QFont textFont(QStringLiteral("Times New Roman"));
-    textFont.setPointSizeF(12);
-    m_browser->setFont(textFont);
+    m_browser->setFont(gameFont(12, false));
 
     auto* splitter = new QSplitter(Qt::Horizontal, this);
     splitter->addWidget(m_contents);
