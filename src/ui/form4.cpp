@@ -31,8 +31,8 @@ void Form4::loadgame() {
     } else {
         readChosenFile();
     }
-    // The window only goes away later, but the callback may well destroy the main window and
-    // with it whatever this window still refers to: take it out first.
+    // The closed window may be deleted while the callback runs (a message box's event loop,
+    // the main window going): the callback must not live in it then.
     const std::function<void()> afterLoad = m_afterLoad;
     close();
     if (afterLoad) {
