@@ -1,6 +1,9 @@
 // Rendering of the game's SVG pictures.
 #include "ui/art/art.h"
 
+#include <utility>
+
+#include <QIconEngine>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -28,10 +31,32 @@ QPixmap renderArt(const QString& resourcePath, QSize size, qreal devicePixelRati
     return pixmap;
 }
 
-QIcon veloriaIcon() {
-    QIcon icon;
-    for (const int side : {16, 24, 32, 48, 64, 128, 256}) {
-        icon.addPixmap(renderArt(QStringLiteral(":/art/veloria.svg"), QSize(side, side), 1.0));
+namespace {
+
+// Draws the icon only at the sizes that are asked for, when they are asked for: rendering every
+// size up front would cost the start of the program for pictures nobody looks at.
+class ArtIconEngine final : public QIconEngine {
+public:
+    explicit ArtIconEngine(QString path) : m_path(std::move(path)) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+        initArtResources();
+        QSvgRenderer renderer(m_path);
+        renderer.render(painter, rect);
     }
-    return icon;
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+        return renderArt(m_path, size, 1.0);
+    }
+
+    QIconEngine* clone() const override { return new ArtIconEngine(m_path); }
+
+private:
+    QString m_path;
+};
+
+} // namespace
+
+QIcon veloriaIcon() {
+    return QIcon(new ArtIconEngine(QStringLiteral(":/art/veloria.svg")));
 }

@@ -14,5 +14,5 @@ void initArtResources();
 // pixel ratio is `devicePixelRatio`.
 QPixmap renderArt(const QString& resourcePath, QSize size, qreal devicePixelRatio);
 
-// The program's icon, drawn at the usual icon sizes.
+// The program's icon, drawn at whatever size is asked of it.
 QIcon veloriaIcon();

@@ -1,0 +1,34 @@
+// Start-up benchmark, the game's side: the program's own start, ended once the name dialog has
+// been painted. With --report-memory it prints its peak memory in kB instead of staying silent.
+#include <cstdio>
+#include <cstring>
+
+#include <QApplication>
+
+#include "first_paint.h"
+#include "sim/kingdom_state.h"
+#include "sim/random.h"
+#include "ui/art/art.h"
+#include "ui/form5.h"
+#include "ui/game_controller.h"
+#include "ui/platform.h"
+
+int main(int argc, char* argv[]) {
+    const bool reportMemory = argc > 1 && std::strcmp(argv[1], "--report-memory") == 0;
+    QApplication application(argc, argv);
+    initArtResources();
+    QApplication::setWindowIcon(veloriaIcon());
+
+    KingdomState state;
+    HallOfFame hall;
+    ClockRandom random;
+    QtPlatform platform;
+    GameController controller(state, hall, random, platform);
+    controller.start();
+    new QuitAfterFirstPaint(controller.nameDialog());
+    const int code = QApplication::exec();
+    if (reportMemory) {
+        std::printf("%ld\n", peakMemoryKb());
+    }
+    return code;
+}

@@ -1,0 +1,75 @@
+// One press of «Дальше» handled and painted, through the real main window (offscreen).
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "../ui/fake_platform.h"
+#include "sim/kingdom_state.h"
+#include "sim/random.h"
+#include "ui/form1.h"
+#include "ui/form5.h"
+#include "ui/game_controller.h"
+
+namespace {
+
+struct Game {
+    KingdomState state;
+    HallOfFame hall;
+    ClockRandom random{42};
+    FakePlatform platform;
+    GameController controller{state, hall, random, platform};
+    Form1* window = nullptr;
+    QPushButton* next = nullptr;
+    KingdomState startOfYear;
+
+    Game() {
+        controller.start();
+        Form5* dialog = controller.nameDialog();
+        dialog->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("Иван"));
+        dialog->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+        window = controller.mainWindow();
+        next = window->findChild<QPushButton*>(QStringLiteral("dalshe"));
+        // Every press replays the same healthy year: no war, no end of the reign.
+        state.lastPeaceYear = 1e9;
+        state.land = 1e6;
+        state.grain = 1e6;
+        startOfYear = state;
+        QApplication::processEvents();
+    }
+};
+
+void BM_NextYearPressedAndPainted(benchmark::State& run) {
+    Game game;
+    for (auto _ : run) {
+        game.state = game.startOfYear;
+        game.next->click();
+        // The window paints what the press changed, as the event loop would right after it.
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_NextYearPressedAndPainted)->Unit(benchmark::kMicrosecond);
+
+// The whole window drawn afresh into a picture: the dearest way to show the press.
+void BM_NextYearPressedAndGrabbed(benchmark::State& run) {
+    Game game;
+    for (auto _ : run) {
+        game.state = game.startOfYear;
+        game.next->click();
+        benchmark::DoNotOptimize(game.window->grab());
+    }
+}
+BENCHMARK(BM_NextYearPressedAndGrabbed)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

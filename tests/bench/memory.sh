@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Peak memory (VmHWM) after a 100-year reign against the smallest Qt Widgets programs (an empty
+# window; a "Hello world!" button), offscreen unless a platform is set: memory.sh [bin folder].
+set -euo pipefail
+bin=${1:-build/release/bin}
+export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", a / b }'; }
+
+game=$("$bin/bench_memory_reign" 2>/dev/null)
+empty=$("$bin/bench_startup_minimal" --report-memory 2>/dev/null)
+hello=$("$bin/bench_startup_minimal" --hello --report-memory 2>/dev/null)
+echo "after a 100-year reign: ${game} kB"
+echo "empty window:           ${empty} kB   ratio $(ratio "$game" "$empty")"
+echo "hello-world button:     ${hello} kB   ratio $(ratio "$game" "$hello")"
