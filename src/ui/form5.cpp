@@ -10,12 +10,11 @@
 #include "ui/art/art.h"
 #include "ui/twips.h"
 
-Form5::Form5(QWidget* parent) : QDialog(parent) {
+Form5::Form5(QWidget* parent) : QWidget(parent, Qt::Dialog) {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral(" Король Велории"));
     setWindowIcon(veloriaIcon());
     setAttribute(Qt::WA_DeleteOnClose);
-    setModal(false);
     setFont(gameFont(9.75));
     setFixedSize(twips(3240), twips(1560));
 
@@ -32,8 +31,6 @@ Form5::Form5(QWidget* parent) : QDialog(parent) {
     m_command1 = new QPushButton(QStringLiteral("&OK"), this);
     m_command1->setObjectName(QStringLiteral("Command1"));
     m_command1->setGeometry(twipRect(1200, 1080, 855, 375));
-    m_command1->setAutoDefault(false);
-    m_command1->setDefault(false);
     connect(m_command1, &QPushButton::clicked, this, &Form5::Command1_Click);
 
     m_text1->setFocus();

@@ -1,14 +1,16 @@
 // The name dialog that opens every game: it asks the king's name.
 #pragma once
 
-#include <QDialog>
 #include <QString>
+#include <QWidget>
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
-class Form5 : public QDialog {
+// A plain window with a dialog's frame: Escape and Enter do nothing here, as in the rest of the
+// game, and only the frame's close box closes it without a name.
+class Form5 : public QWidget {
     Q_OBJECT
 public:
     explicit Form5(QWidget* parent = nullptr);

@@ -39,6 +39,7 @@ private slots:
     void emptyNameDoesNothing();
     void blankNameStartsAGame();
     void nameIsTakenAsTyped();
+    void escapeAndEnterDoNothing();
 };
 
 void TestForm5::looksAsDesigned() {
@@ -131,6 +132,25 @@ void TestForm5::nameIsTakenAsTyped() {
     QCOMPARE(state.kingName, std::string("  Ярослав Мудрый "));
     QCOMPARE(controller.mainWindow()->windowTitle(),
              QStringLiteral("Король Велории -   Ярослав Мудрый "));
+}
+
+void TestForm5::escapeAndEnterDoNothing() {
+    KingdomState state;
+    HallOfFame hall;
+    ScriptedRandom random;
+    FakePlatform platform;
+    GameController controller(state, hall, random, platform);
+    controller.start();
+    Form5* dialog = controller.nameDialog();
+    auto* box = dialog->findChild<QLineEdit*>(QStringLiteral("Text1"));
+    QTest::keyClick(box, Qt::Key_Escape);
+    QTest::keyClicks(box, QStringLiteral("Ivan"));
+    QTest::keyClick(box, Qt::Key_Return);
+    QTest::keyClick(dialog, Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(controller.nameDialog() && controller.nameDialog()->isVisible());
+    QCOMPARE(controller.mainWindow(), nullptr);
+    QCOMPARE(box->text(), QStringLiteral("Ivan"));
 }
 
 QTEST_MAIN(TestForm5)
