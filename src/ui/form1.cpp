@@ -84,6 +84,7 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QRect& rect, const QS
         // of a low box: low boxes centre their line, tall ones keep a small even margin.
         if (rect.height() <= twips(375)) {
             label->setAlignment(alignment | Qt::AlignVCenter);
+            label->setIndent(2);
         } else {
             label->setIndent(0);
             label->setMargin(2);
@@ -399,6 +400,9 @@ void Form1::buildReportPanel(QWidget* area) {
     toolkitFont.setWeight(toolkitFont.weight());
     toolkitFont.setItalic(toolkitFont.italic());
     m_info->setFont(toolkitFont);
+    // The war announcement is longer than the panel is wide; cut short it would hide the
+    // enemy's strength, so long lines wrap (the rule of underscores is one word and just ends).
+    m_info->setWordWrap(true);
 
     QWidget* war = makeFrame(m_informacia, "boy", twipRect(0, 0, 7095, 4575),
                              QStringLiteral("Война"), 12, &m_boy);

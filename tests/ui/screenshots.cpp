@@ -79,6 +79,12 @@ int main(int argc, char* argv[]) {
     child<QPushButton>(window, "dalshe")->click();
     ok = save(window, folder, QStringLiteral("form1_report")) && ok;
 
+    // A year whose end announces a war: the longest line a report has.
+    state.lastPeaceYear = 1;
+    state.warCountdown = 0;
+    child<QPushButton>(window, "dalshe")->click();
+    ok = save(window, folder, QStringLiteral("form1_war_announced")) && ok;
+
     // A war that falls due at this year end.
     state.lastPeaceYear = 1;
     state.warCountdown = 1;

@@ -61,6 +61,7 @@ private slots:
     void newGameShowsYearOneInBuyMode();
     void windowLooksAsDesigned();
     void menuHasItsCommands();
+    void labelsShowTheirWholeText();
     void buyingByBar();
     void buyingByTypedAmount();
     void pastedTextIsRefused();
@@ -272,6 +273,45 @@ void TestForm1::menuHasItsCommands() {
     }
     QCOMPARE(files->actions().size(), 4);
     QCOMPARE(window->menuBar()->actions().size(), 4);
+}
+
+void TestForm1::labelsShowTheirWholeText() {
+    Form1* window = startGame();
+    const auto checkAll = [window](const char* state) {
+        for (QLabel* label : window->findChildren<QLabel*>()) {
+            if (label->wordWrap() || !label->pixmap().isNull() || !label->isVisible()) {
+                continue;
+            }
+            QVERIFY2(
+                label->sizeHint().width() <= label->width(),
+                qPrintable(QStringLiteral("%1 cut short in %2: \"%3\"")
+                               .arg(label->objectName(), QLatin1String(state), label->text())));
+        }
+    };
+    // Large but plausible figures late in a long reign.
+    m_state->money = 123456789;
+    m_state->year = 100;
+    m_state->workers = 495680;
+    m_state->grain = 6941247.2;
+    m_state->land = 1234567;
+    m_state->moodLevel = 4;
+    click("buy");
+    checkAll("buy mode");
+    click("Sale");
+    checkAll("sell mode");
+    click("naemniki");
+    checkAll("the mercenaries panel");
+
+    m_state->year = 7;
+    m_state->lastPeaceYear = 6;
+    m_state->warCountdown = 1;
+    m_state->enemyArmy = 20;
+    m_state->soldiers = 35;
+    m_random->push({0.f, 0.f, 0.f, 0.f, 0.1f, 0.f, 0.f, 0.5f});
+    m_random->push({0.9f, 0.9f, 0.9f, 0.9f, 0.9f, 0.9f, 0.9f});
+    click("dalshe");
+    QVERIFY(find<QGroupBox>("boy")->isVisible());
+    checkAll("the war panel");
 }
 
 void TestForm1::buyingByBar() {
