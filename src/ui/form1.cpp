@@ -29,6 +29,7 @@
 #include "sim/status.h"
 #include "sim/year.h"
 #include "ui/art/art.h"
+#include "ui/module1.h"
 #include "ui/platform.h"
 #include "ui/twips.h"
 #include "war/battle.h"
@@ -262,7 +263,7 @@ void Form1::buildWindow() {
     m_label19->setFont(gameFont(11.25));
     setTextColour(m_label19, QColor(0, 0, 0));
     m_label20 = makeLabel(area, "Label20", twipRect(4680, 5640, 1455, 255),
-                          QStringLiteral("court@example.net"));
+                          QString::fromLatin1(kSecondMailAddress));
     setTextColour(m_label20, QColor(0, 0, 255));
     m_label20->setCursor(Qt::PointingHandCursor);
     // An address cut short is no address: the label grows to the right when it must.
