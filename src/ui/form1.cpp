@@ -512,6 +512,13 @@ void Form1::setupActions() {
     connect(m_tablica, &QAction::triggered, this, &Form1::tablica_Click);
     connect(m_pravila, &QAction::triggered, this, &Form1::pravila_Click);
     connect(m_aboutgame, &QAction::triggered, this, &Form1::aboutgame_Click);
+
+    // F1 asks for the rules, as in most desktop programs.
+    auto* rules = new QAction(this);
+    rules->setObjectName(QStringLiteral("rulesKey"));
+    rules->setShortcut(QKeySequence(Qt::Key_F1));
+    addAction(rules);
+    connect(rules, &QAction::triggered, this, &Form1::pravila_Click);
 }
 
 void Form1::placeOnScreen() {

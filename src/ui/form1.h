@@ -11,6 +11,7 @@
 #include "market/market.h"
 #include "sim/kingdom_state.h"
 #include "storage/saved_game.h"
+#include "ui/help.h"
 
 struct BattleReport;
 class Platform;
@@ -52,6 +53,10 @@ public:
     void ShowHelpContextID(qint16 intHelpFile, qint32& lngContextID);
     void ShowHelpKeyword(qint16 intHelpFile, QString& strKeyword);
     void ShowHelpPartialKey(qint16 intHelpFile, QString& strPartKey);
+
+    // The table of the best kings lives in scoresFilePath() unless a path is set here.
+    void setScoresPath(const QString& path) { m_scoresPath = path; }
+    QString scoresPath() const;
 
     KingdomState& state() { return m_state; }
     HallOfFame& hall() { return m_hall; }
@@ -129,6 +134,8 @@ private:
     HallOfFame& m_hall;
     RandomSource& m_random;
     Platform& m_platform;
+    HelpSystem m_help{m_platform, this};
+    QString m_scoresPath;
 
     // What the bars were last given, with the sign a bar cannot hold.
     MarketLimits m_limits{};

@@ -37,6 +37,7 @@ void GameController::openMainWindow(const QString& name) {
     m_state.kingName = name.toStdString();
     auto* window = new Form1(m_state, m_hall, m_random, m_platform);
     m_mainWindow = window;
+    window->setScoresPath(m_scoresPath);
     connect(window, &Form1::newGameRequested, this, &GameController::showNameDialog);
     window->show();
 }

@@ -30,6 +30,9 @@ public:
     // A fresh name dialog, as at program start.
     void showNameDialog();
 
+    // Where the main windows keep the table of the best kings; empty means the usual place.
+    void setScoresPath(const QString& path) { m_scoresPath = path; }
+
 private:
     void openMainWindow(const QString& name);
 
@@ -39,4 +42,5 @@ private:
     Platform& m_platform;
     QPointer<Form5> m_nameDialog;
     QPointer<Form1> m_mainWindow;
+    QString m_scoresPath;
 };

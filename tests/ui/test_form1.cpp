@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -20,6 +22,7 @@
 #include "sim/random.h"
 #include "ui/form1.h"
 #include "ui/form5.h"
+#include "ui/form7.h"
 #include "ui/game_controller.h"
 
 namespace {
@@ -102,6 +105,7 @@ private:
     std::unique_ptr<ScriptedRandom> m_random;
     std::unique_ptr<FakePlatform> m_platform;
     std::unique_ptr<GameController> m_controller;
+    std::unique_ptr<QTemporaryDir> m_scoresDir;
 };
 
 void TestForm1::init() {
@@ -110,6 +114,8 @@ void TestForm1::init() {
     m_random = std::make_unique<ScriptedRandom>();
     m_platform = std::make_unique<FakePlatform>();
     m_controller = std::make_unique<GameController>(*m_state, *m_hall, *m_random, *m_platform);
+    m_scoresDir = std::make_unique<QTemporaryDir>();
+    m_controller->setScoresPath(m_scoresDir->filePath(QStringLiteral("scores.tab")));
 }
 
 void TestForm1::cleanup() {
@@ -834,6 +840,20 @@ void TestForm1::aWholeReignEndsInYearOneHundred() {
                             "          Поищите себя в таблице лучших королей!"));
     QCOMPARE(yearAtMessage, QStringLiteral(" 100  год правления ."));
     QVERIFY(!enabledAtMessage);
+
+    // The king enters the table, which waits over the disabled window; its OK starts a new game.
+    Form7* table = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* candidate = dynamic_cast<Form7*>(widget); candidate && candidate->isVisible()) {
+            table = candidate;
+        }
+    }
+    QVERIFY(table);
+    QVERIFY(!window->isEnabled());
+    QCOMPARE(table->findChild<QLabel*>(QStringLiteral("Label2_0"))->text(), QStringLiteral("Иван"));
+    QCOMPARE(table->findChild<QLabel*>(QStringLiteral("Label3_0"))->text(), QStringLiteral("797"));
+    QVERIFY(QFile::exists(m_scoresDir->filePath(QStringLiteral("scores.tab"))));
+    table->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
 
     dropWindows();
     QCOMPARE(m_controller->mainWindow(), nullptr);
