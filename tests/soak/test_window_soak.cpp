@@ -1,0 +1,92 @@
+// A few whole reigns through the real windows, offscreen: every reign ends in a new name dialog,
+// and no window or widget of a finished reign stays behind.
+#include <cstdlib>
+
+#include <QApplication>
+#include <QFile>
+#include <QTest>
+
+#include "storage/scores.h"
+#include "window_driver.h"
+
+namespace {
+// Under the sanitizers every press costs many times more.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr int kDefaultReigns = 3;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr int kDefaultReigns = 3;
+#else
+constexpr int kDefaultReigns = 40;
+#endif
+#else
+constexpr int kDefaultReigns = 40;
+#endif
+} // namespace
+
+class TestWindowSoak : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void reignsLeaveNothingBehind();
+
+private:
+    // The reigns that reach year 100 enter the table beside the program; it is put back after.
+    QString m_scoresPath;
+    QByteArray m_scores;
+    bool m_hadScores = false;
+};
+
+void TestWindowSoak::initTestCase() {
+    m_scoresPath = scoresFilePath();
+    QFile file(m_scoresPath);
+    m_hadScores = file.open(QIODevice::ReadOnly);
+    if (m_hadScores) {
+        m_scores = file.readAll();
+    }
+}
+
+void TestWindowSoak::cleanupTestCase() {
+    if (m_hadScores) {
+        QFile file(m_scoresPath);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QCOMPARE(file.write(m_scores), m_scores.size());
+    } else {
+        QFile::remove(m_scoresPath);
+    }
+}
+
+void TestWindowSoak::reignsLeaveNothingBehind() {
+    const char* sized = std::getenv("VELORIA_WINDOW_SOAK_GAMES");
+    const int reigns = sized != nullptr && std::atoi(sized) > 0 ? std::atoi(sized) : kDefaultReigns;
+    WindowDriver driver(2026);
+    driver.start();
+
+    qsizetype widgetsAfterFirst = -1;
+    int completed = 0;
+    for (int reign = 0; reign < reigns; ++reign) {
+        const ReignRecord record = driver.playReign(QStringLiteral("Король %1").arg(reign + 1));
+        QVERIFY2(record.problem.empty(),
+                 qPrintable(QStringLiteral("reign %1, year %2: %3")
+                                .arg(reign + 1)
+                                .arg(record.lastYear)
+                                .arg(QString::fromStdString(record.problem))));
+        completed += record.reachedHundred ? 1 : 0;
+        // Between reigns only the name dialog is open: as many widgets as after the first.
+        const qsizetype widgets = QApplication::allWidgets().size();
+        if (widgetsAfterFirst < 0) {
+            widgetsAfterFirst = widgets;
+        }
+        QCOMPARE(widgets, widgetsAfterFirst);
+        QCOMPARE(QApplication::topLevelWidgets().size(), qsizetype(1));
+    }
+    // The careful king with a full treasury lasts: most reigns see their hundredth year.
+    QVERIFY2(
+        completed * 2 > reigns,
+        qPrintable(QStringLiteral("%1 of %2 reigns reached year 100").arg(completed).arg(reigns)));
+}
+
+QTEST_MAIN(TestWindowSoak)
+#include "test_window_soak.moc"
