@@ -1,0 +1,176 @@
+// Plays whole reigns through the real windows, offscreen: the name dialog, the main window's
+// buttons, the war panel and the table at the end, as a player clicks them.
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+#include <fstream>
+#include <string>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QString>
+#include <QWidget>
+
+#include "../ui/fake_platform.h"
+#include "sim/kingdom_state.h"
+#include "sim/random.h"
+#include "sim/year.h"
+#include "ui/form1.h"
+#include "ui/form5.h"
+#include "ui/game_controller.h"
+
+// A /proc/self/status figure in kilobytes (VmHWM, VmRSS), or -1 where there is none.
+inline long procStatusKb(const char* field) {
+    std::ifstream status("/proc/self/status");
+    const std::string prefix = std::string(field) + ':';
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind(prefix, 0) == 0) {
+            return std::stol(line.substr(prefix.size()));
+        }
+    }
+    return -1;
+}
+
+struct ReignRecord {
+    int presses = 0;
+    int battles = 0;
+    double lastYear = 0;
+    bool reachedHundred = false;
+    std::string problem; // empty when the reign went as a reign must
+};
+
+class WindowDriver {
+public:
+    explicit WindowDriver(std::uint64_t seed)
+        : m_random(seed), m_controller(m_state, m_hall, m_random, m_platform) {}
+
+    void start() {
+        m_controller.start();
+        settle();
+    }
+
+    // From the name dialog to the next one. A careful king with a full treasury hires before
+    // every battle through the mercenaries panel and tops up land and grain through the amount
+    // boxes, so that every reign lasts its hundred years.
+    ReignRecord playReign(const QString& name) {
+        ReignRecord record;
+        // The fake platform keeps every message it was shown; a thousand reigns of them would
+        // count as memory the game holds.
+        m_platform.messages.clear();
+        Form5* dialog = m_controller.nameDialog();
+        if (dialog == nullptr || !dialog->isVisible()) {
+            record.problem = "no name dialog at the start of a reign";
+            return record;
+        }
+        // Watched, not compared by address: the next dialog may be built where this one was.
+        const QPointer<Form5> first(dialog);
+        dialog->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(name);
+        dialog->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+        settle();
+        Form1* window = m_controller.mainWindow();
+        if (window == nullptr) {
+            record.problem = "no main window after the name";
+            return record;
+        }
+        m_state.money = 1e12;
+        window->refreshStatus();
+        window->refreshMarket();
+
+        for (int step = 0; step < 1000; ++step) {
+            if (m_controller.mainWindow() == nullptr || !m_controller.mainWindow()->isVisible()) {
+                // The table of the best kings is the last window of a reign that was completed.
+                if (QWidget* table = visibleTopLevel("Form7")) {
+                    table->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+                    settle();
+                    continue;
+                }
+                Form5* next = m_controller.nameDialog();
+                if (next != nullptr && next->isVisible() && (first.isNull() || next != first)) {
+                    return record;
+                }
+                record.problem = "the main window went away, and no name dialog came";
+                return record;
+            }
+            if (QWidget* table = visibleTopLevel("Form7")) {
+                table->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+                settle();
+                continue;
+            }
+            auto* peace = window->findChild<QPushButton*>(QStringLiteral("Command3"));
+            if (peace->isVisible()) {
+                ++record.battles;
+                peace->click();
+                settle();
+                continue;
+            }
+            prepareYear(window);
+            const double year = m_state.year;
+            window->findChild<QPushButton*>(QStringLiteral("dalshe"))->click();
+            ++record.presses;
+            settle();
+            record.lastYear = m_state.year;
+            if (m_state.year == 100) {
+                record.reachedHundred = true;
+            }
+            if (m_state.year != year && m_state.year != year + 1) {
+                record.problem = "the year jumped";
+                return record;
+            }
+        }
+        record.problem = "the reign did not end";
+        return record;
+    }
+
+    FakePlatform& platform() { return m_platform; }
+    KingdomState& state() { return m_state; }
+
+    // Deletes the windows closed since the last call, as the event loop would between events.
+    static void settle() {
+        QApplication::processEvents();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QApplication::processEvents();
+    }
+
+    static QWidget* visibleTopLevel(const char* objectName) {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (widget->isVisible() && widget->objectName() == QLatin1String(objectName)) {
+                return widget;
+            }
+        }
+        return nullptr;
+    }
+
+private:
+    static void typeAndPress(Form1* window, const char* box, const char* button, double amount) {
+        if (amount < 1) {
+            return;
+        }
+        window->findChild<QLineEdit*>(QLatin1String(box))
+            ->setText(QString::number(static_cast<qlonglong>(amount)));
+        window->findChild<QPushButton*>(QLatin1String(button))->click();
+    }
+
+    void prepareYear(Form1* window) {
+        if (m_state.warCountdown == 1) {
+            window->findChild<QPushButton*>(QStringLiteral("naemniki"))->click();
+            const double needed = (m_state.enemyArmy + 2) / 0.64 + 2 - m_state.soldiers;
+            typeAndPress(window, "Text5", "buy5_1", needed);
+        }
+        window->findChild<QPushButton*>(QStringLiteral("buy"))->click();
+        const double people = m_state.workers + m_state.soldiers;
+        typeAndPress(window, "Text2", "buy2_1", people * 1.2 + 2 - m_state.land);
+        typeAndPress(window, "Text3", "buy3_1",
+                     people * 2 + m_state.land * 1.1 + 5 - m_state.grain);
+    }
+
+    KingdomState m_state;
+    HallOfFame m_hall;
+    ClockRandom m_random;
+    FakePlatform m_platform;
+    GameController m_controller;
+};
