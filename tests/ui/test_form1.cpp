@@ -21,6 +21,9 @@
 #include "sim/kingdom_state.h"
 #include "sim/random.h"
 #include "ui/form1.h"
+#include "ui/form2.h"
+#include "ui/form3.h"
+#include "ui/form4.h"
 #include "ui/form5.h"
 #include "ui/form7.h"
 #include "ui/game_controller.h"
@@ -84,8 +87,24 @@ private slots:
     void quitClosesTheWindow();
     void swappingWindowsKeepsTheProgramRunning();
     void quittingEndsTheProgram();
+    void savingAndLoadingThroughTheMenu();
+    void rulesAndAboutFromTheMenu();
+    void tableFromTheMenuDuringAGame();
 
 private:
+    // The visible top-level window of a kind, or null.
+    template <typename T> static T* shownWindow() {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* window = dynamic_cast<T*>(widget); window && window->isVisible()) {
+                return window;
+            }
+        }
+        return nullptr;
+    }
+    void trigger(const char* action) {
+        m_controller->mainWindow()->findChild<QAction*>(QLatin1String(action))->trigger();
+    }
+
     // Starts a game for "Иван" with the draws below: prices 1025, 75, 37, 525; 45 workers,
     // 35 soldiers, 26 gold, 95 land, 211 grain, 26 oil; the last year of peace is 6.
     Form1* startGame();
@@ -924,6 +943,96 @@ void TestForm1::quittingEndsTheProgram() {
     });
     QCOMPARE(QCoreApplication::exec(), 0);
     QVERIFY(!stillRunning);
+}
+
+
+void TestForm1::savingAndLoadingThroughTheMenu() {
+    Form1* window = startGame();
+    QTemporaryDir folder;
+
+    trigger("savegame");
+    auto* save = shownWindow<Form3>();
+    QVERIFY(save);
+    QVERIFY(!window->isEnabled());
+    save->setFolder(folder.path());
+    save->findChild<QLineEdit*>(QStringLiteral("txtFileName"))->setText(QStringLiteral("game"));
+    save->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    dropWindows();
+    QVERIFY(window->isEnabled());
+    QVERIFY(QFile::exists(folder.filePath(QStringLiteral("game.txt"))));
+    const KingdomState saved = *m_state;
+
+    // The game moves on, then the saved one comes back in buy mode with its own figures.
+    click("Sale");
+    m_state->year = 42;
+    m_state->money = 1;
+    trigger("loadgame");
+    auto* load = shownWindow<Form4>();
+    QVERIFY(load);
+    QVERIFY(!window->isEnabled());
+    load->setFolder(folder.path());
+    load->findChild<QLineEdit*>(QStringLiteral("txtFileName"))->setText(QStringLiteral("game"));
+    load->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    dropWindows();
+    QVERIFY(window->isEnabled());
+    QCOMPARE(m_platform->messages.size(), std::size_t(0));
+    QCOMPARE(m_state->year, saved.year);
+    QCOMPARE(m_state->money, saved.money);
+    QCOMPARE(m_state->gold, saved.gold);
+    QCOMPARE(textOf("Label15"), QStringLiteral("Покупайте!"));
+    QCOMPARE(textOf("Label14"), QStringLiteral(" 1  год правления ."));
+    QCOMPARE(textOf("money1"), QStringLiteral(" 10000"));
+    QVERIFY(find<QScrollBar>("scroll_1")->isVisible());
+}
+
+void TestForm1::rulesAndAboutFromTheMenu() {
+    Form1* window = startGame();
+
+    trigger("pravila");
+    QCOMPARE(m_platform->helpCalls.size(), std::size_t(1));
+    QVERIFY(m_platform->helpCalls[0].first.endsWith(QStringLiteral("throne.hlp")));
+    QCOMPARE(m_platform->helpCalls[0].second, 1u);
+    QVERIFY(window->isEnabled());
+    trigger("rulesKey");
+    QCOMPARE(m_platform->helpCalls.size(), std::size_t(2));
+    QCOMPARE(window->findChild<QAction*>(QStringLiteral("rulesKey"))->shortcut(),
+             QKeySequence(Qt::Key_F1));
+
+    QString topic = QStringLiteral("Войны");
+    window->ShowHelpTopic(1, topic);
+    QCOMPARE(m_platform->helpCalls.back().second, 257u);
+    window->ShowHelpContents(3);
+    QCOMPARE(m_platform->helpCalls.back(), std::make_pair(QString(), 15u));
+    QCOMPARE(window->SetHelpStrings(0), QString());
+    QCOMPARE(window->SetHelpStrings(2), window->SetHelpStrings(1));
+
+    trigger("aboutgame");
+    auto* about = shownWindow<Form2>();
+    QVERIFY(about);
+    QVERIFY(!window->isEnabled());
+    about->close();
+    dropWindows();
+    QVERIFY(window->isEnabled());
+
+    QTest::mouseClick(find<QLabel>("Label20"), Qt::LeftButton);
+    QCOMPARE(m_platform->urls.size(), std::size_t(1));
+    QCOMPARE(m_platform->urls[0].scheme(), QStringLiteral("mailto"));
+    QCOMPARE(m_platform->urls[0].path(), textOf("Label20"));
+}
+
+void TestForm1::tableFromTheMenuDuringAGame() {
+    Form1* window = startGame();
+    const KingdomState before = *m_state;
+
+    trigger("tablica");
+    auto* table = shownWindow<Form7>();
+    QVERIFY(table);
+    QVERIFY(!window->isEnabled());
+    table->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    dropWindows();
+    QCOMPARE(m_controller->mainWindow(), window);
+    QVERIFY(window->isEnabled());
+    QVERIFY(*m_state == before);
 }
 
 QTEST_MAIN(TestForm1)
