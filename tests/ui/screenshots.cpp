@@ -1,5 +1,5 @@
-// Saves pictures of the name dialog and of the main window in each of its states, to look at
-// the windows as a player would: veloria_screenshots <folder>.
+// Saves pictures of the name dialog, of the main window in each of its states and of the other
+// windows, to look at them as a player would: veloria_screenshots <folder>.
 #include <cstdio>
 
 #include <QApplication>
@@ -14,7 +14,11 @@
 #include "sim/random.h"
 #include "ui/art/art.h"
 #include "ui/form1.h"
+#include "ui/form2.h"
+#include "ui/form3.h"
+#include "ui/form4.h"
 #include "ui/form5.h"
+#include "ui/form7.h"
 #include "ui/game_controller.h"
 
 namespace {
@@ -94,5 +98,22 @@ int main(int argc, char* argv[]) {
 
     child<QPushButton>(window, "Command3")->click();
     ok = save(window, folder, QStringLiteral("form1_after_battle")) && ok;
+
+    // The other windows, each opened over the main window as the menu opens it.
+    auto* saveDialog = new Form3(window, platform, state, hall, window->barMaxima());
+    saveDialog->show();
+    ok = save(saveDialog, folder, QStringLiteral("form3")) && ok;
+    saveDialog->close();
+    auto* loadDialog = new Form4(window, platform, state, hall, [] {});
+    loadDialog->show();
+    ok = save(loadDialog, folder, QStringLiteral("form4")) && ok;
+    loadDialog->close();
+    Form2* about = Form2::open(platform, window);
+    ok = save(about, folder, QStringLiteral("form2")) && ok;
+    about->close();
+    Form7* table = showTable(
+        window, platform, state, hall, [] {}, QString());
+    ok = save(table, folder, QStringLiteral("form7")) && ok;
+    table->close();
     return ok ? 0 : 1;
 }
