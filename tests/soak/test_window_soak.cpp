@@ -74,6 +74,8 @@ void TestWindowSoak::reignsLeaveNothingBehind() {
                                 .arg(record.lastYear)
                                 .arg(QString::fromStdString(record.problem))));
         completed += record.reachedHundred ? 1 : 0;
+        // A reign that reached its hundredth year ends in the table, and only such a reign.
+        QCOMPARE(record.tableShown, record.reachedHundred);
         // Between reigns only the name dialog is open: as many widgets as after the first.
         const qsizetype widgets = QApplication::allWidgets().size();
         if (widgetsAfterFirst < 0) {

@@ -41,7 +41,8 @@ struct ReignRecord {
     int battles = 0;
     double lastYear = 0;
     bool reachedHundred = false;
-    std::string problem; // empty when the reign went as a reign must
+    bool tableShown = false; // the table of the best kings closed the reign
+    std::string problem;     // empty when the reign went as a reign must
 };
 
 class WindowDriver {
@@ -85,6 +86,7 @@ public:
             if (m_controller.mainWindow() == nullptr || !m_controller.mainWindow()->isVisible()) {
                 // The table of the best kings is the last window of a reign that was completed.
                 if (QWidget* table = visibleTopLevel("Form7")) {
+                    record.tableShown = true;
                     table->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
                     settle();
                     continue;
@@ -97,6 +99,7 @@ public:
                 return record;
             }
             if (QWidget* table = visibleTopLevel("Form7")) {
+                record.tableShown = true;
                 table->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
                 settle();
                 continue;
