@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include <QString>
@@ -17,25 +18,40 @@ public:
         QString title;
         QString text;
         bool informationIcon = false;
+        // The window the box would stand over; last so that older {title, text, icon} records
+        // still read the same.
+        QWidget* parent = nullptr;
+    };
+
+    struct HelpCall {
+        QWidget* owner = nullptr;
+        QString path;
+        unsigned command = 0;
+        QVariant data;
     };
 
     void beep() override { ++beeps; }
-    void message(QWidget*, const QString& title, const QString& text,
+    void message(QWidget* parent, const QString& title, const QString& text,
                  bool informationIcon) override {
-        messages.push_back({title, text, informationIcon});
+        messages.push_back({title, text, informationIcon, parent});
         if (onMessage) {
             onMessage();
         }
     }
     void openUrl(const QUrl& url) override { urls.push_back(url); }
-    void winHelp(QWidget*, const QString& path, unsigned command, const QVariant&) override {
+    void winHelp(QWidget* owner, const QString& path, unsigned command,
+                 const QVariant& data) override {
         helpCalls.push_back({path, command});
+        helpRequests.push_back({owner, path, command, data});
     }
 
     int beeps = 0;
     std::vector<Message> messages;
     std::vector<QUrl> urls;
+    // Path and command of each help call, for the tests that need no more.
     std::vector<std::pair<QString, unsigned>> helpCalls;
+    // The same calls in full, with the owner window and the command's data.
+    std::vector<HelpCall> helpRequests;
     // Runs while a message is "on screen", to look at the window behind it.
     std::function<void()> onMessage;
 };

@@ -1,7 +1,6 @@
 // Window tests of the save and load windows: their looks, their lists, and saving and loading
 // through them.
 #include <memory>
-#include <vector>
 
 #include <QComboBox>
 #include <QDir>
@@ -14,33 +13,14 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "fake_platform.h"
 #include "storage/saved_game.h"
 #include "ui/form3.h"
 #include "ui/form4.h"
-#include "ui/platform.h"
 
 namespace {
 
-struct Message {
-    QWidget* parent = nullptr;
-    QString title;
-    QString text;
-    bool informationIcon = false;
-};
-
-class FakePlatform final : public Platform {
-public:
-    void beep() override { ++beeps; }
-    void message(QWidget* parent, const QString& title, const QString& text,
-                 bool informationIcon) override {
-        messages.push_back({parent, title, text, informationIcon});
-    }
-    void openUrl(const QUrl&) override {}
-    void winHelp(QWidget*, const QString&, unsigned, const QVariant&) override {}
-
-    std::vector<Message> messages;
-    int beeps = 0;
-};
+using Message = FakePlatform::Message;
 
 template <typename T> T* control(QWidget* window, const char* name) {
     T* found = window->findChild<T*>(QString::fromLatin1(name));

@@ -7,25 +7,12 @@
 #include <QScreen>
 #include <QTest>
 
+#include "fake_platform.h"
 #include "ui/art/art.h"
 #include "ui/form2.h"
 #include "ui/module1.h"
-#include "ui/platform.h"
 
 namespace {
-
-class FakePlatform final : public Platform {
-public:
-    void beep() override { ++m_beeps; }
-    void message(QWidget*, const QString&, const QString&, bool) override { ++m_messages; }
-    void openUrl(const QUrl& url) override { m_urls << url; }
-    void winHelp(QWidget*, const QString&, unsigned, const QVariant&) override { ++m_helps; }
-
-    int m_beeps = 0;
-    int m_messages = 0;
-    int m_helps = 0;
-    QList<QUrl> m_urls;
-};
 
 template <typename T> T* child(QWidget* box, const char* name) {
     return box->findChild<T*>(QString::fromLatin1(name));
@@ -42,10 +29,8 @@ private slots:
     void layoutFollowsTheDesign();
     void textsFitTheirLabels();
     void openingDisablesTheMainWindow();
-    void okEnablesTheMainWindowAndCloses();
-    void closeBoxEnablesTheMainWindow();
-    void escapeEnablesTheMainWindow();
-    void destructionEnablesTheMainWindow();
+    void everyWayOfClosingEnablesTheMainWindow_data();
+    void everyWayOfClosingEnablesTheMainWindow();
     void closingALoneBoxLeavesOthersAlone();
     void linksHandTheirAddressesToThePlatform();
     void linkClickOutsideOrWithOtherButtonDoesNothing();
@@ -138,47 +123,36 @@ void TestForm2::openingDisablesTheMainWindow() {
     delete box;
 }
 
-void TestForm2::okEnablesTheMainWindowAndCloses() {
+void TestForm2::everyWayOfClosingEnablesTheMainWindow_data() {
+    QTest::addColumn<QString>("way");
+    for (const char* way : {"ok", "close box", "escape", "destruction"}) {
+        QTest::newRow(way) << QString::fromLatin1(way);
+    }
+}
+
+void TestForm2::everyWayOfClosingEnablesTheMainWindow() {
+    QFETCH(QString, way);
     FakePlatform platform;
     QWidget mainWindow;
     mainWindow.show();
     QPointer<Form2> box = Form2::open(platform, &mainWindow);
-    QTest::mouseClick(child<QPushButton>(box, "Command1"), Qt::LeftButton);
+    QVERIFY(!mainWindow.isEnabled());
+
+    if (way == "ok") {
+        QTest::mouseClick(child<QPushButton>(box, "Command1"), Qt::LeftButton);
+    } else if (way == "close box") {
+        QVERIFY(box->close());
+    } else if (way == "escape") {
+        box->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(box));
+        QTest::keyClick(box, Qt::Key_Escape);
+    } else {
+        delete box.data();
+    }
+
     QVERIFY(mainWindow.isEnabled());
     QVERIFY(!box || !box->isVisible());
     QTRY_VERIFY(!box);
-}
-
-void TestForm2::closeBoxEnablesTheMainWindow() {
-    FakePlatform platform;
-    QWidget mainWindow;
-    mainWindow.show();
-    QPointer<Form2> box = Form2::open(platform, &mainWindow);
-    QVERIFY(box->close());
-    QVERIFY(mainWindow.isEnabled());
-    QTRY_VERIFY(!box);
-}
-
-void TestForm2::escapeEnablesTheMainWindow() {
-    FakePlatform platform;
-    QWidget mainWindow;
-    mainWindow.show();
-    QPointer<Form2> box = Form2::open(platform, &mainWindow);
-    box->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(box));
-    QTest::keyClick(box, Qt::Key_Escape);
-    QVERIFY(mainWindow.isEnabled());
-    QTRY_VERIFY(!box);
-}
-
-void TestForm2::destructionEnablesTheMainWindow() {
-    FakePlatform platform;
-    QWidget mainWindow;
-    mainWindow.show();
-    Form2* box = Form2::open(platform, &mainWindow);
-    QVERIFY(!mainWindow.isEnabled());
-    delete box;
-    QVERIFY(mainWindow.isEnabled());
 }
 
 void TestForm2::closingALoneBoxLeavesOthersAlone() {
@@ -199,12 +173,14 @@ void TestForm2::linksHandTheirAddressesToThePlatform() {
     QTest::mouseClick(web, Qt::LeftButton);
     QTest::mouseClick(web, Qt::LeftButton);
     QTest::mouseClick(mail, Qt::LeftButton);
-    QCOMPARE(platform.m_urls, QList<QUrl>({QUrl(QStringLiteral("https://veloria.example.org/")),
-                                           QUrl(QStringLiteral("https://veloria.example.org/")),
-                                           QUrl(QStringLiteral("mailto:king@example.org"))}));
+    QCOMPARE(platform.urls, std::vector<QUrl>({QUrl(QStringLiteral("https://veloria.example.org/")),
+                                               QUrl(QStringLiteral("https://veloria.example.org/")),
+                                               QUrl(QStringLiteral("mailto:king@example.org"))}));
     QVERIFY(box && box->isVisible());
     QVERIFY(!mainWindow.isEnabled());
-    QCOMPARE(platform.m_beeps + platform.m_messages + platform.m_helps, 0);
+    QCOMPARE(platform.beeps, 0);
+    QVERIFY(platform.messages.empty());
+    QVERIFY(platform.helpRequests.empty());
     delete box;
 }
 
@@ -216,7 +192,7 @@ void TestForm2::linkClickOutsideOrWithOtherButtonDoesNothing() {
     QTest::mouseClick(web, Qt::RightButton);
     QTest::mousePress(web, Qt::LeftButton);
     QTest::mouseRelease(web, Qt::LeftButton, {}, QPoint(web->width() + 20, 5));
-    QVERIFY(platform.m_urls.isEmpty());
+    QVERIFY(platform.urls.empty());
 }
 
 void TestForm2::moduleLinks() {
@@ -224,9 +200,9 @@ void TestForm2::moduleLinks() {
     openWebPage(platform);
     openMailFirst(platform);
     openMailSecond(platform);
-    QCOMPARE(platform.m_urls, QList<QUrl>({QUrl(QStringLiteral("https://veloria.example.org/")),
-                                           QUrl(QStringLiteral("mailto:king@example.org")),
-                                           QUrl(QStringLiteral("mailto:court@example.net"))}));
+    QCOMPARE(platform.urls, std::vector<QUrl>({QUrl(QStringLiteral("https://veloria.example.org/")),
+                                               QUrl(QStringLiteral("mailto:king@example.org")),
+                                               QUrl(QStringLiteral("mailto:court@example.net"))}));
     QCOMPARE(QString::fromLatin1(kSecondMailAddress), QStringLiteral("court@example.net"));
 }
 

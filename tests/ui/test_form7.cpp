@@ -1,6 +1,5 @@
 // Window tests of the table of the best kings and of the end of a reign that reached year 100.
 #include <memory>
-#include <vector>
 
 #include <QDateTime>
 #include <QDir>
@@ -15,33 +14,15 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "fake_platform.h"
 #include "sim/end_of_reign.h"
 #include "storage/scores.h"
 #include "ui/end_of_reign_flow.h"
 #include "ui/form7.h"
-#include "ui/platform.h"
 
 namespace {
 
-struct Message {
-    QWidget* parent = nullptr;
-    QString title;
-    QString text;
-    bool informationIcon = false;
-};
-
-class FakePlatform final : public Platform {
-public:
-    void beep() override {}
-    void message(QWidget* parent, const QString& title, const QString& text,
-                 bool informationIcon) override {
-        messages.push_back({parent, title, text, informationIcon});
-    }
-    void openUrl(const QUrl&) override {}
-    void winHelp(QWidget*, const QString&, unsigned, const QVariant&) override {}
-
-    std::vector<Message> messages;
-};
+using Message = FakePlatform::Message;
 
 template <typename T> T* control(QWidget* window, const QString& name) {
     T* found = window->findChild<T*>(name);

@@ -10,34 +10,13 @@
 #include <QTest>
 #include <QTextBrowser>
 
+#include "fake_platform.h"
 #include "ui/help.h"
 #include "ui/help_viewer.h"
-#include "ui/platform.h"
 
 namespace {
 
-struct HelpCall {
-    QWidget* owner = nullptr;
-    QString path;
-    unsigned command = 0;
-    QVariant data;
-};
-
-class FakePlatform final : public Platform {
-public:
-    void beep() override { ++m_beeps; }
-    void message(QWidget*, const QString&, const QString&, bool) override { ++m_messages; }
-    void openUrl(const QUrl& url) override { m_urls << url; }
-    void winHelp(QWidget* owner, const QString& path, unsigned command,
-                 const QVariant& data) override {
-        m_calls.push_back({owner, path, command, data});
-    }
-
-    int m_beeps = 0;
-    int m_messages = 0;
-    QList<QUrl> m_urls;
-    QList<HelpCall> m_calls;
-};
+using HelpCall = FakePlatform::HelpCall;
 
 QString rulesText() {
     QFile file(helpFilePath());
@@ -87,7 +66,7 @@ void TestHelp::helpFileNumbersNameTheRulesFile() {
     QCOMPARE(help.SetHelpStrings(0), QString());
     QCOMPARE(help.SetHelpStrings(3), QString());
     QCOMPARE(help.SetHelpStrings(-1), QString());
-    QVERIFY(platform.m_calls.isEmpty());
+    QVERIFY(platform.helpRequests.empty());
 }
 
 void TestHelp::showOperationsPassCommandAndData_data() {
@@ -122,8 +101,8 @@ void TestHelp::showOperationsPassCommandAndData() {
     } else {
         help.ShowHelpPartialKey(1, data.toString());
     }
-    QCOMPARE(platform.m_calls.size(), 1);
-    const HelpCall& call = platform.m_calls.first();
+    QCOMPARE(platform.helpRequests.size(), std::size_t{1});
+    const HelpCall& call = platform.helpRequests.front();
     QCOMPARE(call.owner, &owner);
     QCOMPARE(call.path, helpFilePath());
     QCOMPARE(call.command, command);
@@ -137,12 +116,12 @@ void TestHelp::unknownFileNumberPassesEmptyPath() {
     help.ShowHelpContents(0);
     help.ShowHelpContextID(3, 1000);
     help.ShowHelpPartialKey(7, QStringLiteral("урожай"));
-    QCOMPARE(platform.m_calls.size(), 3);
-    for (const HelpCall& call : std::as_const(platform.m_calls)) {
+    QCOMPARE(platform.helpRequests.size(), std::size_t{3});
+    for (const HelpCall& call : platform.helpRequests) {
         QCOMPARE(call.path, QString());
     }
-    QCOMPARE(platform.m_calls[1].command, 1u);
-    QCOMPARE(platform.m_calls[1].data, QVariant(qint32(1000)));
+    QCOMPARE(platform.helpRequests[1].command, 1u);
+    QCOMPARE(platform.helpRequests[1].data, QVariant(qint32(1000)));
 }
 
 void TestHelp::rulesCommandAsksForTopic1000() {
@@ -151,14 +130,15 @@ void TestHelp::rulesCommandAsksForTopic1000() {
     HelpSystem help(platform, &owner);
     help.showRules();
     help.showRules();
-    QCOMPARE(platform.m_calls.size(), 2);
-    for (const HelpCall& call : std::as_const(platform.m_calls)) {
+    QCOMPARE(platform.helpRequests.size(), std::size_t{2});
+    for (const HelpCall& call : platform.helpRequests) {
         QCOMPARE(call.owner, &owner);
         QCOMPARE(call.path, helpFilePath());
         QCOMPARE(call.command, 1u);
         QCOMPARE(call.data, QVariant(qint32(1000)));
     }
-    QCOMPARE(platform.m_beeps + platform.m_messages, 0);
+    QCOMPARE(platform.beeps, 0);
+    QVERIFY(platform.messages.empty());
 }
 
 void TestHelp::parsesTopicsFromHeadings() {
