@@ -108,6 +108,8 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QRect& rect,
 
 QScrollBar* makeBar(QWidget* parent, const char* name, const QRect& rect) {
     auto* bar = new QScrollBar(Qt::Horizontal, parent);
+    // A tab stop, so that the amount can be chosen with the arrow keys alone.
+    bar->setFocusPolicy(Qt::StrongFocus);
     bar->setObjectName(QLatin1String(name));
     bar->setGeometry(rect);
     bar->setRange(0, 0);
@@ -210,6 +212,10 @@ Form1::Form1(KingdomState& state, HallOfFame& hall, RandomSource& random, Platfo
 
     buildWindow();
     setupActions();
+    // The bars take the arrow keys themselves (see eventFilter).
+    for (QScrollBar* bar : findChildren<QScrollBar*>()) {
+        bar->installEventFilter(this);
+    }
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     load();
 }
@@ -888,6 +894,27 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
             }
             m_platform.beep();
             return true;
+        }
+    }
+    if (auto* bar = qobject_cast<QScrollBar*>(watched); bar && event->type() == QEvent::KeyPress) {
+        // The toolkit's bars ignore the arrow keys; a player without a mouse needs them.
+        switch (static_cast<QKeyEvent*>(event)->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Down:
+            bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+            return true;
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+            bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+            return true;
+        case Qt::Key_Home:
+            bar->triggerAction(QAbstractSlider::SliderToMinimum);
+            return true;
+        case Qt::Key_End:
+            bar->triggerAction(QAbstractSlider::SliderToMaximum);
+            return true;
+        default:
+            break;
         }
     }
     if (watched == m_label20 && event->type() == QEvent::MouseButtonRelease) {

@@ -32,6 +32,8 @@ Form5::Form5(QWidget* parent) : QWidget(parent, Qt::Dialog) {
     m_command1->setObjectName(QStringLiteral("Command1"));
     m_command1->setGeometry(twipRect(1200, 1080, 855, 375));
     connect(m_command1, &QPushButton::clicked, this, &Form5::Command1_Click);
+    // Enter in the name box confirms the name, as the OK button does.
+    connect(m_text1, &QLineEdit::returnPressed, this, &Form5::Command1_Click);
 
     m_text1->setFocus();
     placeOnScreen();

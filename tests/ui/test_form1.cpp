@@ -69,6 +69,7 @@ private slots:
     void menuHasItsCommands();
     void labelsShowTheirWholeText();
     void buyingByBar();
+    void buyingByKeyboardAlone();
     void buyingByTypedAmount();
     void pastedTextIsRefused();
     void sellingByBarAndByTypedAmount();
@@ -374,6 +375,23 @@ void TestForm1::buyingByBar() {
     QCOMPARE(m_state->gold, 31.0);
     QCOMPARE(textOf("Label2"), QStringLiteral(" 1"));
     QCOMPARE(m_platform->beeps, 0);
+}
+
+void TestForm1::buyingByKeyboardAlone() {
+    Form1* window = startGame();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    auto* bar = find<QScrollBar>("scroll_1");
+    bar->setFocus();
+    QTest::keyClick(bar, Qt::Key_Right);
+    QTest::keyClick(bar, Qt::Key_Right);
+    QCOMPARE(textOf("Label2"), QStringLiteral(" 2"));
+    // The next stop after the bar is its button; the space bar presses it.
+    QTest::keyClick(bar, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), find<QPushButton>("buy1"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(m_state->gold, 28.0);
+    QCOMPARE(m_state->money, 10000.0 - 2 * 1025);
 }
 
 void TestForm1::buyingByTypedAmount() {
@@ -944,7 +962,6 @@ void TestForm1::quittingEndsTheProgram() {
     QCOMPARE(QCoreApplication::exec(), 0);
     QVERIFY(!stillRunning);
 }
-
 
 void TestForm1::savingAndLoadingThroughTheMenu() {
     Form1* window = startGame();
