@@ -16,7 +16,9 @@ QtPlatform::~QtPlatform() {
     }
 }
 
-void QtPlatform::beep() { QApplication::beep(); }
+void QtPlatform::beep() {
+    QApplication::beep();
+}
 
 void QtPlatform::message(QWidget* parent, const QString& title, const QString& text,
                          bool informationIcon) {
@@ -25,7 +27,9 @@ void QtPlatform::message(QWidget* parent, const QString& title, const QString& t
     box.exec();
 }
 
-void QtPlatform::openUrl(const QUrl& url) { QDesktopServices::openUrl(url); }
+void QtPlatform::openUrl(const QUrl& url) {
+    QDesktopServices::openUrl(url);
+}
 
 void QtPlatform::winHelp(QWidget* owner, const QString& path, unsigned command,
                          const QVariant& data) {
