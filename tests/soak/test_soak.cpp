@@ -69,6 +69,11 @@ private:
     ClockRandom m_random;
 };
 
+// A count for the dice: a rich kingdom's stocks run far beyond what an int holds.
+int capped(double value) {
+    return value > 1e9 ? 1000000000 : value < 0 ? 0 : static_cast<int>(value);
+}
+
 std::string digits(double value) {
     return std::to_string(static_cast<long long>(value < 0 ? 0 : value));
 }
@@ -325,11 +330,11 @@ void Soak::tradeAtRandom(Good good) {
     case 2:
         // Sometimes more than the treasury pays for: refused.
         result =
-            buyTyped(m_state, good, digits(m_dice.upTo(int(purchaseMaxOf(m_state, good)) + 3)));
+            buyTyped(m_state, good, digits(m_dice.upTo(capped(purchaseMaxOf(m_state, good)) + 3)));
         m_action = "buy typed";
         break;
     case 3:
-        result = sellTyped(m_state, good, digits(m_dice.upTo(int(stockOf(m_state, good)) + 3)));
+        result = sellTyped(m_state, good, digits(m_dice.upTo(capped(stockOf(m_state, good)) + 3)));
         m_action = "sell typed";
         break;
     case 4:
