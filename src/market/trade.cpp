@@ -59,10 +59,13 @@ TradeResult buyTyped(KingdomState& state, Good good, std::string_view text) {
         return TradeResult::Refused;
     }
     state.typedAmount = *amount;
-    if (std::floor(state.money / price) < state.typedAmount) {
+    const double cost = std::floor(state.typedAmount * price);
+    // Past the whole numbers a real holds exactly, money / price can round up to the next unit
+    // and the last unit would overdraw the treasury: the cost itself has the last word.
+    if (std::floor(state.money / price) < state.typedAmount || cost > state.money) {
         return TradeResult::Refused;
     }
-    state.money -= std::floor(state.typedAmount * price);
+    state.money -= cost;
     stockOf(state, good) += state.typedAmount;
     return TradeResult::Done;
 }

@@ -1,11 +1,11 @@
 // Pasted text in the amount boxes: whatever reaches a trade or a hire, the treasury, the stocks
 // and the army never go below zero and never stop being numbers.
 //
-// Input: the first byte picks a kingdom (modulo 8, so "0" to "7"); then one line per action, its
-// first byte the action modulo 12 and the rest of the line the box's text. In digits: "0" to "3"
-// buy gold, land, grain, oil by typed amount, "4" to "7" sell them, "8" hires by typed number,
-// "9" buys and ":" sells by bar (the good taken in turn), ";" hires by bar; a bar's position is
-// drawn from the line's text.
+// Input: the first byte picks a kingdom ("0" to "8", the others wrap around); then one line per
+// action, its first byte the action modulo 12 and the rest of the line the box's text. In digits:
+// "0" to "3" buy gold, land, grain, oil by typed amount, "4" to "7" sell them, "8" hires by typed
+// number, "9" buys and ":" sells by bar (the good taken in turn), ";" hires by bar; a bar's
+// position is drawn from the line's text.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -25,7 +25,7 @@ KingdomState kingdom(std::uint8_t choice) {
     KingdomState s;
     ClockRandom random(choice);
     initKingdom(s, random);
-    switch (choice % 8) {
+    switch (choice % 9) {
     case 0: // as a new game leaves it
         break;
     case 1: // a treasury below every price
@@ -51,9 +51,13 @@ KingdomState kingdom(std::uint8_t choice) {
         s.money = 0;
         s.gold = s.land = s.grain = s.oil = 0;
         break;
-    default: // near the top of what a real holds
+    case 7: // near the top of what a real holds
         s.money = 1e300;
         s.gold = s.land = s.grain = s.oil = 1e304;
+        break;
+    default: // a treasury beyond the whole numbers a real holds exactly: quotients round
+        s.money = 17111152904512062.0;
+        s.landPrice = 83;
         break;
     }
     return s;
@@ -165,7 +169,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0) {
         return 0;
     }
-    KingdomState state = kingdom(data[0]);
+    // "0" picks the first kingdom, "8" the last.
+    KingdomState state = kingdom(static_cast<std::uint8_t>(data[0] - '0'));
     const std::string_view input(reinterpret_cast<const char*>(data) + 1, size - 1);
     FUZZ_CHECK(allFinite(state) && noneNegative(state), "the kingdom starts sound");
 

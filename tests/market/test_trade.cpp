@@ -145,6 +145,20 @@ TEST(BuyTyped, AHugeButFiniteNumberIsUnaffordable) {
     EXPECT_EQ(state.money, 10000);
 }
 
+// A treasury past 2^53 (only a hand-edited saved game brings one): money / price rounds up to
+// 206158468729061 units, whose cost is 2 more than the treasury holds.
+TEST(BuyTyped, AQuotientRoundedUpNeverOverdrawsTheTreasury) {
+    KingdomState state = market();
+    state.money = 17111152904512062.0;
+    state.landPrice = 83;
+    const KingdomState before = state;
+    EXPECT_EQ(buyTyped(state, Good::Land, "206158468729061"), TradeResult::Refused);
+    EXPECT_EQ(state.money, before.money);
+    EXPECT_EQ(state.land, before.land);
+    EXPECT_EQ(buyTyped(state, Good::Land, "206158468729060"), TradeResult::Done);
+    EXPECT_GE(state.money, 0);
+}
+
 TEST(SellTyped, ExactlyTheStockSucceeds) {
     KingdomState state = market();
     EXPECT_EQ(sellTyped(state, Good::Gold, "38"), TradeResult::Done);
