@@ -7,33 +7,15 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
-#include <QSvgRenderer>
 
+#include "ui/art/art.h"
 #include "ui/module1.h"
 #include "ui/twips.h"
 
 namespace {
-
-// Empty when the portrait's resource is not in the program.
-QPixmap kingPortrait(QSize size, qreal devicePixelRatio) {
-    QSvgRenderer renderer(QStringLiteral(":/art/king.svg"));
-    if (!renderer.isValid()) {
-        return QPixmap();
-    }
-    const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
-    QPixmap pixmap(size * ratio);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    renderer.render(&painter);
-    painter.end();
-    pixmap.setDevicePixelRatio(ratio);
-    return pixmap;
-}
 
 void makeLink(QLabel* label, const QString& tip) {
     QPalette palette = label->palette();
@@ -67,7 +49,8 @@ Form2::Form2(Platform& platform, QWidget* mainWindow)
     m_image1 = new QLabel(m_frame1);
     m_image1->setObjectName(QStringLiteral("Image1"));
     m_image1->setGeometry(twipRect(1800, 240, 1080, 1560));
-    m_image1->setPixmap(kingPortrait(m_image1->size(), devicePixelRatioF()));
+    m_image1->setPixmap(
+        renderArt(QStringLiteral(":/art/king.svg"), m_image1->size(), devicePixelRatioF()));
 
     m_label1 = new QLabel(m_frame1);
     m_label1->setObjectName(QStringLiteral("Label1"));
