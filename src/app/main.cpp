@@ -6,7 +6,6 @@
 
 #include "sim/kingdom_state.h"
 #include "sim/random.h"
-#include "ui/art/art.h"
 #include "ui/game_controller.h"
 #include "ui/platform.h"
 
@@ -37,8 +36,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QApplication application(argc, argv);
-    initArtResources();
-    QApplication::setWindowIcon(veloriaIcon());
+    prepareApplication();
 
     KingdomState state;
     HallOfFame hall;

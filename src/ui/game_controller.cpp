@@ -1,6 +1,10 @@
 // Swapping the name dialog and the main window as games start and end.
 #include "ui/game_controller.h"
 
+#include <QApplication>
+#include <QPixmapCache>
+
+#include "ui/art/art.h"
 #include "ui/form1.h"
 #include "ui/form5.h"
 
@@ -40,4 +44,13 @@ void GameController::openMainWindow(const QString& name) {
     window->setScoresPath(m_scoresPath);
     connect(window, &Form1::newGameRequested, this, &GameController::showNameDialog);
     window->show();
+}
+
+void prepareApplication() {
+    initArtResources();
+    QApplication::setWindowIcon(veloriaIcon());
+    // The style caches what it paints under keys that carry each widget's palette, and Qt keeps
+    // a key after dropping its picture: every new main window's coloured controls would leave a
+    // few kilobytes behind for good. Painting these few controls afresh costs far less.
+    QPixmapCache::setCacheLimit(0);
 }

@@ -12,6 +12,10 @@ class Form5;
 class Platform;
 class RandomSource;
 
+// Program-wide set-up the windows rely on: the pictures, the window icon and the style's pixmap
+// cache. Called once after the QApplication exists.
+void prepareApplication();
+
 class GameController : public QObject {
     Q_OBJECT
 public:

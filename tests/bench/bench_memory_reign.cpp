@@ -11,15 +11,13 @@
 #include "first_paint.h"
 #include "sim/kingdom_state.h"
 #include "sim/random.h"
-#include "ui/art/art.h"
 #include "ui/form1.h"
 #include "ui/form5.h"
 #include "ui/game_controller.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    initArtResources();
-    QApplication::setWindowIcon(veloriaIcon());
+    prepareApplication();
 
     KingdomState state;
     HallOfFame hall;

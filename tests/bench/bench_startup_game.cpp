@@ -8,7 +8,6 @@
 #include "first_paint.h"
 #include "sim/kingdom_state.h"
 #include "sim/random.h"
-#include "ui/art/art.h"
 #include "ui/form5.h"
 #include "ui/game_controller.h"
 #include "ui/platform.h"
@@ -16,8 +15,7 @@
 int main(int argc, char* argv[]) {
     const bool reportMemory = argc > 1 && std::strcmp(argv[1], "--report-memory") == 0;
     QApplication application(argc, argv);
-    initArtResources();
-    QApplication::setWindowIcon(veloriaIcon());
+    prepareApplication();
 
     KingdomState state;
     HallOfFame hall;

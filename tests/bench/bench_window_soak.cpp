@@ -10,12 +10,10 @@
 #include <QPixmapCache>
 
 #include "../soak/window_driver.h"
-#include "ui/art/art.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    initArtResources();
-    QApplication::setWindowIcon(veloriaIcon());
+    prepareApplication();
     const int reigns = argc > 1 ? std::atoi(argv[1]) : 1000;
     // The style keeps what it painted in the pixmap cache, keyed by each widget's palette, and
     // Qt 6.4 never forgets the key of an entry it has dropped: every new window with coloured
