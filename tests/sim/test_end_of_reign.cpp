@@ -32,7 +32,7 @@ HallOfFame descendingTable() {
     HallOfFame table;
     for (int i = 0; i < 10; ++i) {
         table.bestScores[i] = 100 - 10 * i;
-        table.bestNames[i] = "K" + std::to_string(i);
+        table.bestNames[i] = std::string("K").append(std::to_string(i));
     }
     return table;
 }
@@ -46,7 +46,7 @@ TEST(PlaceKing, InsertsAndMovesTheRestDown) {
     EXPECT_EQ(table.bestNames[1], "Новый");
     for (int i = 2; i < 10; ++i) {
         EXPECT_EQ(table.bestScores[i], 100 - 10 * (i - 1));
-        EXPECT_EQ(table.bestNames[i], "K" + std::to_string(i - 1));
+        EXPECT_EQ(table.bestNames[i], std::string("K").append(std::to_string(i - 1)));
     }
 }
 

@@ -16,13 +16,13 @@ const std::string kHeader =
 
 // One press and everything it shows, the battle panel included, as the player reads it.
 void press(KingdomState& state, RandomSource& random, std::string& transcript) {
-    transcript += "=" + yearLabelText(state.year) + "\r\n";
+    transcript.append("=").append(yearLabelText(state.year)).append("\r\n");
     const YearResult result = nextYear(state, random);
     if (result.shownReport) {
         transcript += *result.shownReport;
     }
     if (result.battle) {
-        transcript += "[" + std::string(battleOutcomeText(result.battle->outcome)) + "]\r\n";
+        transcript.append("[").append(battleOutcomeText(result.battle->outcome)).append("]\r\n");
         transcript += std::string(battleHeading(result.battle->outcome)) + "\r\n";
         transcript += trophyGoodsText(*result.battle);
         transcript += trophyPeopleText(*result.battle);
