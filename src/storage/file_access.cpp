@@ -71,8 +71,18 @@ FileBytes readWholeFile(const QString& path) {
         }
         return result;
     }
-    // One byte more than allowed tells a file that grew since it was measured.
-    QByteArray bytes = file.read(kMaxRecordFileSize + 1);
+    // Read as far as one byte past the limit, which tells a file that grew since it was
+    // measured. In pieces: asking for the whole limit at once would reserve a megabyte for every
+    // hall-of-fame file of a few hundred bytes.
+    QByteArray bytes;
+    while (bytes.size() <= kMaxRecordFileSize) {
+        const QByteArray piece =
+            file.read(qMin<qint64>(64 * 1024, kMaxRecordFileSize + 1 - bytes.size()));
+        if (piece.isEmpty()) {
+            break;
+        }
+        bytes += piece;
+    }
     if (file.error() != QFileDevice::NoError) {
         result.error = QStringLiteral("Не удалось прочитать файл %1.").arg(quotedFileName(path));
         return result;

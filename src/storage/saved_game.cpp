@@ -201,11 +201,6 @@ LoadResult readSavedGameFrom(QByteArrayView bytes, const KingdomState& current,
                              const QString& path) {
     LoadResult result;
     const QString who = subject(path);
-    if (!recordCodePageAvailable()) {
-        result.error =
-            QStringLiteral("Игру нельзя загрузить: в системе нет кодировки Windows-1251.");
-        return result;
-    }
     if (bytes.size() > kMaxRecordFileSize) {
         result.error = QStringLiteral("%1 слишком велик: в нём больше 1 МБ.").arg(who);
         return result;
@@ -296,9 +291,6 @@ LoadResult readSavedGame(const QByteArray& bytes, const KingdomState& current) {
 
 std::optional<QString> saveGame(const QString& path, const KingdomState& state,
                                 const HallOfFame& hall, const BarMaxima& bars) {
-    if (!recordCodePageAvailable()) {
-        return QStringLiteral("Игру нельзя сохранить: в системе нет кодировки Windows-1251.");
-    }
     const TextRecordWriter writer = buildRecord(state, hall, bars);
     // Such a file could never be loaded again; better to say so now than at loading time.
     if (writer.hasNonFinite()) {

@@ -32,7 +32,7 @@ QByteArray writeScores(const HallOfFame& hall) {
 }
 
 std::optional<HallOfFame> readScores(const QByteArray& bytes) {
-    if (bytes.size() > kMaxRecordFileSize || !recordCodePageAvailable()) {
+    if (bytes.size() > kMaxRecordFileSize) {
         return std::nullopt;
     }
     const ParsedRecord record = parseRecord(bytes, kFieldCount);
@@ -85,9 +85,6 @@ std::optional<HallOfFame> loadScores(const QString& path) {
 }
 
 std::optional<QString> saveScores(const QString& path, const HallOfFame& hall) {
-    if (!recordCodePageAvailable()) {
-        return QStringLiteral("Таблицу нельзя сохранить: в системе нет кодировки Windows-1251.");
-    }
     for (int place = 0; place < kPlaces; ++place) {
         if (!std::isfinite(hall.bestScores[std::size_t(place)])) {
             return QStringLiteral("Таблицу нельзя сохранить: счёт на месте %1 не является числом.")

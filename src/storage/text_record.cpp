@@ -1,20 +1,51 @@
 // Text records: writing fields in Windows-1251, splitting a record and converting its fields.
 #include "storage/text_record.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <string_view>
 #include <system_error>
 
 #include <QString>
-#include <QStringDecoder>
-#include <QStringEncoder>
 
 #include "sim/number_text.h"
 
 namespace {
 
-constexpr const char* kCodePage = "windows-1251";
+// The upper half of Windows-1251, byte 0x80 first. Every byte has a character, 0x98 included
+// (the control character U+0098), so any file reads and every text read writes back unchanged.
+// Our own table rather than Qt's converter: on Linux Qt reaches this code page only through ICU,
+// whose converter costs more resident memory (about 1.4 MB) than all the game's windows.
+constexpr std::array<char16_t, 128> kUpperHalf = {
+    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021, // 0x80
+    0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F, // 0x88
+    0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 0x90
+    0x0098, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F, // 0x98
+    0x00A0, 0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6, 0x00A7, // 0xA0
+    0x0401, 0x00A9, 0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407, // 0xA8
+    0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6, 0x00B7, // 0xB0
+    0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457, // 0xB8
+    0x0410, 0x0411, 0x0412, 0x0413, 0x0414, 0x0415, 0x0416, 0x0417, // 0xC0: А..я in order from here
+    0x0418, 0x0419, 0x041A, 0x041B, 0x041C, 0x041D, 0x041E, 0x041F, // 0xC8
+    0x0420, 0x0421, 0x0422, 0x0423, 0x0424, 0x0425, 0x0426, 0x0427, // 0xD0
+    0x0428, 0x0429, 0x042A, 0x042B, 0x042C, 0x042D, 0x042E, 0x042F, // 0xD8
+    0x0430, 0x0431, 0x0432, 0x0433, 0x0434, 0x0435, 0x0436, 0x0437, // 0xE0
+    0x0438, 0x0439, 0x043A, 0x043B, 0x043C, 0x043D, 0x043E, 0x043F, // 0xE8
+    0x0440, 0x0441, 0x0442, 0x0443, 0x0444, 0x0445, 0x0446, 0x0447, // 0xF0
+    0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F, // 0xF8
+};
+
+// The byte for a character, or '?' for one the code page lacks (a character outside the basic
+// plane arrives as two surrogates and becomes a single '?').
+char codePageByte(char16_t unit) {
+    if (unit < 0x80) {
+        return char(unit);
+    }
+    const auto* found = std::find(kUpperHalf.begin(), kUpperHalf.end(), unit);
+    return found == kUpperHalf.end() ? '?' : char(0x80 + (found - kUpperHalf.begin()));
+}
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
@@ -34,69 +65,28 @@ std::string_view trimmed(std::string_view text) {
     return text;
 }
 
-// Without the code page (a Qt built without ICU) Cyrillic cannot be written at all; plain ASCII
-// still can, so the record stays well formed and the caller reports the missing code page.
-QByteArray asciiOnly(const QString& text) {
+} // namespace
+
+QByteArray encodeRecordText(const std::string& utf8) {
+    const QString text = QString::fromStdString(utf8);
     QByteArray out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t unit = text.at(i).unicode();
-        if (unit < 0x80) {
-            out += char(unit);
-        } else if (!text.at(i).isLowSurrogate()) {
-            out += '?';
+        const QChar unit = text.at(i);
+        if (unit.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            ++i;
         }
-    }
-    return out;
-}
-
-} // namespace
-
-bool recordCodePageAvailable() {
-    return QStringEncoder(kCodePage).isValid() && QStringDecoder(kCodePage).isValid();
-}
-
-QByteArray encodeRecordText(const std::string& utf8) {
-    QString text = QString::fromStdString(utf8);
-    text.replace(QLatin1Char('"'), QLatin1Char('\''));
-
-    QStringEncoder encoder(kCodePage);
-    if (!encoder.isValid()) {
-        return asciiOnly(text);
-    }
-    QByteArray whole = encoder.encode(text);
-    if (!encoder.hasError()) {
-        return whole;
-    }
-    // The encoder's own substitute is the control byte SUB; a question mark is what a reader of
-    // the file expects to see for a character that was lost.
-    QByteArray out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size();) {
-        qsizetype length = 1;
-        if (text.at(i).isHighSurrogate() && i + 1 < text.size() &&
-            text.at(i + 1).isLowSurrogate()) {
-            length = 2;
-        }
-        // A fresh encoder each time: after an error Qt's ICU encoder cannot be reset reliably.
-        QStringEncoder single(kCodePage);
-        QByteArray one = single.encode(QStringView(text).mid(i, length));
-        if (single.hasError() || one.isEmpty()) {
-            out += '?';
-        } else {
-            out += one;
-        }
-        i += length;
+        out += unit == QLatin1Char('"') ? '\'' : codePageByte(unit.unicode());
     }
     return out;
 }
 
 std::string decodeRecordText(QByteArrayView bytes) {
-    QStringDecoder decoder(kCodePage);
-    if (!decoder.isValid()) {
-        return QString::fromLatin1(bytes).toStdString();
+    QString text(bytes.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        text[i] = QChar(byte < 0x80 ? char16_t(byte) : kUpperHalf[byte - 0x80]);
     }
-    QString text = decoder.decode(bytes);
     return text.toStdString();
 }
 

@@ -35,9 +35,6 @@ private:
     bool m_nonFinite = false;
 };
 
-// False when Qt was built without the Windows-1251 converter: texts then cannot be read or written.
-bool recordCodePageAvailable();
-
 // The text as the file spells it, and back.
 QByteArray encodeRecordText(const std::string& utf8);
 std::string decodeRecordText(QByteArrayView bytes);

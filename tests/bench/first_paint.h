@@ -31,14 +31,19 @@ private:
     bool m_done = false;
 };
 
-// VmHWM of /proc/self/status in kilobytes, or -1 where there is no such file.
-inline long peakMemoryKb() {
+// A field of /proc/self/status in kilobytes ("VmHWM:", "VmRSS:"), or -1 where there is none.
+inline long statusKb(const std::string& field) {
     std::ifstream status("/proc/self/status");
     std::string line;
     while (std::getline(status, line)) {
-        if (line.rfind("VmHWM:", 0) == 0) {
-            return std::stol(line.substr(6));
+        if (line.rfind(field, 0) == 0) {
+            return std::stol(line.substr(field.size()));
         }
     }
     return -1;
+}
+
+// The process's peak resident memory in kilobytes.
+inline long peakMemoryKb() {
+    return statusKb("VmHWM:");
 }

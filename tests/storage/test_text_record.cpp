@@ -1,6 +1,9 @@
 // Tests of the text-record convention: field syntax, number reading and the code page.
 #include <gtest/gtest.h>
 
+#include <QStringDecoder>
+#include <QStringEncoder>
+
 #include "storage/text_record.h"
 
 namespace {
@@ -56,6 +59,35 @@ TEST(RecordText, EveryByteDecodesAndEncodesBack) {
     }
     EXPECT_EQ(encodeRecordText(decodeRecordText(all)), all);
     EXPECT_EQ(decodeRecordText("\xC0\xE1\xE2\xE3\xE4\xE5\xB8"), "Абвгдеё");
+}
+
+// The code page is our own table; the system's converter (ICU behind Qt), where there is one,
+// must agree with it on every byte and every character of the basic plane.
+TEST(RecordText, AgreesWithTheSystemConverter) {
+    QStringDecoder decoder("windows-1251");
+    QStringEncoder probe("windows-1251");
+    if (!decoder.isValid() || !probe.isValid()) {
+        GTEST_SKIP() << "this Qt has no Windows-1251 converter to compare with";
+    }
+    for (int byte = 0; byte < 256; ++byte) {
+        const QByteArray one(1, char(byte));
+        EXPECT_EQ(decodeRecordText(one), QString(decoder.decode(one)).toStdString()) << byte;
+    }
+    for (char32_t code = 1; code < 0x10000; ++code) {
+        // The quote has its own rule; a byte-order mark alone is no text at all in UTF-8.
+        if (code == '"' || code == 0xFEFF || (code >= 0xD800 && code < 0xE000)) {
+            continue;
+        }
+        const QString text{QChar(char16_t(code))};
+        QStringEncoder encoder("windows-1251");
+        const QByteArray expected = encoder.encode(text);
+        const QByteArray actual = encodeRecordText(text.toStdString());
+        if (encoder.hasError() || expected.size() != 1) {
+            EXPECT_EQ(actual, QByteArray("?")) << int(code);
+        } else {
+            EXPECT_EQ(actual, expected) << int(code);
+        }
+    }
 }
 
 TEST(ParseRecord, SplitsQuotedAndPlainFields) {
