@@ -7,6 +7,7 @@
 #include "ui/art/art.h"
 #include "ui/form1.h"
 #include "ui/form5.h"
+#include "ui/game_style.h"
 
 GameController::GameController(KingdomState& state, HallOfFame& hall, RandomSource& random,
                                Platform& platform, QObject* parent)
@@ -47,6 +48,7 @@ void GameController::openMainWindow(const QString& name) {
 }
 
 void prepareApplication() {
+    QApplication::setStyle(new GameStyle);
     initArtResources();
     QApplication::setWindowIcon(veloriaIcon());
     // The style caches what it paints under keys that carry each widget's palette, and Qt keeps
