@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 
 #include "storage/saved_game.h"
+#include "storage/text_record.h"
 #include "storage_test_support.h"
 
 namespace {
@@ -467,6 +468,23 @@ TEST_F(SavedGameFile, SavesAndLoadsThroughTheDisk) {
     const LoadResult result = loadGame(file, currentGame());
     ASSERT_TRUE(result.game) << result.error.toStdString();
     EXPECT_EQ(result.game->state, expectedAfterLoad(knownState(), kKnownBars, 17));
+}
+
+// The file is read in pieces: a record at the end of exactly 1 MB (blanks before its first
+// field) loads whole; one byte more is refused.
+TEST_F(SavedGameFile, FilesUpToTheLimitAreReadWhole) {
+    const QString atLimit = path("limit.txt");
+    const QByteArray bytes =
+        QByteArray(kMaxRecordFileSize - knownBytes().size(), ' ') + knownBytes();
+    writeFileBytes(atLimit, bytes);
+    const LoadResult result = loadGame(atLimit, currentGame());
+    ASSERT_TRUE(result.game) << result.error.toStdString();
+    EXPECT_EQ(result.game->state, expectedAfterLoad(knownState(), kKnownBars, 17));
+
+    const QString over = path("over.txt");
+    writeFileBytes(over, bytes + '\n');
+    EXPECT_EQ(loadGame(over, currentGame()).error,
+              QStringLiteral("Файл «%1» слишком велик: в нём больше 1 МБ.").arg(over));
 }
 
 TEST_F(SavedGameFile, SavingUnderAnExistingNameReplacesIt) {
