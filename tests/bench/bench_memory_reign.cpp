@@ -40,7 +40,7 @@ void stage(const char* name) {
     heapFree = static_cast<long>(heap.fordblks / 1024);
 #endif
     std::fprintf(stderr, "%-28s VmHWM %6ld  VmRSS %6ld  heap in use %6ld  heap free %6ld kB\n",
-                 name, peakMemoryKb(), statusKb("VmRSS:"), heapInUse, heapFree);
+                 name, peakMemoryKb(), procStatusKb("VmRSS"), heapInUse, heapFree);
 }
 
 } // namespace

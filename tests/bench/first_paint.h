@@ -2,13 +2,12 @@
 // the process's peak memory.
 #pragma once
 
-#include <fstream>
-#include <string>
-
 #include <QCoreApplication>
 #include <QEvent>
 #include <QObject>
 #include <QWidget>
+
+#include "../proc_status.h"
 
 // Quits the application right after the watched window's first paint.
 class QuitAfterFirstPaint : public QObject {
@@ -31,19 +30,7 @@ private:
     bool m_done = false;
 };
 
-// A field of /proc/self/status in kilobytes ("VmHWM:", "VmRSS:"), or -1 where there is none.
-inline long statusKb(const std::string& field) {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind(field, 0) == 0) {
-            return std::stol(line.substr(field.size()));
-        }
-    }
-    return -1;
-}
-
 // The process's peak resident memory in kilobytes.
 inline long peakMemoryKb() {
-    return statusKb("VmHWM:");
+    return procStatusKb("VmHWM");
 }

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <fstream>
 #include <string>
 
 #include <QApplication>
@@ -15,6 +14,7 @@
 #include <QString>
 #include <QWidget>
 
+#include "../proc_status.h"
 #include "../ui/fake_platform.h"
 #include "sim/kingdom_state.h"
 #include "sim/random.h"
@@ -22,19 +22,6 @@
 #include "ui/form1.h"
 #include "ui/form5.h"
 #include "ui/game_controller.h"
-
-// A /proc/self/status figure in kilobytes (VmHWM, VmRSS), or -1 where there is none.
-inline long procStatusKb(const char* field) {
-    std::ifstream status("/proc/self/status");
-    const std::string prefix = std::string(field) + ':';
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind(prefix, 0) == 0) {
-            return std::stol(line.substr(prefix.size()));
-        }
-    }
-    return -1;
-}
 
 struct ReignRecord {
     int presses = 0;
