@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 
+#include "../market/careful_king.h"
 #include "market/market.h"
 #include "market/trade.h"
 #include "sim/new_game.h"
@@ -31,23 +32,6 @@ BarMaxima barsOf(KingdomState& state) {
     return {limits.sellBarMax[0], limits.sellBarMax[1], limits.sellBarMax[2],
             limits.sellBarMax[3], hire.barMax,          limits.buyBarMax[0],
             limits.buyBarMax[1],  limits.buyBarMax[2],  limits.buyBarMax[3]};
-}
-
-// A king who feeds everybody, gives everybody land and hires before each battle.
-void carefulKing(KingdomState& state) {
-    if (state.warCountdown == 1) {
-        hireByBar(state, mercenaryLimits(state).barMax / 3);
-    }
-    refreshMarket(state);
-    const double people = state.workers + state.soldiers;
-    const double landShort = people + 1 - state.land;
-    if (landShort > 0) {
-        buyTyped(state, Good::Land, std::to_string(static_cast<long long>(landShort)));
-    }
-    const double grainShort = 2 * people + state.land - state.grain;
-    if (grainShort > 0) {
-        buyTyped(state, Good::Grain, std::to_string(static_cast<long long>(grainShort) + 1));
-    }
 }
 
 } // namespace
@@ -76,7 +60,7 @@ int main(int argc, char** argv) {
 
     int saved = 0;
     for (int press = 0; press < 120 && saved < 6; ++press) {
-        carefulKing(state);
+        carefulKing(state, 3);
         const YearResult result = nextYear(state, random);
         if (result.battle) {
             // Saved with the battle on screen: the report waits for the war panel's OK.
