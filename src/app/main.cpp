@@ -1,4 +1,5 @@
-// The program's entry: the kingdom, the table of the best kings, the random source and the windows.
+// The program's entry: it owns the kingdom, the table of the best kings, the random source and the
+// platform, and hands them to the game controller.
 #include <cstdio>
 #include <cstdlib>
 
@@ -42,7 +43,8 @@ int main(int argc, char* argv[]) {
     HallOfFame hall;
     ClockRandom random;
     QtPlatform platform;
-    GameController controller(state, hall, random, platform);
+    GameContext context{state, hall, random, platform};
+    GameController controller(context);
     controller.start();
     return QApplication::exec();
 }

@@ -3,8 +3,6 @@
 
 #include <utility>
 
-#include <QAction>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -39,10 +37,7 @@ QString volumeOf(const QString& path) {
 } // namespace
 
 FileDialog::FileDialog(QWidget* mainWindow, Platform& platform, int clientHeight, int buttonTop)
-    : QWidget(nullptr, Qt::Window), m_mainWindow(mainWindow), m_platform(platform) {
-    // A top-level window of its own rather than a child of the main window: disabling the main
-    // window would otherwise disable this one too.
-    setAttribute(Qt::WA_DeleteOnClose);
+    : HoldingWindow(mainWindow, Qt::Window), m_platform(platform) {
     setFixedSize(twips(6120), twips(clientHeight));
 
     m_drive1 = new QComboBox(this);
@@ -87,17 +82,7 @@ FileDialog::FileDialog(QWidget* mainWindow, Platform& platform, int clientHeight
     setFolder(QDir::currentPath());
 }
 
-FileDialog::~FileDialog() {
-    enableMainWindow();
-}
-
 void FileDialog::setupActions() {
-    auto* escape = new QAction(this);
-    escape->setShortcut(QKeySequence(Qt::Key_Escape));
-    escape->setShortcutContext(Qt::WindowShortcut);
-    addAction(escape);
-    connect(escape, &QAction::triggered, this, &QWidget::close);
-
     connect(m_drive1, &QComboBox::currentIndexChanged, this, &FileDialog::driveChosen);
     connect(m_dir1, &QListWidget::itemActivated, this, &FileDialog::folderActivated);
     // A click picks a file, and so does moving through the list with the keys.
@@ -105,10 +90,6 @@ void FileDialog::setupActions() {
     connect(m_file1, &QListWidget::currentItemChanged, this, &FileDialog::fileChosen);
     connect(m_command1, &QPushButton::clicked, this, &FileDialog::acceptFile);
     connect(m_command2, &QPushButton::clicked, this, &QWidget::close);
-
-    if (m_mainWindow) {
-        connect(m_mainWindow, &QObject::destroyed, this, &QWidget::close);
-    }
 }
 
 void FileDialog::fillDrives() {
@@ -243,22 +224,4 @@ QString FileDialog::chosenPath() const {
         path += QLatin1Char('/');
     }
     return path + m_txtFileName->text() + QStringLiteral(".txt");
-}
-
-void FileDialog::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (m_mainWindow) {
-        m_mainWindow->setEnabled(false);
-    }
-}
-
-void FileDialog::closeEvent(QCloseEvent* event) {
-    enableMainWindow();
-    QWidget::closeEvent(event);
-}
-
-void FileDialog::enableMainWindow() {
-    if (m_mainWindow) {
-        m_mainWindow->setEnabled(true);
-    }
 }

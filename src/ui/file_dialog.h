@@ -2,9 +2,9 @@
 // the two buttons.
 #pragma once
 
-#include <QPointer>
 #include <QString>
-#include <QWidget>
+
+#include "ui/holding_window.h"
 
 class Platform;
 class QComboBox;
@@ -13,14 +13,11 @@ class QListWidget;
 class QListWidgetItem;
 class QPushButton;
 
-// A small window that picks a ".txt" file of some folder. It is not modal: while it is shown the
-// main window is disabled instead, and every way of closing it (its buttons, the close box,
-// Escape, plain destruction) enables the main window again. Create it with `new`; it deletes
-// itself once closed, and closes quietly if the main window is destroyed first.
-class FileDialog : public QWidget {
+// A small window that picks a ".txt" file of some folder, holding the main window while it is
+// open. Create it with `new`; it deletes itself once closed.
+class FileDialog : public HoldingWindow {
+    Q_OBJECT
 public:
-    ~FileDialog() override;
-
     // The folder the lists show, absolute and without a trailing separator (except for "/").
     QString folder() const { return m_folder; }
     // Moves the folder list, and with it the file list and the drive shown, to `path`.
@@ -39,14 +36,10 @@ protected:
     // The main button: the twin windows differ only here.
     virtual void acceptFile() = 0;
 
-    QWidget* mainWindow() const { return m_mainWindow; }
     Platform& platform() const { return m_platform; }
     QLineEdit* nameBox() const { return m_txtFileName; }
     QPushButton* mainButton() const { return m_command1; }
     QPushButton* cancelButton() const { return m_command2; }
-
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     void setupActions();
@@ -58,9 +51,6 @@ private:
     void listFiles();
     void folderActivated(QListWidgetItem* item);
     void fileChosen(QListWidgetItem* item);
-    void enableMainWindow();
-
-    QPointer<QWidget> m_mainWindow;
     Platform& m_platform;
     QString m_folder;
 

@@ -1,17 +1,30 @@
-// Swapping the name dialog and the main window as games start and end.
+// The course of a reign, from the name dialog through the years to its end and the next game.
 #include "ui/game_controller.h"
 
 #include <QApplication>
 #include <QPixmapCache>
 
+#include "sim/end_of_reign.h"
+#include "sim/new_game.h"
+#include "sim/year.h"
+#include "storage/saved_game.h"
+#include "storage/scores.h"
+#include "ui/about_box.h"
 #include "ui/art/art.h"
-#include "ui/form1.h"
-#include "ui/form5.h"
 #include "ui/game_style.h"
+#include "ui/hall_of_fame_window.h"
+#include "ui/load_dialog.h"
+#include "ui/main_window.h"
+#include "ui/name_dialog.h"
+#include "ui/platform.h"
+#include "ui/save_dialog.h"
 
-GameController::GameController(KingdomState& state, HallOfFame& hall, RandomSource& random,
-                               Platform& platform, QObject* parent)
-    : QObject(parent), m_state(state), m_hall(hall), m_random(random), m_platform(platform) {}
+QString GameContext::scoresFile() const {
+    return scoresPath.isEmpty() ? scoresFilePath() : scoresPath;
+}
+
+GameController::GameController(GameContext& context, QObject* parent)
+    : QObject(parent), m_context(context) {}
 
 GameController::~GameController() {
     // Windows still open when the program ends must not outlive the state they point into.
@@ -19,11 +32,11 @@ GameController::~GameController() {
     delete m_nameDialog.data();
 }
 
-Form5* GameController::nameDialog() const {
+NameDialog* GameController::nameDialog() const {
     return m_nameDialog.data();
 }
 
-Form1* GameController::mainWindow() const {
+MainWindow* GameController::mainWindow() const {
     return m_mainWindow.data();
 }
 
@@ -32,22 +45,187 @@ void GameController::start() {
 }
 
 void GameController::showNameDialog() {
-    auto* dialog = new Form5();
+    auto* dialog = new NameDialog();
     m_nameDialog = dialog;
-    connect(dialog, &Form5::nameConfirmed, this, &GameController::openMainWindow);
+    connect(dialog, &NameDialog::nameConfirmed, this, &GameController::beginReign);
     dialog->show();
 }
 
-void GameController::openMainWindow(const QString& name) {
-    m_state.kingName = name.toStdString();
-    auto* window = new Form1(m_state, m_hall, m_random, m_platform);
+void GameController::beginReign(const QString& kingName) {
+    m_context.state.kingName = kingName.toStdString();
+    auto* window = new MainWindow(m_context);
     m_mainWindow = window;
-    window->setScoresPath(m_scoresPath);
-    connect(window, &Form1::newGameRequested, this, &GameController::showNameDialog);
+    connect(window, &MainWindow::buyRequested, this, &GameController::showBuying);
+    connect(window, &MainWindow::sellRequested, this, &GameController::showSelling);
+    connect(window, &MainWindow::mercenariesRequested, this, &GameController::showMercenaries);
+    connect(window, &MainWindow::nextYearRequested, this, &GameController::nextYear);
+    connect(window, &MainWindow::battleAcknowledged, this, &GameController::acknowledgeBattle);
+    connect(window, &MainWindow::newGameRequested, this, &GameController::newGame);
+    connect(window, &MainWindow::quitRequested, this, &GameController::quit);
+    connect(window, &MainWindow::saveRequested, this, &GameController::openSaveDialog);
+    connect(window, &MainWindow::loadRequested, this, &GameController::openLoadDialog);
+    connect(window, &MainWindow::tableRequested, this, &GameController::openTable);
+    connect(window, &MainWindow::aboutRequested, this, &GameController::openAboutBox);
+    connect(window, &QObject::destroyed, this, [this] { m_phase = ReignPhase::NoReign; });
+
+    window->startReign();
+    initKingdom(m_context.state, m_context.random);
+    window->refreshStatus();
+    window->setCommandButtonsEnabled(true);
+    window->showYearLabel();
+    showBuying();
     window->show();
 }
 
+void GameController::showBuying() {
+    m_phase = ReignPhase::Buying;
+    m_mainWindow->showBuying();
+}
+
+void GameController::showSelling() {
+    m_phase = ReignPhase::Selling;
+    m_mainWindow->showSelling();
+}
+
+void GameController::showMercenaries() {
+    m_phase = ReignPhase::Mercenaries;
+    m_mainWindow->showMercenaries();
+}
+
+void GameController::nextYear() {
+    MainWindow* window = m_mainWindow;
+    KingdomState& state = m_context.state;
+    window->beginYear();
+    m_phase = ReignPhase::YearReport;
+
+    const YearResult year = ::nextYear(state, m_context.random);
+    window->showMoodWord();
+    if (!year.stoppedBeforeHarvest) {
+        if (year.starved) {
+            window->showStarvedFigures();
+            showMessage(QString::fromStdString(starvationMessage()));
+            newGame();
+            return;
+        }
+        window->refreshStatus();
+        if (year.battle) {
+            m_phase = ReignPhase::Battle;
+            window->setCommandButtonsEnabled(false);
+            window->showBattle(*year.battle);
+        } else if (year.shownReport) {
+            window->showReport(QString::fromStdString(*year.shownReport));
+        }
+        window->showYearLabel();
+        if (year.reignComplete) {
+            endReign();
+        }
+    }
+    if (year.overthrown) {
+        showMessage(QString::fromStdString(overthrowMessage()));
+        newGame();
+    }
+}
+
+void GameController::acknowledgeBattle() {
+    if (m_phase != ReignPhase::Battle) {
+        return;
+    }
+    m_phase = ReignPhase::YearReport;
+    m_mainWindow->showReport(QString::fromStdString(closeBattle(m_context.state)));
+    m_mainWindow->setCommandButtonsEnabled(true);
+}
+
+void GameController::endReign() {
+    m_phase = ReignPhase::EndOfReign;
+    KingdomState& state = m_context.state;
+    auto* table = new HallOfFameWindow(m_mainWindow, m_context.platform, m_context.hall,
+                                       m_context.scoresFile());
+    connect(table, &HoldingWindow::closed, this, &GameController::tableClosed);
+    table->loadScores();
+    showMessage(QString::fromStdString(ratingMessage(state.rating)));
+    placeKing(m_context.hall, state.rating, state.kingName);
+    table->showScores();
+    table->saveScores();
+    table->show();
+}
+
+void GameController::tableClosed() {
+    // The table that ends a reign is followed by a new game; one opened during a game just goes.
+    if (m_mainWindow && m_context.state.year == 100) {
+        newGame();
+    }
+}
+
+void GameController::openSaveDialog() {
+    (new SaveDialog(m_mainWindow, m_context.platform, m_context.state, m_context.hall,
+                    m_mainWindow->barMaxima()))
+        ->show();
+}
+
+void GameController::openLoadDialog() {
+    auto* dialog = new LoadDialog(m_mainWindow, m_context.platform, m_context.state);
+    connect(dialog, &LoadDialog::loaded, this, &GameController::installLoadedGame);
+    connect(dialog, &LoadDialog::loadFailed, this, &GameController::loadFailed);
+    dialog->show();
+}
+
+void GameController::installLoadedGame(const LoadedGame& game) {
+    m_context.state = game.state;
+    m_context.hall = game.hall;
+    // Whatever the window was showing, a loaded game is played on from buy mode: a battle on
+    // screen is over, and its OK with it.
+    m_mainWindow->restoreBarMaxima();
+    m_mainWindow->hideBattle();
+    m_mainWindow->setCommandButtonsEnabled(true);
+    showBuying();
+}
+
+void GameController::loadFailed() {
+    // The game is unchanged; only a battle keeps its panel, whose OK alone goes on from there.
+    if (m_phase != ReignPhase::Battle) {
+        showBuying();
+    }
+}
+
+void GameController::openTable() {
+    auto* table = new HallOfFameWindow(m_mainWindow, m_context.platform, m_context.hall,
+                                       m_context.scoresFile());
+    connect(table, &HoldingWindow::closed, this, &GameController::tableClosed);
+    table->show();
+    table->loadScores();
+}
+
+void GameController::openAboutBox() {
+    AboutBox::open(m_context.platform, m_mainWindow);
+}
+
+void GameController::newGame() {
+    if (m_phase == ReignPhase::NoReign) {
+        return;
+    }
+    m_phase = ReignPhase::NoReign;
+    // The name dialog is shown before the main window goes, so the program never finds itself
+    // without a window and quits.
+    showNameDialog();
+    if (m_mainWindow) {
+        m_mainWindow->close();
+    }
+}
+
+void GameController::quit() {
+    m_phase = ReignPhase::NoReign;
+    if (m_mainWindow) {
+        m_mainWindow->close();
+    }
+}
+
+void GameController::showMessage(const QString& text) {
+    m_context.platform.message(m_mainWindow, m_mainWindow->windowTitle(), text, false);
+}
+
 void prepareApplication() {
+    // The player's data folder is named after the program, whatever its file is called.
+    QCoreApplication::setApplicationName(QStringLiteral("veloria"));
     QApplication::setStyle(new GameStyle);
     initArtResources();
     QApplication::setWindowIcon(veloriaIcon());

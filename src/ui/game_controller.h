@@ -1,50 +1,75 @@
-// The program's course from window to window: the name dialog, the main window, and back.
+// The course of a reign: which window is open, which phase the main window is in, and what comes
+// after each thing the player asks.
 #pragma once
 
 #include <QObject>
 #include <QPointer>
 #include <QString>
 
-#include "sim/kingdom_state.h"
+#include "ui/game_context.h"
 
-class Form1;
-class Form5;
-class Platform;
-class RandomSource;
+struct LoadedGame;
+class MainWindow;
+class NameDialog;
 
-// Program-wide set-up the windows rely on: the pictures, the window icon and the style's pixmap
-// cache. Called once after the QApplication exists.
+// Program-wide set-up the windows rely on: the program's name (which names the player's data
+// folder), the pictures, the window icon, the style and its pixmap cache. Called once after the
+// QApplication exists.
 void prepareApplication();
 
+enum class ReignPhase {
+    NoReign,     // the name dialog asks for a king, or no window is left
+    Buying,      // the goods panels in buy mode
+    Selling,     // the goods panels in sell mode
+    Mercenaries, // the mercenaries panel
+    YearReport,  // the report of the year just ended
+    Battle,      // the war panel: only its OK goes on
+    EndOfReign,  // year 100: the rating and the table, then a new game
+};
+
+// The windows forward what the player asks; this decides what follows and tells them what to
+// show. Messages go through the context's platform.
 class GameController : public QObject {
     Q_OBJECT
 public:
-    // The references belong to the program's main and outlive the controller.
-    GameController(KingdomState& state, HallOfFame& hall, RandomSource& random, Platform& platform,
-                   QObject* parent = nullptr);
+    // The context belongs to the program's main and outlives the controller.
+    explicit GameController(GameContext& context, QObject* parent = nullptr);
     ~GameController() override;
 
     // Program start: the name dialog, nothing else.
     void start();
 
     // The windows now open, or null.
-    Form5* nameDialog() const;
-    Form1* mainWindow() const;
+    NameDialog* nameDialog() const;
+    MainWindow* mainWindow() const;
+    ReignPhase phase() const { return m_phase; }
 
-    // A fresh name dialog, as at program start.
-    void showNameDialog();
+    // The transitions, each from what the player asked.
+    void beginReign(const QString& kingName);
+    void showBuying();
+    void showSelling();
+    void showMercenaries();
+    void nextYear();
+    void acknowledgeBattle();
+    void installLoadedGame(const LoadedGame& game);
+    void loadFailed();
+    void tableClosed();
+    void newGame();
+    void quit();
 
-    // Where the main windows keep the table of the best kings; empty means the usual place.
-    void setScoresPath(const QString& path) { m_scoresPath = path; }
+    // The windows that hold the main window while they are open.
+    void openSaveDialog();
+    void openLoadDialog();
+    void openTable();
+    void openAboutBox();
 
 private:
-    void openMainWindow(const QString& name);
+    void showNameDialog();
+    void endReign();
+    void showMessage(const QString& text);
 
-    KingdomState& m_state;
-    HallOfFame& m_hall;
-    RandomSource& m_random;
-    Platform& m_platform;
-    QPointer<Form5> m_nameDialog;
-    QPointer<Form1> m_mainWindow;
-    QString m_scoresPath;
+    GameContext& m_context;
+    ReignPhase m_phase = ReignPhase::NoReign;
+    QPointer<NameDialog> m_nameDialog;
+    QPointer<MainWindow> m_mainWindow;
 };

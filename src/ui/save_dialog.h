@@ -1,4 +1,4 @@
-// The save window: writes the running game to a file the player picks.
+// The save dialog (Form3): writes the running game to a file the player picks.
 #pragma once
 
 #include "sim/kingdom_state.h"
@@ -7,10 +7,11 @@
 
 // Keeps its own copy of what it saves: nothing of the game can change while it is open, and the
 // copy cannot outlive its source.
-class Form3 final : public FileDialog {
+class SaveDialog final : public FileDialog {
+    Q_OBJECT
 public:
-    Form3(QWidget* mainWindow, Platform& platform, const KingdomState& state,
-          const HallOfFame& hall, const BarMaxima& bars);
+    SaveDialog(QWidget* mainWindow, Platform& platform, const KingdomState& state,
+               const HallOfFame& hall, const BarMaxima& bars);
 
     // The main button: writes the file and closes the window, or says why not and stays open.
     void saveGame();

@@ -1,5 +1,5 @@
-// The save window.
-#include "ui/form3.h"
+// The save dialog.
+#include "ui/save_dialog.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -10,8 +10,8 @@ namespace {
 const QString kTitle = QStringLiteral("Сохранение");
 }
 
-Form3::Form3(QWidget* mainWindow, Platform& platform, const KingdomState& state,
-             const HallOfFame& hall, const BarMaxima& bars)
+SaveDialog::SaveDialog(QWidget* mainWindow, Platform& platform, const KingdomState& state,
+                       const HallOfFame& hall, const BarMaxima& bars)
     : FileDialog(mainWindow, platform, 2685, 2160), m_state(state), m_hall(hall), m_bars(bars) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Сохранить игру"));
@@ -21,7 +21,7 @@ Form3::Form3(QWidget* mainWindow, Platform& platform, const KingdomState& state,
     cancelButton()->setToolTip(QStringLiteral("Отменить сохранение"));
 }
 
-void Form3::saveGame() {
+void SaveDialog::saveGame() {
     if (nameBox()->text().isEmpty()) {
         platform().message(this, kTitle, QStringLiteral("Не указано имя файла"), true);
         return;

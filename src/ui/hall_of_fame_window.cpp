@@ -1,17 +1,13 @@
 // The table of the ten best kings.
-#include "ui/form7.h"
+#include "ui/hall_of_fame_window.h"
 
 #include <utility>
 
-#include <QAction>
-#include <QCloseEvent>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
 #include <QPalette>
 #include <QPushButton>
-#include <QScreen>
 
 #include "sim/number_text.h"
 #include "storage/scores.h"
@@ -54,21 +50,15 @@ const QString kTableTip = QStringLiteral("Таблица результатов"
 
 } // namespace
 
-Form7::Form7(QWidget* mainWindow, Platform& platform, const KingdomState& state, HallOfFame& hall,
-             std::function<void()> startNewGame, QString scoresPath)
-    : QWidget(nullptr, Qt::Window), m_mainWindow(mainWindow), m_platform(platform), m_state(state),
-      m_hall(hall), m_startNewGame(std::move(startNewGame)), m_scoresPath(std::move(scoresPath)) {
-    // Not a child of the main window, which is disabled while the table is open.
-    setAttribute(Qt::WA_DeleteOnClose);
+HallOfFameWindow::HallOfFameWindow(QWidget* mainWindow, Platform& platform, HallOfFame& hall,
+                                   QString scoresPath)
+    : HoldingWindow(mainWindow, Qt::Window), m_platform(platform), m_hall(hall),
+      m_scoresPath(std::move(scoresPath)) {
     setObjectName(QStringLiteral("Form7"));
     setWindowTitle(QStringLiteral("Таблица"));
     setFixedSize(twips(5640), twips(6735));
     // Centred for a window of 5790 by 7245 twips, its frame included.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.x() + (area.width() - twips(5790)) / 2,
-             area.y() + (area.height() - twips(7245)) / 2);
-    }
+    placeInScreenCentre(QSize(twips(5790), twips(7245)));
 
     auto* frame1 = new QFrame(this);
     frame1->setObjectName(QStringLiteral("Frame1"));
@@ -111,39 +101,16 @@ Form7::Form7(QWidget* mainWindow, Platform& platform, const KingdomState& state,
         m_scores[place] = score;
     }
 
-    m_command1 = new QPushButton(QStringLiteral("&OK"), frame2);
-    m_command1->setObjectName(QStringLiteral("Command1"));
-    m_command1->setGeometry(twipRect(2280, 5160, 975, 375));
-    m_command1->setFont(gameFont(9.75));
+    m_ok = new QPushButton(QStringLiteral("&OK"), frame2);
+    m_ok->setObjectName(QStringLiteral("Command1"));
+    m_ok->setGeometry(twipRect(2280, 5160, 975, 375));
+    m_ok->setFont(gameFont(9.75));
 
+    connect(m_ok, &QPushButton::clicked, this, &QWidget::close);
     showRows(designRows());
-    setupActions();
 }
 
-Form7::~Form7() {
-    if (!m_orphaned && m_mainWindow) {
-        m_mainWindow->setEnabled(true);
-    }
-}
-
-void Form7::setupActions() {
-    auto* escape = new QAction(this);
-    escape->setShortcut(QKeySequence(Qt::Key_Escape));
-    escape->setShortcutContext(Qt::WindowShortcut);
-    addAction(escape);
-    connect(escape, &QAction::triggered, this, &QWidget::close);
-
-    connect(m_command1, &QPushButton::clicked, this, &QWidget::close);
-
-    if (m_mainWindow) {
-        connect(m_mainWindow, &QObject::destroyed, this, [this] {
-            m_orphaned = true;
-            close();
-        });
-    }
-}
-
-HallOfFame Form7::designRows() {
+HallOfFame HallOfFameWindow::designRows() {
     HallOfFame rows;
     rows.bestNames = {"Велимир I", "Светозар", "Добромир", "Радослав", "Всеволод",
                       "Любомир",   "Остромир", "Ратибор",  "Мирослав", "Богдан"};
@@ -153,7 +120,7 @@ HallOfFame Form7::designRows() {
     return rows;
 }
 
-QString Form7::scoreText(double score) {
+QString HallOfFameWindow::scoreText(double score) {
     // The file's spelling (at most 15 significant digits, no exponent below 10^15), with only
     // the decimal point and the minus sign taken from the locale: the locale's own shortest
     // form would print a million as "1E+06".
@@ -165,63 +132,32 @@ QString Form7::scoreText(double score) {
     return text.replace(QLatin1Char('.'), locale.decimalPoint());
 }
 
-void Form7::showRows(const HallOfFame& rows) {
+void HallOfFameWindow::showRows(const HallOfFame& rows) {
     for (int place = 0; place < kPlaces; ++place) {
         m_names[place]->setText(QString::fromStdString(rows.bestNames[place]));
         m_scores[place]->setText(scoreText(rows.bestScores[place]));
     }
 }
 
-void Form7::showScores() {
+void HallOfFameWindow::showScores() {
     showRows(m_hall);
 }
 
-bool Form7::loadScores() {
+bool HallOfFameWindow::loadScores() {
     const std::optional<HallOfFame> table = ::loadScores(m_scoresPath);
     m_hall = table ? *table : designRows();
     showScores();
     return table.has_value();
 }
 
-bool Form7::saveScores() {
+bool HallOfFameWindow::saveScores() {
     const std::optional<QString> error = ::saveScores(m_scoresPath, m_hall);
     if (!error) {
         return true;
     }
     // The table may not be shown yet at the end of a reign: the message belongs to the game.
-    QWidget* owner = m_mainWindow ? m_mainWindow.data() : this;
-    const QString title = m_mainWindow ? m_mainWindow->windowTitle() : windowTitle();
+    QWidget* owner = mainWindow() ? mainWindow() : this;
+    const QString title = mainWindow() ? mainWindow()->windowTitle() : windowTitle();
     m_platform.message(owner, title, *error, true);
     return false;
-}
-
-void Form7::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (m_mainWindow) {
-        m_mainWindow->setEnabled(false);
-    }
-}
-
-void Form7::closeEvent(QCloseEvent* event) {
-    QWidget::closeEvent(event);
-    if (m_orphaned || !m_mainWindow) {
-        return;
-    }
-    m_mainWindow->setEnabled(true);
-    if (m_state.year == 100 && m_startNewGame) {
-        // Right away rather than from the event loop: in between, the enabled main window of a
-        // finished reign could take one more click. The new game may well destroy the main
-        // window, which this window only notes.
-        const std::function<void()> startNewGame = m_startNewGame;
-        hide();
-        startNewGame();
-    }
-}
-
-Form7* showTable(QWidget* mainWindow, Platform& platform, const KingdomState& state,
-                 HallOfFame& hall, std::function<void()> startNewGame, const QString& scoresPath) {
-    auto* table = new Form7(mainWindow, platform, state, hall, std::move(startNewGame), scoresPath);
-    table->show();
-    table->loadScores();
-    return table;
 }

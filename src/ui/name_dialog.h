@@ -10,10 +10,10 @@ class QPushButton;
 
 // A plain window with a dialog's frame: Escape and Enter do nothing here, as in the rest of the
 // game, and only the frame's close box closes it without a name.
-class Form5 : public QWidget {
+class NameDialog : public QWidget {
     Q_OBJECT
 public:
-    explicit Form5(QWidget* parent = nullptr);
+    explicit NameDialog(QWidget* parent = nullptr);
 
     // Near the centre of the screen, as the dialog has always opened.
     void placeOnScreen();
@@ -27,7 +27,7 @@ public slots:
     void Command1_Click();
 
 private:
-    QLabel* m_label1 = nullptr;
-    QLineEdit* m_text1 = nullptr;
-    QPushButton* m_command1 = nullptr;
+    QLabel* m_question = nullptr;
+    QLineEdit* m_nameBox = nullptr;
+    QPushButton* m_ok = nullptr;
 };

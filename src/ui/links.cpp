@@ -1,5 +1,5 @@
 // The game's links, opened through the platform.
-#include "ui/module1.h"
+#include "ui/links.h"
 
 #include <QUrl>
 

@@ -1,0 +1,21 @@
+// What every window of a game works on: the kingdom, the table of the best kings, the random
+// source, the platform and where the table's file lives. main() owns it.
+#pragma once
+
+#include <QString>
+
+#include "sim/kingdom_state.h"
+
+class Platform;
+class RandomSource;
+
+struct GameContext {
+    KingdomState& state;
+    HallOfFame& hall;
+    RandomSource& random;
+    Platform& platform;
+    // Where the table of the best kings is kept; empty means the usual place (scoresFilePath()).
+    QString scoresPath = {};
+
+    QString scoresFile() const;
+};

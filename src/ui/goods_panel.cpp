@@ -1,0 +1,144 @@
+// One goods panel of the main window.
+#include "ui/goods_panel.h"
+
+#include <array>
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include "ui/controls.h"
+#include "ui/key_filters.h"
+#include "ui/twips.h"
+
+namespace {
+
+// Each member's control name, per good.
+struct GoodsNames {
+    const char* frame;      // m_frame
+    const char* caption;    // the frame's caption before the stock
+    const char* price;      // m_price
+    const char* picture;    // m_picture
+    const char* art;        // the drawing in m_picture
+    const char* amount;     // m_amount
+    const char* sellBar;    // m_sellBar
+    const char* buyBar;     // m_buyBar
+    const char* buyByBar;   // m_buyByBar
+    const char* sellByBar;  // m_sellByBar
+    const char* barLimit;   // m_barLimit
+    const char* buyTyped;   // m_buyTyped
+    const char* sellTyped;  // m_sellTyped
+    const char* amountBox;  // m_amountBox
+    const char* maxCaption; // m_maxCaption
+    const char* lowerLimit; // m_lowerLimit
+};
+
+constexpr std::array<GoodsNames, 4> kGoodsNames = {{
+    {"zol", "Золото", "Label1", "Picture4", ":/art/gold.svg", "Label2", "scroll", "scroll_1",
+     "buy1", "sale1", "Label9", "buy1_1", "sale1_1", "Text1", "Label26", "max1"},
+    {"zem", "Земля", "Label3", "Picture5", ":/art/land.svg", "Label4", "scroll1", "scroll1_1",
+     "buy2", "sale2", "Label10", "buy2_1", "sale2_1", "Text2", "Label28", "max2"},
+    {"zer", "Зерно", "Label5", "Picture6", ":/art/grain.svg", "Label6", "scroll2", "scroll2_1",
+     "buy3", "sale3", "Label11", "buy3_1", "sale3_1", "Text3", "Label27", "max3"},
+    {"nef", "Нефть", "Label7", "Picture7", ":/art/oil.svg", "Label8", "scroll3", "scroll3_1",
+     "buy4", "sale4", "Label12", "buy4_1", "sale4_1", "Text4", "Label29", "max4"},
+}};
+
+constexpr std::array<QPoint, 4> kFramePlaces = {
+    {{120, 960}, {120, 3240}, {3720, 960}, {3720, 3240}}};
+
+} // namespace
+
+GoodsPanel::GoodsPanel(QWidget* area, Good good, AmountBoxFilter& amountFilter, QObject* parent)
+    : QObject(parent), m_good(good) {
+    const int index = goodIndex(good);
+    const GoodsNames& names = kGoodsNames[index];
+    const bool gold = good == Good::Gold;
+
+    const QPoint place = kFramePlaces[index];
+    QWidget* surface =
+        makeFrame(area, names.frame, twipRect(place.x(), place.y(), 3495, 2295),
+                  QString::fromUtf8(names.caption), good == Good::Oil ? 11.25 : 12.0, &m_frame);
+    switch (good) {
+    case Good::Gold:
+        setTextColour(m_frame, QColor(255, 255, 192));
+        break;
+    case Good::Land:
+        setTextColour(m_frame, QColor(128, 64, 0));
+        break;
+    case Good::Grain:
+        setTextColour(m_frame, QColor(255, 255, 0));
+        break;
+    case Good::Oil:
+        break;
+    }
+
+    m_price = makeLabel(surface, names.price,
+                        twipRect(good == Good::Grain ? 240 : 120, 360, gold ? 1335 : 975, 255));
+    const QSize artSize = good == Good::Grain ? QSize(35, 31) : QSize(33, 32);
+    const int pictureLeft = (good == Good::Grain || good == Good::Oil) ? 1440 : 1560;
+    m_picture = makePicture(surface, names.picture, twipRect(pictureLeft, 240, 550, 495),
+                            QString::fromLatin1(names.art), artSize);
+    m_amount = makeLabel(surface, names.amount,
+                         gold ? twipRect(2280, 360, 1095, 255) : twipRect(2160, 360, 1215, 255),
+                         QStringLiteral("1111111111"), Qt::AlignRight);
+
+    // The sell bar and the buy bar share one place; the mode decides which one shows.
+    m_sellBar = makeBar(surface, names.sellBar, twipRect(240, 840, 3015, 255));
+    m_buyBar = makeBar(surface, names.buyBar, twipRect(240, 840, 3015, 255));
+    const QString buyCaption = QStringLiteral("купить");
+    const QString sellCaption = QStringLiteral("продать");
+    m_buyByBar = makeButton(surface, names.buyByBar, twipRect(240, 1200, 855, 255), buyCaption);
+    m_sellByBar = makeButton(surface, names.sellByBar, twipRect(240, 1200, 855, 255), sellCaption);
+    m_barLimit =
+        makeLabel(surface, names.barLimit, twipRect(1920, 1200, 1455, 255), {}, Qt::AlignRight);
+    m_buyTyped = makeButton(surface, names.buyTyped, twipRect(240, 1560, 855, 255), buyCaption);
+    m_sellTyped = makeButton(surface, names.sellTyped, twipRect(240, 1560, 855, 255), sellCaption);
+    m_amountBox = makeBox(surface, names.amountBox,
+                          gold ? twipRect(1800, 1560, 1575, 285) : twipRect(1920, 1560, 1455, 285));
+    amountFilter.watch(m_amountBox);
+    m_maxCaption = makeLabel(surface, names.maxCaption, twipRect(240, 1920, 855, 255),
+                             QStringLiteral("max:"), Qt::AlignRight);
+    m_lowerLimit = makeLabel(surface, names.lowerLimit,
+                             good == Good::Oil ? twipRect(1680, 1920, 1695, 255)
+                                               : twipRect(1800, 1920, 1575, 255),
+                             {}, Qt::AlignRight);
+    m_sellBar->hide();
+    m_sellByBar->hide();
+    m_sellTyped->hide();
+
+    QLabel* amount = m_amount;
+    const auto showAmount = [amount](int value) { amount->setText(numberQText(value)); };
+    for (QScrollBar* bar : {m_buyBar, m_sellBar}) {
+        connect(bar, &QScrollBar::valueChanged, amount, showAmount);
+        connect(bar, &QScrollBar::sliderMoved, amount, showAmount);
+    }
+    connect(m_buyByBar, &QPushButton::clicked, this,
+            [this] { emit tradeByBarRequested(m_good, true); });
+    connect(m_sellByBar, &QPushButton::clicked, this,
+            [this] { emit tradeByBarRequested(m_good, false); });
+    connect(m_buyTyped, &QPushButton::clicked, this,
+            [this] { emit tradeTypedRequested(m_good, true); });
+    connect(m_sellTyped, &QPushButton::clicked, this,
+            [this] { emit tradeTypedRequested(m_good, false); });
+}
+
+void GoodsPanel::showMode(bool buying) {
+    m_frame->show();
+    m_sellByBar->setVisible(!buying);
+    m_sellTyped->setVisible(!buying);
+    m_buyByBar->setVisible(buying);
+    m_buyTyped->setVisible(buying);
+    m_buyBar->setVisible(buying);
+    m_sellBar->setVisible(!buying);
+}
+
+QString GoodsPanel::typedAmount() const {
+    return m_amountBox->text();
+}
+
+void GoodsPanel::clearTypedAmount() {
+    m_amountBox->clear();
+}

@@ -1,0 +1,49 @@
+// Event filters the windows share: the amount boxes' key filter, the bars' arrow keys and the
+// labels that act as links.
+#pragma once
+
+#include <functional>
+
+#include <QObject>
+
+class Platform;
+class QLabel;
+class QLineEdit;
+class QScrollBar;
+
+// Lets only what an amount may hold into a box (digits and editing keys); anything else, typed
+// or committed by an input method, beeps and is dropped.
+class AmountBoxFilter final : public QObject {
+public:
+    AmountBoxFilter(Platform& platform, QObject* parent);
+    void watch(QLineEdit* box);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    Platform& m_platform;
+};
+
+// The toolkit's bars ignore the arrow keys; a player without a mouse needs them.
+class BarKeysFilter final : public QObject {
+public:
+    using QObject::QObject;
+    void watch(QScrollBar* bar);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
+// A label that runs an action when it is clicked with the left button (released over it).
+class LinkLabel final : public QObject {
+public:
+    LinkLabel(QLabel* label, std::function<void()> action);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QLabel* m_label;
+    std::function<void()> m_action;
+};

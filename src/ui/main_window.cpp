@@ -1,0 +1,346 @@
+// The main window: its controls, the trading modes, the trades and hires, and its menu.
+#include "ui/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+
+#include "market/trade.h"
+#include "sim/end_of_reign.h"
+#include "sim/year.h"
+#include "ui/art/art.h"
+#include "ui/controls.h"
+#include "ui/goods_panel.h"
+#include "ui/key_filters.h"
+#include "ui/links.h"
+#include "ui/mercenary_panel.h"
+#include "ui/platform.h"
+#include "ui/report_panel.h"
+#include "ui/status_column.h"
+#include "ui/twips.h"
+#include "war/mercenaries.h"
+
+MainWindow::MainWindow(GameContext& context, QWidget* parent)
+    : QMainWindow(parent), m_context(context), m_state(context.state),
+      m_help(context.platform, this) {
+    setObjectName(QStringLiteral("Form1"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Король \"Велории\""));
+    setWindowIcon(veloriaIcon());
+    setFont(gameFont(9.75));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(192, 192, 192));
+    setPalette(palette);
+
+    buildWindow();
+    setupActions();
+    auto* barKeys = new BarKeysFilter(this);
+    for (QScrollBar* bar : findChildren<QScrollBar*>()) {
+        barKeys->watch(bar);
+    }
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Building the window
+
+void MainWindow::buildWindow() {
+    auto* area = new QWidget(this);
+    area->setObjectName(QStringLiteral("clientArea"));
+    area->setFixedSize(twips(10185), twips(6000));
+    setCentralWidget(area);
+
+    auto* line = new QFrame(area);
+    line->setObjectName(QStringLiteral("Line1"));
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Plain);
+    line->setLineWidth(1);
+    line->setGeometry(0, 0, twips(9720), 1);
+
+    m_buy = makeButton(area, "buy", twipRect(120, 120, 1335, 255), QStringLiteral("Покупка"),
+                       QStringLiteral("Купить что-нибуть"));
+    m_sell = makeButton(area, "Sale", twipRect(1440, 120, 1335, 255), QStringLiteral("Продажа"),
+                        QStringLiteral("Продать что-нибудь"));
+    m_hire = makeButton(area, "naemniki", twipRect(2760, 120, 1335, 255),
+                        QStringLiteral("Наёмники"), QStringLiteral("Нанять наёмников"));
+    m_next = makeButton(area, "dalshe", twipRect(4080, 120, 1335, 255), QStringLiteral("Дальше"),
+                        QStringLiteral("Дальше"));
+    connect(m_buy, &QPushButton::clicked, this, &MainWindow::buy_Click);
+    connect(m_sell, &QPushButton::clicked, this, &MainWindow::Sale_Click);
+    connect(m_hire, &QPushButton::clicked, this, &MainWindow::naemniki_Click);
+    connect(m_next, &QPushButton::clicked, this, &MainWindow::dalshe_Click);
+
+    m_reignYear = makeLabel(area, "Label14", twipRect(2040, 480, 3135, 375),
+                            QStringLiteral("1   год правления"));
+    m_reignYear->setFont(gameFont(14.25));
+    setTextColour(m_reignYear, QColor(192, 0, 192));
+    m_tradingTitle = makeLabel(area, "Label15", twipRect(7800, 240, 2055, 375));
+    m_tradingTitle->setFont(gameFont(14.25));
+    setTextColour(m_tradingTitle, QColor(0, 0, 255));
+
+    m_amountFilter = new AmountBoxFilter(m_context.platform, this);
+    for (const Good good : kGoods) {
+        auto* panel = new GoodsPanel(area, good, *m_amountFilter, this);
+        m_goods[goodIndex(good)] = panel;
+        connect(panel, &GoodsPanel::tradeByBarRequested, this, &MainWindow::tradeByBar);
+        connect(panel, &GoodsPanel::tradeTypedRequested, this, &MainWindow::tradeTyped);
+    }
+    m_report = new ReportPanel(area, this);
+    connect(m_report, &ReportPanel::battleAcknowledged, this, &MainWindow::Command3_Click);
+    m_mercenaries = new MercenaryPanel(area, *m_amountFilter, this);
+    connect(m_mercenaries, &MercenaryPanel::hireByBarRequested, this, &MainWindow::buy5_Click);
+    connect(m_mercenaries, &MercenaryPanel::hireTypedRequested, this, &MainWindow::buy5_1_Click);
+    m_status = new StatusColumn(area, this);
+
+    auto* credits = makeLabel(area, "Label19", twipRect(120, 5640, 4335, 255),
+                              QStringLiteral("Король Велории, 2026: наша игра"));
+    credits->setFont(gameFont(11.25));
+    setTextColour(credits, QColor(0, 0, 0));
+    m_mailLink = makeLabel(area, "Label20", twipRect(4680, 5640, 1455, 255),
+                           QString::fromLatin1(kSecondMailAddress));
+    setTextColour(m_mailLink, QColor(0, 0, 255));
+    // An address cut short is no address: the label grows to the right when it must.
+    const int addressWidth = m_mailLink->fontMetrics().horizontalAdvance(m_mailLink->text()) + 2;
+    if (addressWidth > m_mailLink->width()) {
+        m_mailLink->resize(addressWidth, m_mailLink->height());
+    }
+    new LinkLabel(m_mailLink, [this] { Label20_Click(); });
+}
+
+void MainWindow::placeOnScreen() {
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen) {
+        return;
+    }
+    const QRect area = screen->geometry();
+    move(area.left() + (area.width() - twips(9600)) / 2,
+         area.top() + (area.height() - twips(5550)) / 2);
+}
+
+void MainWindow::startReign() {
+    placeOnScreen();
+    setWindowTitle(utf8Text(kMainCaptionPrefix) + QString::fromStdString(m_state.kingName));
+}
+
+// ---------------------------------------------------------------------------------------------
+// What the controller shows
+
+void MainWindow::showYearLabel() {
+    m_reignYear->setText(QString::fromStdString(yearLabelText(m_state.year)));
+}
+
+void MainWindow::showMoodWord() {
+    m_status->showMoodWord(m_state);
+}
+
+void MainWindow::refreshStatus() {
+    m_status->refresh(m_state);
+}
+
+void MainWindow::showStarvedFigures() {
+    m_status->showStarvedFigures(m_state);
+}
+
+void MainWindow::refreshMarket() {
+    // Panel by panel in the order of the goods, one kind of control at a time.
+    m_limits = ::refreshMarket(m_state);
+    for (GoodsPanel* panel : m_goods) {
+        setBarMaximum(panel->sellBar(), m_limits.sellBarMax[goodIndex(panel->good())]);
+    }
+    for (GoodsPanel* panel : m_goods) {
+        panel->buyBar()->setValue(0);
+    }
+    for (GoodsPanel* panel : m_goods) {
+        panel->sellBar()->setValue(0);
+    }
+    for (GoodsPanel* panel : m_goods) {
+        panel->lowerLimitLabel()->setText(plainNumberQText(purchaseMaxOf(m_state, panel->good())));
+        setBarMaximum(panel->buyBar(), m_limits.buyBarMax[goodIndex(panel->good())]);
+    }
+    for (GoodsPanel* panel : m_goods) {
+        const Good good = panel->good();
+        panel->frame()->setTitle(utf8Text(goodCaption(good)) + numberQText(stockOf(m_state, good)));
+        panel->priceLabel()->setText(QStringLiteral("Цена: ") +
+                                     numberQText(priceOf(m_state, good)));
+    }
+    for (GoodsPanel* panel : m_goods) {
+        panel->amountLabel()->setText(QStringLiteral("0"));
+    }
+    m_status->showMoney(m_state.money);
+}
+
+void MainWindow::showBuyLimits() {
+    for (std::size_t i = 0; i < m_goods.size(); ++i) {
+        m_goods[i]->barLimitLabel()->setText(QStringLiteral("max: ") +
+                                             numberQText(m_limits.buyBarMax[i]));
+    }
+}
+
+void MainWindow::showSellLimits() {
+    for (std::size_t i = 0; i < m_goods.size(); ++i) {
+        m_goods[i]->barLimitLabel()->setText(QStringLiteral("max: ") +
+                                             numberQText(m_limits.sellBarMax[i]));
+    }
+    for (std::size_t i = 0; i < m_goods.size(); ++i) {
+        m_goods[i]->lowerLimitLabel()->setText(QStringLiteral("max: ") +
+                                               numberQText(m_limits.sellBarMax[i]));
+    }
+}
+
+BarMaxima MainWindow::barMaxima() const {
+    return {m_limits.sellBarMax[0], m_limits.sellBarMax[1],  m_limits.sellBarMax[2],
+            m_limits.sellBarMax[3], m_mercenaries->barMax(), m_limits.buyBarMax[0],
+            m_limits.buyBarMax[1],  m_limits.buyBarMax[2],   m_limits.buyBarMax[3]};
+}
+
+void MainWindow::restoreBarMaxima() {
+    const KingdomState& s = m_state;
+    m_limits.sellBarMax = {barRange(s.sliderMax1), barRange(s.sliderMax2), barRange(s.sliderMax3),
+                           barRange(s.sliderMax4)};
+    m_limits.buyBarMax = {barRange(s.sliderMax6), barRange(s.sliderMax7), barRange(s.sliderMax8),
+                          barRange(s.sliderMax9)};
+    for (std::size_t i = 0; i < m_goods.size(); ++i) {
+        setBarMaximum(m_goods[i]->sellBar(), m_limits.sellBarMax[i]);
+        setBarMaximum(m_goods[i]->buyBar(), m_limits.buyBarMax[i]);
+    }
+    m_mercenaries->restoreBarMax(barRange(s.sliderMax5));
+}
+
+void MainWindow::showTradingMode(bool buying) {
+    for (GoodsPanel* panel : m_goods) {
+        panel->showMode(buying);
+    }
+}
+
+void MainWindow::showBuying() {
+    m_tradingTitle->setText(QStringLiteral("Покупайте!"));
+    m_mercenaries->hide();
+    m_report->hide();
+    showYearLabel();
+    refreshStatus();
+    showTradingMode(true);
+    refreshMarket();
+    showBuyLimits();
+}
+
+void MainWindow::showSelling() {
+    m_tradingTitle->setText(QStringLiteral("Продавайте!"));
+    m_mercenaries->hide();
+    m_report->hide();
+    showTradingMode(false);
+    refreshMarket();
+    showSellLimits();
+}
+
+void MainWindow::showMercenaries() {
+    m_tradingTitle->clear();
+    m_mercenaries->open(m_state);
+    m_report->hide();
+}
+
+void MainWindow::beginYear() {
+    m_tradingTitle->clear();
+    m_mercenaries->hide();
+    m_report->show();
+}
+
+void MainWindow::showReport(const QString& report) {
+    m_report->showReport(report);
+}
+
+void MainWindow::showBattle(const BattleReport& battle) {
+    m_report->showBattle(battle);
+}
+
+void MainWindow::hideBattle() {
+    m_report->hideBattle();
+}
+
+bool MainWindow::battleShown() const {
+    return m_report->battleShown();
+}
+
+void MainWindow::setCommandButtonsEnabled(bool enabled) {
+    for (QPushButton* button : {m_buy, m_sell, m_hire, m_next}) {
+        button->setEnabled(enabled);
+    }
+}
+
+bool MainWindow::commandButtonsEnabled() const {
+    return m_buy->isEnabled() && m_sell->isEnabled() && m_hire->isEnabled() && m_next->isEnabled();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Trades and hires
+
+void MainWindow::tradeByBar(Good good, bool buying) {
+    const GoodsPanel* panel = m_goods[goodIndex(good)];
+    const TradeResult result = buying ? buyByBar(m_state, good, panel->buyBar()->value())
+                                      : sellByBar(m_state, good, panel->sellBar()->value());
+    if (result == TradeResult::Done) {
+        afterTrade(good, buying);
+    }
+}
+
+void MainWindow::tradeTyped(Good good, bool buying) {
+    GoodsPanel* panel = m_goods[goodIndex(good)];
+    const std::string typed = panel->typedAmount().toStdString();
+    const TradeResult result =
+        buying ? buyTyped(m_state, good, typed) : sellTyped(m_state, good, typed);
+    switch (result) {
+    case TradeResult::Ignored:
+        return;
+    case TradeResult::Refused:
+        panel->clearTypedAmount();
+        m_context.platform.beep();
+        return;
+    case TradeResult::Done:
+        panel->clearTypedAmount();
+        afterTrade(good, buying);
+        return;
+    }
+}
+
+void MainWindow::afterTrade(Good good, bool buying) {
+    refreshMarket();
+    if (buying) {
+        showBuyLimits();
+    } else {
+        showSellLimits();
+    }
+    if (tradeRefreshesStatus(good)) {
+        refreshStatus();
+    }
+}
+
+void MainWindow::buy5_Click() {
+    hireByBar(m_state, m_mercenaries->barValue());
+    refreshStatus();
+    m_mercenaries->resetBar();
+    showMercenaries();
+}
+
+void MainWindow::buy5_1_Click() {
+    switch (hireTyped(m_state, m_mercenaries->typedAmount().toStdString())) {
+    case TradeResult::Ignored:
+        return;
+    case TradeResult::Refused:
+        m_mercenaries->clearTypedAmount();
+        m_context.platform.beep();
+        return;
+    case TradeResult::Done:
+        m_mercenaries->clearTypedAmount();
+        refreshStatus();
+        showMercenaries();
+        return;
+    }
+}

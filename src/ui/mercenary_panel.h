@@ -1,0 +1,55 @@
+// The mercenaries panel of the main window: their price, the hiring bar and the amount box.
+#pragma once
+
+#include <cstdint>
+
+#include <QObject>
+#include <QString>
+
+#include "sim/kingdom_state.h"
+
+class AmountBoxFilter;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollBar;
+class QWidget;
+
+class MercenaryPanel final : public QObject {
+    Q_OBJECT
+public:
+    // Builds the panel, hidden, on the main window's client area.
+    MercenaryPanel(QWidget* area, AmountBoxFilter& amountFilter, QObject* parent);
+
+    // Shows the panel with the price and the limits of `state`.
+    void open(const KingdomState& state);
+    void hide();
+
+    // The bar's maximum as last applied, with the sign the bar itself cannot hold.
+    std::int16_t barMax() const { return m_barMax; }
+    void restoreBarMax(std::int16_t maximum);
+    int barValue() const;
+    void resetBar();
+    QString typedAmount() const;
+    void clearTypedAmount();
+
+    QGroupBox* frame() const { return m_frame; }
+
+signals:
+    void hireByBarRequested();
+    void hireTypedRequested();
+
+private:
+    std::int16_t m_barMax = 32767;
+
+    QGroupBox* m_frame = nullptr;
+    QLabel* m_price = nullptr;
+    QLabel* m_barAmount = nullptr;
+    QScrollBar* m_bar = nullptr;
+    QPushButton* m_hireByBar = nullptr;
+    QPushButton* m_hireTyped = nullptr;
+    QLabel* m_barLimit = nullptr;
+    QLineEdit* m_amountBox = nullptr;
+    QLabel* m_payable = nullptr;
+};

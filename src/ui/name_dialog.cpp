@@ -1,0 +1,60 @@
+// The name dialog: one box for the name and an OK button.
+#include "ui/name_dialog.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+#include "ui/art/art.h"
+#include "ui/twips.h"
+
+NameDialog::NameDialog(QWidget* parent) : QWidget(parent, Qt::Dialog) {
+    setObjectName(QStringLiteral("Form5"));
+    setWindowTitle(QStringLiteral(" Король Велории"));
+    setWindowIcon(veloriaIcon());
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFont(gameFont(9.75));
+    setFixedSize(twips(3240), twips(1560));
+
+    m_question = new QLabel(QStringLiteral("Ваше имя?"), this);
+    m_question->setObjectName(QStringLiteral("Label1"));
+    m_question->setGeometry(twipRect(1200, 240, 1095, 255));
+    m_question->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    m_nameBox = new QLineEdit(this);
+    m_nameBox->setObjectName(QStringLiteral("Text1"));
+    m_nameBox->setGeometry(twipRect(840, 600, 1575, 375));
+    m_nameBox->setFont(gameFont(12));
+
+    m_ok = new QPushButton(QStringLiteral("&OK"), this);
+    m_ok->setObjectName(QStringLiteral("Command1"));
+    m_ok->setGeometry(twipRect(1200, 1080, 855, 375));
+    connect(m_ok, &QPushButton::clicked, this, &NameDialog::Command1_Click);
+    // Enter in the name box confirms the name, as the OK button does.
+    connect(m_nameBox, &QLineEdit::returnPressed, this, &NameDialog::Command1_Click);
+
+    m_nameBox->setFocus();
+    placeOnScreen();
+}
+
+void NameDialog::placeOnScreen() {
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen) {
+        return;
+    }
+    const QRect area = screen->geometry();
+    move(area.left() + (area.width() - twips(3645)) / 2,
+         area.top() + (area.height() - twips(1965)) / 2);
+}
+
+void NameDialog::Command1_Click() {
+    const QString name = m_nameBox->text();
+    if (name.isEmpty()) {
+        return;
+    }
+    hide();
+    emit nameConfirmed(name);
+    close();
+}

@@ -1,0 +1,118 @@
+// The report panel and the war panel of the main window.
+#include "ui/report_panel.h"
+
+#include <utility>
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include "ui/controls.h"
+#include "ui/twips.h"
+#include "war/battle.h"
+
+// Control names: m_frame informacia, m_report info, m_warFrame boy, m_kingArmy boy1,
+// m_enemyArmy boy2, m_outcome pobeda, m_spoilsHeading Label13, m_goodsSpoils trofey,
+// m_peopleSpoils trofey1, m_acknowledge Command3.
+ReportPanel::ReportPanel(QWidget* area, QObject* parent) : QObject(parent) {
+    QWidget* report = makeFrame(area, "informacia", twipRect(120, 960, 7095, 4575),
+                                QStringLiteral("Прошёл год"), 12, &m_frame);
+    m_report = makeLabel(report, "info", twipRect(120, 360, 6855, 4095), {}, Qt::AlignLeft, true);
+    // The report has no font of its own: it is written in the toolkit's.
+    QFont toolkitFont = QApplication::font();
+    // Every attribute is set so that nothing of the window's bold serif is inherited.
+    toolkitFont.setFamily(toolkitFont.family());
+    toolkitFont.setPointSizeF(toolkitFont.pointSizeF());
+    toolkitFont.setWeight(toolkitFont.weight());
+    toolkitFont.setItalic(toolkitFont.italic());
+    m_report->setFont(toolkitFont);
+    // The war announcement is longer than the panel is wide; cut short it would hide the
+    // enemy's strength, so long lines wrap (the rule of underscores is one word and just ends).
+    m_report->setWordWrap(true);
+    buildWarPanel();
+}
+
+void ReportPanel::buildWarPanel() {
+    QWidget* war = makeFrame(m_frame, "boy", twipRect(0, 0, 7095, 4575), QStringLiteral("Война"),
+                             12, &m_warFrame);
+    // The frame's background hides the report beneath while the battle is shown.
+    m_warFrame->setAutoFillBackground(true);
+
+    makePicture(war, "Picture1", twipRect(70, 240, 1135, 1575), QStringLiteral(":/art/king.svg"),
+                QSize(72, 104), QStringLiteral("Вы"));
+    auto* ours =
+        makeButton(war, "Command1", twipRect(1200, 240, 2295, 375), QStringLiteral("Ваша армия"));
+    auto* theirs =
+        makeButton(war, "Command2", twipRect(3480, 240, 2415, 375), QStringLiteral("Враги"));
+    for (auto [button, colour] :
+         {std::pair{ours, QColor(0, 255, 0)}, std::pair{theirs, QColor(128, 128, 255)}}) {
+        button->setFont(gameFont(12));
+        button->setEnabled(false);
+        QPalette palette = button->palette();
+        palette.setColor(QPalette::Button, colour);
+        // The headings are disabled buttons, yet they must stay readable on their colours.
+        palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(72, 72, 72));
+        button->setPalette(palette);
+        button->setAutoFillBackground(true);
+    }
+    makePicture(war, "Picture2", twipRect(5880, 240, 1135, 1575), QStringLiteral(":/art/enemy.svg"),
+                QSize(72, 104), QStringLiteral("Вражеский военачальник"));
+
+    m_kingArmy = makeLabel(war, "boy1", twipRect(1200, 600, 2295, 1215), {}, Qt::AlignLeft, true);
+    m_enemyArmy = makeLabel(war, "boy2", twipRect(3480, 600, 2415, 1215), {}, Qt::AlignLeft, true);
+    m_kingArmy->setFont(gameFont(36));
+    m_enemyArmy->setFont(gameFont(36));
+    m_outcome = makeLabel(war, "pobeda", twipRect(120, 1800, 6855, 375), {}, Qt::AlignLeft, true);
+    m_outcome->setFont(gameFont(15.75));
+    m_spoilsHeading =
+        makeLabel(war, "Label13", twipRect(2760, 2280, 1575, 375), QStringLiteral("Захвачено:"));
+    m_spoilsHeading->setFont(gameFont(14.25));
+    setTextColour(m_spoilsHeading, QColor(128, 0, 0));
+    m_goodsSpoils =
+        makeLabel(war, "trofey", twipRect(1080, 2760, 2415, 1005), {}, Qt::AlignLeft, true);
+    m_peopleSpoils =
+        makeLabel(war, "trofey1", twipRect(3480, 2760, 2415, 1005), {}, Qt::AlignLeft, true);
+    m_acknowledge = makeButton(war, "Command3", twipRect(2880, 3960, 1095, 375),
+                               QStringLiteral("OK"), QStringLiteral("Навоевался"));
+    connect(m_acknowledge, &QPushButton::clicked, this, &ReportPanel::battleAcknowledged);
+}
+
+void ReportPanel::show() {
+    m_frame->show();
+}
+
+void ReportPanel::hide() {
+    m_frame->hide();
+}
+
+void ReportPanel::showReport(const QString& report) {
+    m_warFrame->hide();
+    m_frame->show();
+    m_report->setText(report);
+}
+
+void ReportPanel::showBattle(const BattleReport& battle) {
+    m_warFrame->show();
+    m_kingArmy->setText(numberQText(battle.kingArmy));
+    m_enemyArmy->setText(numberQText(battle.enemyArmy));
+    m_outcome->setText(utf8Text(battleOutcomeText(battle.outcome)));
+    if (battle.outcome == BattleOutcome::Draw) {
+        // Nothing changed hands: an earlier battle's spoils must not look like this one's.
+        m_spoilsHeading->clear();
+        m_goodsSpoils->clear();
+        m_peopleSpoils->clear();
+        return;
+    }
+    m_spoilsHeading->setText(utf8Text(battleHeading(battle.outcome)));
+    m_goodsSpoils->setText(QString::fromStdString(trophyGoodsText(battle)));
+    m_peopleSpoils->setText(QString::fromStdString(trophyPeopleText(battle)));
+}
+
+void ReportPanel::hideBattle() {
+    m_warFrame->hide();
+}
+
+bool ReportPanel::battleShown() const {
+    return !m_warFrame->isHidden();
+}

@@ -1,0 +1,31 @@
+// The status column of the main window: money, workers, soldiers, their total, the land and grain
+// the people need, and their mood.
+#pragma once
+
+#include <QObject>
+
+#include "sim/kingdom_state.h"
+
+class QLabel;
+class QWidget;
+
+class StatusColumn final : public QObject {
+public:
+    StatusColumn(QWidget* area, QObject* parent);
+
+    // Every figure and warning colour from the state; the mood word unless it must stay.
+    void refresh(const KingdomState& state);
+    void showMoney(double money);
+    void showMoodWord(const KingdomState& state);
+    // What a starved country shows under its message: no workers, the soldiers alone in total.
+    void showStarvedFigures(const KingdomState& state);
+
+private:
+    QLabel* m_money = nullptr;
+    QLabel* m_workers = nullptr;
+    QLabel* m_soldiers = nullptr;
+    QLabel* m_total = nullptr;
+    QLabel* m_landNeeded = nullptr;
+    QLabel* m_grainNeeded = nullptr;
+    QLabel* m_mood = nullptr;
+};
