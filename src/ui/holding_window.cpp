@@ -3,8 +3,8 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QGuiApplication>
-#include <QScreen>
+
+#include "ui/screen_place.h"
 
 HoldingWindow::HoldingWindow(QWidget* mainWindow, Qt::WindowFlags flags)
     : QWidget(mainWindow, flags), m_mainWindow(mainWindow) {
@@ -21,17 +21,7 @@ HoldingWindow::HoldingWindow(QWidget* mainWindow, Qt::WindowFlags flags)
 }
 
 void HoldingWindow::placeInScreenCentre(QSize outerSize) {
-    const QScreen* screen = m_mainWindow ? m_mainWindow->screen() : nullptr;
-    if (!screen) {
-        screen = QGuiApplication::primaryScreen();
-    }
-    if (!screen) {
-        return;
-    }
-    const QRect area = screen->geometry();
-    const QPoint topLeft(area.left() + (area.width() - outerSize.width()) / 2,
-                         area.top() + (area.height() - outerSize.height()) / 2);
-    move(topLeft);
+    centreOnScreen(this, outerSize, m_mainWindow);
 }
 
 void HoldingWindow::closeEvent(QCloseEvent* event) {

@@ -4,14 +4,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 
 #include "market/trade.h"
@@ -25,6 +23,7 @@
 #include "ui/mercenary_panel.h"
 #include "ui/platform.h"
 #include "ui/report_panel.h"
+#include "ui/screen_place.h"
 #include "ui/status_column.h"
 #include "ui/twips.h"
 #include "war/mercenaries.h"
@@ -116,18 +115,8 @@ void MainWindow::buildWindow() {
     new LinkLabel(m_mailLink, [this] { Label20_Click(); });
 }
 
-void MainWindow::placeOnScreen() {
-    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    if (!screen) {
-        return;
-    }
-    const QRect area = screen->geometry();
-    move(area.left() + (area.width() - twips(9600)) / 2,
-         area.top() + (area.height() - twips(5550)) / 2);
-}
-
 void MainWindow::startReign() {
-    placeOnScreen();
+    centreOnScreen(this, QSize(twips(9600), twips(5550)));
     setWindowTitle(utf8Text(kMainCaptionPrefix) + QString::fromStdString(m_state.kingName));
 }
 

@@ -102,7 +102,6 @@ public slots:
 private:
     void buildWindow();
     void setupActions();
-    void placeOnScreen();
     void showTradingMode(bool buying);
     void showBuyLimits();
     void showSellLimits();

@@ -1,13 +1,12 @@
 // The name dialog: one box for the name and an OK button.
 #include "ui/name_dialog.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 
 #include "ui/art/art.h"
+#include "ui/screen_place.h"
 #include "ui/twips.h"
 
 NameDialog::NameDialog(QWidget* parent) : QWidget(parent, Qt::Dialog) {
@@ -40,13 +39,7 @@ NameDialog::NameDialog(QWidget* parent) : QWidget(parent, Qt::Dialog) {
 }
 
 void NameDialog::placeOnScreen() {
-    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    if (!screen) {
-        return;
-    }
-    const QRect area = screen->geometry();
-    move(area.left() + (area.width() - twips(3645)) / 2,
-         area.top() + (area.height() - twips(1965)) / 2);
+    centreOnScreen(this, QSize(twips(3645), twips(1965)));
 }
 
 void NameDialog::Command1_Click() {

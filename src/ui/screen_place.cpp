@@ -1,0 +1,19 @@
+// Placing a window in the middle of its screen.
+#include "ui/screen_place.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+void centreOnScreen(QWidget* window, QSize outerSize, const QWidget* near) {
+    const QScreen* screen = (near ? near : window)->screen();
+    if (!screen) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    if (!screen) {
+        return;
+    }
+    const QRect area = screen->geometry();
+    window->move(area.left() + (area.width() - outerSize.width()) / 2,
+                 area.top() + (area.height() - outerSize.height()) / 2);
+}

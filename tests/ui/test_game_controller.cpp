@@ -1,0 +1,298 @@
+// The course of a reign, transition by transition: from which phase to which, and what the player
+// is told on the way.
+#include <memory>
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "fake_platform.h"
+#include "sim/kingdom_state.h"
+#include "sim/random.h"
+#include "storage/saved_game.h"
+#include "ui/game_controller.h"
+#include "ui/hall_of_fame_window.h"
+#include "ui/main_window.h"
+#include "ui/name_dialog.h"
+
+Q_DECLARE_METATYPE(ReignPhase)
+
+class TestGameController : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void aConfirmedNameBeginsTheReignInBuyMode();
+    void theTradingModes();
+    void aQuietYearShowsTheReport();
+    void aBattleWaitsForItsOk();
+    void loadingEndsABattleInBuyMode();
+    void aFailedLoadChangesNothing_data();
+    void aFailedLoadChangesNothing();
+    void overthrowAndStarvationStartANewGame_data();
+    void overthrowAndStarvationStartANewGame();
+    void yearOneHundredEndsInTheTable();
+    void yearOneHundredWithRatingOneEndsTheReignThenOverthrows();
+    void theMenuTableReturnsToThePhaseItLeft();
+    void newGameAndQuit();
+
+private:
+    void startReign();
+    void quietYear() { m_random->push({0.f, 0.f, 0.f, 0.f, 0.5f, 0.35f, 0.5f, 0.5f}); }
+    void battleYear();
+    void dropWindows() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    HallOfFameWindow* shownTable() const;
+    QString messageText(std::size_t index) const { return m_platform->messages.at(index).text; }
+
+    std::unique_ptr<KingdomState> m_state;
+    std::unique_ptr<HallOfFame> m_hall;
+    std::unique_ptr<ScriptedRandom> m_random;
+    std::unique_ptr<FakePlatform> m_platform;
+    std::unique_ptr<QTemporaryDir> m_folder;
+    std::unique_ptr<GameContext> m_context;
+    std::unique_ptr<GameController> m_controller;
+};
+
+void TestGameController::init() {
+    m_state = std::make_unique<KingdomState>();
+    m_hall = std::make_unique<HallOfFame>();
+    m_random = std::make_unique<ScriptedRandom>();
+    m_platform = std::make_unique<FakePlatform>();
+    m_folder = std::make_unique<QTemporaryDir>();
+    m_context = std::make_unique<GameContext>(
+        GameContext{*m_state, *m_hall, *m_random, *m_platform,
+                    m_folder->filePath(QStringLiteral("scores.tab"))});
+    m_controller = std::make_unique<GameController>(*m_context);
+}
+
+void TestGameController::cleanup() {
+    m_controller.reset();
+    dropWindows();
+}
+
+void TestGameController::startReign() {
+    m_random->push({0.25f, 0.25f, 0.25f, 0.25f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f});
+    m_controller->beginReign(QStringLiteral("Иван"));
+    QCOMPARE(m_random->remaining(), std::size_t(0));
+}
+
+void TestGameController::battleYear() {
+    m_state->year = 7;
+    m_state->warCountdown = 1;
+    m_state->enemyArmy = 20;
+    m_state->grain = 1000;
+    m_state->land = 1000;
+    m_random->push({0.f, 0.f, 0.f, 0.f, 0.1f, 0.f, 0.f, 0.5f});
+    m_random->push({0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f});
+}
+
+HallOfFameWindow* TestGameController::shownTable() const {
+    MainWindow* window = m_controller->mainWindow();
+    for (auto* table :
+         window ? window->findChildren<HallOfFameWindow*>() : QList<HallOfFameWindow*>()) {
+        if (table->isVisible()) {
+            return table;
+        }
+    }
+    return nullptr;
+}
+
+void TestGameController::aConfirmedNameBeginsTheReignInBuyMode() {
+    m_controller->start();
+    QCOMPARE(m_controller->phase(), ReignPhase::NoReign);
+    QVERIFY(m_controller->nameDialog()->isVisible());
+    startReign();
+    QCOMPARE(m_controller->phase(), ReignPhase::Buying);
+    QVERIFY(m_controller->mainWindow()->isVisible());
+    QCOMPARE(m_state->year, 1.0);
+    QCOMPARE(m_state->kingName, std::string("Иван"));
+}
+
+void TestGameController::theTradingModes() {
+    startReign();
+    m_controller->mainWindow()->Sale_Click();
+    QCOMPARE(m_controller->phase(), ReignPhase::Selling);
+    m_controller->mainWindow()->naemniki_Click();
+    QCOMPARE(m_controller->phase(), ReignPhase::Mercenaries);
+    m_controller->mainWindow()->buy_Click();
+    QCOMPARE(m_controller->phase(), ReignPhase::Buying);
+}
+
+void TestGameController::aQuietYearShowsTheReport() {
+    startReign();
+    m_controller->mainWindow()->naemniki_Click();
+    quietYear();
+    m_controller->mainWindow()->dalshe_Click();
+    QCOMPARE(m_controller->phase(), ReignPhase::YearReport);
+    QCOMPARE(m_state->year, 2.0);
+    QVERIFY(m_controller->mainWindow()->commandButtonsEnabled());
+    QVERIFY(m_platform->messages.empty());
+}
+
+void TestGameController::aBattleWaitsForItsOk() {
+    startReign();
+    battleYear();
+    m_controller->nextYear();
+    QCOMPARE(m_controller->phase(), ReignPhase::Battle);
+    MainWindow* window = m_controller->mainWindow();
+    QVERIFY(window->battleShown());
+    QVERIFY(!window->commandButtonsEnabled());
+    QVERIFY(!m_state->report.empty());
+
+    window->Command3_Click();
+    QCOMPARE(m_controller->phase(), ReignPhase::YearReport);
+    QVERIFY(!window->battleShown());
+    QVERIFY(window->commandButtonsEnabled());
+    QVERIFY(m_state->report.empty());
+}
+
+void TestGameController::loadingEndsABattleInBuyMode() {
+    startReign();
+    LoadedGame saved{*m_state, *m_hall};
+    saved.state.money = 4321;
+    battleYear();
+    m_controller->nextYear();
+    QCOMPARE(m_controller->phase(), ReignPhase::Battle);
+
+    m_controller->installLoadedGame(saved);
+    QCOMPARE(m_controller->phase(), ReignPhase::Buying);
+    QVERIFY(!m_controller->mainWindow()->battleShown());
+    QVERIFY(m_controller->mainWindow()->commandButtonsEnabled());
+    QCOMPARE(m_state->money, 4321.0);
+    // The war panel's OK is gone with the battle: it cannot close a year a second time.
+    m_controller->acknowledgeBattle();
+    QCOMPARE(m_controller->phase(), ReignPhase::Buying);
+}
+
+void TestGameController::aFailedLoadChangesNothing_data() {
+    QTest::addColumn<bool>("inBattle");
+    QTest::newRow("after a year") << false;
+    QTest::newRow("during a battle") << true;
+}
+
+void TestGameController::aFailedLoadChangesNothing() {
+    QFETCH(bool, inBattle);
+    startReign();
+    m_controller->mainWindow()->naemniki_Click();
+    const BarMaxima bars = m_controller->mainWindow()->barMaxima();
+    if (inBattle) {
+        battleYear();
+    } else {
+        quietYear();
+    }
+    m_controller->nextYear();
+    const KingdomState before = *m_state;
+
+    m_controller->loadFailed();
+    QCOMPARE(m_state->year, before.year);
+    QCOMPARE(m_state->money, before.money);
+    QCOMPARE(m_state->report, before.report);
+    // The mercenaries bar keeps its maximum: a save now writes what it wrote before.
+    QCOMPARE(m_controller->mainWindow()->barMaxima()[4], bars[4]);
+    QCOMPARE(m_controller->phase(), inBattle ? ReignPhase::Battle : ReignPhase::Buying);
+    QCOMPARE(m_controller->mainWindow()->battleShown(), inBattle);
+}
+
+void TestGameController::overthrowAndStarvationStartANewGame_data() {
+    QTest::addColumn<bool>("starve");
+    QTest::newRow("overthrow") << false;
+    QTest::newRow("starvation") << true;
+}
+
+void TestGameController::overthrowAndStarvationStartANewGame() {
+    QFETCH(bool, starve);
+    startReign();
+    if (starve) {
+        m_state->workers = 0;
+        m_random->push({0.f, 0.f, 0.f, 0.f, 0.1f, 0.9f});
+    } else {
+        m_state->discontentYears = 4;
+        m_state->land = 80;
+        m_random->push({0.f, 0.f, 0.f, 0.f});
+    }
+    m_controller->nextYear();
+    QCOMPARE(m_random->remaining(), std::size_t(0));
+    QCOMPARE(m_platform->messages.size(), std::size_t(1));
+    QVERIFY(messageText(0).startsWith(starve ? QStringLiteral("Вы уморили голодом")
+                                             : QStringLiteral("Ну, что же")));
+    QCOMPARE(m_controller->phase(), ReignPhase::NoReign);
+    dropWindows();
+    QCOMPARE(m_controller->mainWindow(), nullptr);
+    QVERIFY(m_controller->nameDialog()->isVisible());
+}
+
+void TestGameController::yearOneHundredEndsInTheTable() {
+    startReign();
+    m_state->year = 99;
+    m_state->lastPeaceYear = 1000;
+    m_state->land = 1e9;
+    m_state->rating = 192;
+    m_random->push({0.f, 0.f, 0.f, 0.f, 0.f, 0.f, 0.f});
+    m_controller->nextYear();
+    QCOMPARE(m_controller->phase(), ReignPhase::EndOfReign);
+    QCOMPARE(m_platform->messages.size(), std::size_t(1));
+    QVERIFY(messageText(0).contains(QStringLiteral("рейтинг -  200")));
+    HallOfFameWindow* table = shownTable();
+    QVERIFY(table);
+    QCOMPARE(QApplication::activeModalWidget(), table);
+    QCOMPARE(m_hall->bestNames[0], std::string("Иван"));
+
+    table->close();
+    QCOMPARE(m_controller->phase(), ReignPhase::NoReign);
+    dropWindows();
+    QCOMPARE(m_controller->mainWindow(), nullptr);
+    QVERIFY(m_controller->nameDialog()->isVisible());
+}
+
+void TestGameController::yearOneHundredWithRatingOneEndsTheReignThenOverthrows() {
+    startReign();
+    m_state->year = 99;
+    m_state->lastPeaceYear = 1000;
+    m_state->land = 1e9;
+    // The year's first steps score 8 and leave -1; births and a growing army bring it to 1.
+    m_state->armyGrowthLevel = 3;
+    m_state->rating = -9;
+    m_random->push({0.f, 0.f, 0.f, 0.f, 0.f, 0.f, 0.f});
+    m_controller->nextYear();
+    QCOMPARE(m_platform->messages.size(), std::size_t(2));
+    QVERIFY(messageText(0).contains(QStringLiteral("рейтинг -  1\r\n")));
+    QVERIFY(messageText(1).startsWith(QStringLiteral("Ну, что же")));
+    QCOMPARE(m_controller->phase(), ReignPhase::NoReign);
+    dropWindows();
+    QCOMPARE(m_controller->mainWindow(), nullptr);
+    QVERIFY(m_controller->nameDialog()->isVisible());
+}
+
+void TestGameController::theMenuTableReturnsToThePhaseItLeft() {
+    startReign();
+    m_controller->mainWindow()->Sale_Click();
+    m_controller->openTable();
+    HallOfFameWindow* table = shownTable();
+    QVERIFY(table);
+    table->close();
+    dropWindows();
+    QCOMPARE(m_controller->phase(), ReignPhase::Selling);
+    QVERIFY(m_controller->mainWindow()->isVisible());
+}
+
+void TestGameController::newGameAndQuit() {
+    startReign();
+    m_controller->newGame();
+    QCOMPARE(m_controller->phase(), ReignPhase::NoReign);
+    dropWindows();
+    QCOMPARE(m_controller->mainWindow(), nullptr);
+    QVERIFY(m_controller->nameDialog()->isVisible());
+
+    startReign();
+    QCOMPARE(m_controller->phase(), ReignPhase::Buying);
+    m_controller->quit();
+    QCOMPARE(m_controller->phase(), ReignPhase::NoReign);
+    dropWindows();
+    QCOMPARE(m_controller->mainWindow(), nullptr);
+}
+
+QTEST_MAIN(TestGameController)
+#include "test_game_controller.moc"
