@@ -20,9 +20,9 @@
 #include "sim/kingdom_state.h"
 #include "sim/random.h"
 #include "storage/scores.h"
-#include "ui/form1.h"
-#include "ui/form5.h"
 #include "ui/game_controller.h"
+#include "ui/main_window.h"
+#include "ui/name_dialog.h"
 
 namespace {
 
@@ -57,19 +57,19 @@ int main(int argc, char* argv[]) {
     HallOfFame hall;
     ClockRandom random(7);
     FakePlatform platform;
-    GameController controller(state, hall, random, platform);
     // The king who completes the reign joins a copy of the table, not the one beside the program.
     QTemporaryDir scratch;
     const QString scores = scratch.filePath(QStringLiteral("scores.tab"));
     QFile::copy(scoresFilePath(), scores);
-    controller.setScoresPath(scores);
+    GameContext context{state, hall, random, platform, scores};
+    GameController controller(context);
     controller.start();
     QApplication::processEvents();
     stage("name dialog shown");
-    Form5* dialog = controller.nameDialog();
+    NameDialog* dialog = controller.nameDialog();
     dialog->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("Иван"));
     dialog->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
-    Form1* window = controller.mainWindow();
+    MainWindow* window = controller.mainWindow();
     window->show();
     QApplication::processEvents();
     stage("main window shown");

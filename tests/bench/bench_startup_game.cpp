@@ -8,8 +8,8 @@
 #include "first_paint.h"
 #include "sim/kingdom_state.h"
 #include "sim/random.h"
-#include "ui/form5.h"
 #include "ui/game_controller.h"
+#include "ui/name_dialog.h"
 #include "ui/platform.h"
 
 int main(int argc, char* argv[]) {
@@ -21,7 +21,8 @@ int main(int argc, char* argv[]) {
     HallOfFame hall;
     ClockRandom random;
     QtPlatform platform;
-    GameController controller(state, hall, random, platform);
+    GameContext context{state, hall, random, platform};
+    GameController controller(context);
     controller.start();
     new QuitAfterFirstPaint(controller.nameDialog());
     const int code = QApplication::exec();

@@ -8,9 +8,9 @@
 #include "../ui/fake_platform.h"
 #include "sim/kingdom_state.h"
 #include "sim/random.h"
-#include "ui/form1.h"
-#include "ui/form5.h"
 #include "ui/game_controller.h"
+#include "ui/main_window.h"
+#include "ui/name_dialog.h"
 
 namespace {
 
@@ -19,14 +19,15 @@ struct Game {
     HallOfFame hall;
     ClockRandom random{42};
     FakePlatform platform;
-    GameController controller{state, hall, random, platform};
-    Form1* window = nullptr;
+    GameContext context{state, hall, random, platform};
+    GameController controller{context};
+    MainWindow* window = nullptr;
     QPushButton* next = nullptr;
     KingdomState startOfYear;
 
     Game() {
         controller.start();
-        Form5* dialog = controller.nameDialog();
+        NameDialog* dialog = controller.nameDialog();
         dialog->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("Иван"));
         dialog->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
         window = controller.mainWindow();

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include <QApplication>
 #include <QLabel>
@@ -19,9 +20,10 @@
 #include "sim/kingdom_state.h"
 #include "sim/random.h"
 #include "sim/year.h"
-#include "ui/form1.h"
-#include "ui/form5.h"
 #include "ui/game_controller.h"
+#include "ui/hall_of_fame_window.h"
+#include "ui/main_window.h"
+#include "ui/name_dialog.h"
 
 struct ReignRecord {
     int presses = 0;
@@ -34,8 +36,10 @@ struct ReignRecord {
 
 class WindowDriver {
 public:
-    explicit WindowDriver(std::uint64_t seed)
-        : m_random(seed), m_controller(m_state, m_hall, m_random, m_platform) {}
+    // The reigns that reach year 100 enter the table at `scoresPath` (empty: the player's own).
+    explicit WindowDriver(std::uint64_t seed, QString scoresPath = {})
+        : m_random(seed), m_context{m_state, m_hall, m_random, m_platform, std::move(scoresPath)},
+          m_controller(m_context) {}
 
     void start() {
         m_controller.start();
@@ -50,17 +54,17 @@ public:
         // The fake platform keeps every message it was shown; a thousand reigns of them would
         // count as memory the game holds.
         m_platform.messages.clear();
-        Form5* dialog = m_controller.nameDialog();
+        NameDialog* dialog = m_controller.nameDialog();
         if (dialog == nullptr || !dialog->isVisible()) {
             record.problem = "no name dialog at the start of a reign";
             return record;
         }
         // Watched, not compared by address: the next dialog may be built where this one was.
-        const QPointer<Form5> first(dialog);
+        const QPointer<NameDialog> first(dialog);
         dialog->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(name);
         dialog->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
         settle();
-        Form1* window = m_controller.mainWindow();
+        MainWindow* window = m_controller.mainWindow();
         if (window == nullptr) {
             record.problem = "no main window after the name";
             return record;
@@ -71,21 +75,15 @@ public:
 
         for (int step = 0; step < 1000; ++step) {
             if (m_controller.mainWindow() == nullptr || !m_controller.mainWindow()->isVisible()) {
-                // The table of the best kings is the last window of a reign that was completed.
-                if (QWidget* table = visibleTopLevel("Form7")) {
-                    record.tableShown = true;
-                    table->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
-                    settle();
-                    continue;
-                }
-                Form5* next = m_controller.nameDialog();
+                NameDialog* next = m_controller.nameDialog();
                 if (next != nullptr && next->isVisible() && (first.isNull() || next != first)) {
                     return record;
                 }
                 record.problem = "the main window went away, and no name dialog came";
                 return record;
             }
-            if (QWidget* table = visibleTopLevel("Form7")) {
+            // The table of the best kings is the last window of a reign that was completed.
+            if (QWidget* table = shownTable(window)) {
                 record.tableShown = true;
                 table->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
                 settle();
@@ -126,17 +124,19 @@ public:
         QApplication::processEvents();
     }
 
-    static QWidget* visibleTopLevel(const char* objectName) {
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (widget->isVisible() && widget->objectName() == QLatin1String(objectName)) {
-                return widget;
+    // The table open over the main window, or null.
+    static HallOfFameWindow* shownTable(const MainWindow* window) {
+        for (auto* table : window->findChildren<HallOfFameWindow*>(Qt::FindDirectChildrenOnly)) {
+            if (table->isVisible()) {
+                return table;
             }
         }
         return nullptr;
     }
 
 private:
-    static void typeAndPress(Form1* window, const char* box, const char* button, double amount) {
+    static void typeAndPress(MainWindow* window, const char* box, const char* button,
+                             double amount) {
         if (amount < 1) {
             return;
         }
@@ -145,7 +145,7 @@ private:
         window->findChild<QPushButton*>(QLatin1String(button))->click();
     }
 
-    void prepareYear(Form1* window) {
+    void prepareYear(MainWindow* window) {
         if (m_state.warCountdown == 1) {
             window->findChild<QPushButton*>(QStringLiteral("naemniki"))->click();
             const double needed = (m_state.enemyArmy + 2) / 0.64 + 2 - m_state.soldiers;
@@ -162,5 +162,6 @@ private:
     HallOfFame m_hall;
     ClockRandom m_random;
     FakePlatform m_platform;
+    GameContext m_context;
     GameController m_controller;
 };

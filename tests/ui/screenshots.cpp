@@ -7,19 +7,16 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QWidget>
 
 #include "fake_platform.h"
 #include "sim/kingdom_state.h"
 #include "sim/random.h"
 #include "ui/art/art.h"
-#include "ui/form1.h"
-#include "ui/form2.h"
-#include "ui/form3.h"
-#include "ui/form4.h"
-#include "ui/form5.h"
-#include "ui/form7.h"
 #include "ui/game_controller.h"
+#include "ui/main_window.h"
+#include "ui/name_dialog.h"
 
 namespace {
 
@@ -57,63 +54,67 @@ int main(int argc, char* argv[]) {
     HallOfFame hall;
     ClockRandom random(20261208);
     FakePlatform platform;
-    GameController controller(state, hall, random, platform);
+    // The table shows its design rows, whatever the player's own table holds.
+    const QTemporaryDir noScores;
+    GameContext context{state, hall, random, platform,
+                        noScores.filePath(QStringLiteral("scores.tab"))};
+    GameController controller(context);
     controller.start();
 
-    Form5* dialog = controller.nameDialog();
+    NameDialog* dialog = controller.nameDialog();
     child<QLineEdit>(dialog, "Text1")->setText(QStringLiteral("Всеволод"));
-    bool ok = save(dialog, folder, QStringLiteral("form5"));
+    bool ok = save(dialog, folder, QStringLiteral("name_dialog"));
     child<QPushButton>(dialog, "Command1")->click();
 
-    Form1* window = controller.mainWindow();
+    MainWindow* window = controller.mainWindow();
     child<QScrollBar>(window, "scroll1_1")->setValue(12);
     child<QLineEdit>(window, "Text3")->setText(QStringLiteral("40"));
-    ok = save(window, folder, QStringLiteral("form1_buy")) && ok;
+    ok = save(window, folder, QStringLiteral("main_window_buy")) && ok;
 
     child<QPushButton>(window, "Sale")->click();
     child<QScrollBar>(window, "scroll2")->setValue(25);
-    ok = save(window, folder, QStringLiteral("form1_sell")) && ok;
+    ok = save(window, folder, QStringLiteral("main_window_sell")) && ok;
 
     child<QPushButton>(window, "naemniki")->click();
     child<QScrollBar>(window, "scroll4")->setValue(37);
-    ok = save(window, folder, QStringLiteral("form1_mercenaries")) && ok;
+    ok = save(window, folder, QStringLiteral("main_window_mercenaries")) && ok;
 
     // A quiet year: the war is put off so that the report shows.
     state.lastPeaceYear = 50;
     child<QPushButton>(window, "dalshe")->click();
-    ok = save(window, folder, QStringLiteral("form1_report")) && ok;
+    ok = save(window, folder, QStringLiteral("main_window_report")) && ok;
 
     // A year whose end announces a war: the longest line a report has.
     state.lastPeaceYear = 1;
     state.warCountdown = 0;
     child<QPushButton>(window, "dalshe")->click();
-    ok = save(window, folder, QStringLiteral("form1_war_announced")) && ok;
+    ok = save(window, folder, QStringLiteral("main_window_war_announced")) && ok;
 
     // A war that falls due at this year end.
     state.lastPeaceYear = 1;
     state.warCountdown = 1;
     state.enemyArmy = state.soldiers - 3;
     child<QPushButton>(window, "dalshe")->click();
-    ok = save(window, folder, QStringLiteral("form1_battle")) && ok;
+    ok = save(window, folder, QStringLiteral("main_window_battle")) && ok;
 
     child<QPushButton>(window, "Command3")->click();
-    ok = save(window, folder, QStringLiteral("form1_after_battle")) && ok;
+    ok = save(window, folder, QStringLiteral("main_window_after_battle")) && ok;
 
     // The other windows, each opened over the main window as the menu opens it.
-    auto* saveDialog = new Form3(window, platform, state, hall, window->barMaxima());
-    saveDialog->show();
-    ok = save(saveDialog, folder, QStringLiteral("form3")) && ok;
-    saveDialog->close();
-    auto* loadDialog = new Form4(window, platform, state, hall, [] {});
-    loadDialog->show();
-    ok = save(loadDialog, folder, QStringLiteral("form4")) && ok;
-    loadDialog->close();
-    Form2* about = Form2::open(platform, window);
-    ok = save(about, folder, QStringLiteral("form2")) && ok;
-    about->close();
-    Form7* table = showTable(
-        window, platform, state, hall, [] {}, QString());
-    ok = save(table, folder, QStringLiteral("form7")) && ok;
-    table->close();
+    const auto opened = [window](const char* name) {
+        return window->findChild<QWidget*>(QLatin1String(name));
+    };
+    controller.openSaveDialog();
+    ok = save(opened("Form3"), folder, QStringLiteral("save_dialog")) && ok;
+    opened("Form3")->close();
+    controller.openLoadDialog();
+    ok = save(opened("Form4"), folder, QStringLiteral("load_dialog")) && ok;
+    opened("Form4")->close();
+    controller.openAboutBox();
+    ok = save(opened("Form2"), folder, QStringLiteral("about_box")) && ok;
+    opened("Form2")->close();
+    controller.openTable();
+    ok = save(opened("Form7"), folder, QStringLiteral("hall_of_fame")) && ok;
+    opened("Form7")->close();
     return ok ? 0 : 1;
 }

@@ -15,8 +15,8 @@
 
 #include "fake_platform.h"
 #include "storage/saved_game.h"
-#include "ui/form3.h"
-#include "ui/form4.h"
+#include "ui/load_dialog.h"
+#include "ui/save_dialog.h"
 
 namespace {
 
@@ -54,6 +54,14 @@ QListWidgetItem* folderItem(QListWidget* dir1, const QString& path) {
         }
     }
     return nullptr;
+}
+
+// The drive the lists show for `path`: its volume's mount point, or the top folder where the
+// system cannot name the volume (in a chroot, where the build's folders lie on no mount point
+// it can see).
+QString driveOf(const QString& path) {
+    const QString volume = QStorageInfo(path).rootPath();
+    return volume.isEmpty() ? QDir::rootPath() : volume;
 }
 
 void flushDeletes() {
@@ -167,15 +175,19 @@ private slots:
     void brokenFileLeavesGameUnchanged();
     void pickedFileWithDotsIsTheFileLoaded();
 
-    void everyWayOfClosingEnablesMainWindow_data();
-    void everyWayOfClosingEnablesMainWindow();
+    void everyWayOfClosingReleasesMainWindow_data();
+    void everyWayOfClosingReleasesMainWindow();
     void cancelledLoadReadsNothing();
     void destroyedMainWindowClosesDialog();
 
 private:
-    Form3* openSave();
-    Form4* openLoad();
+    SaveDialog* openSave();
+    LoadDialog* openLoad();
     QString folder() const { return QDir(m_dir->path()).canonicalPath(); }
+    // The dialog keeps the main window from input, without greying it out.
+    bool holdsMainWindow(const QWidget* dialog) const;
+    // No dialog keeps the main window from input any more.
+    bool releasedMainWindow() const;
 
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_startFolder;
@@ -183,7 +195,9 @@ private:
     FakePlatform m_platform;
     KingdomState m_state;
     HallOfFame m_hall;
-    int m_afterLoadRuns = 0;
+    // What the load dialogs reported: a whole game read, or nothing read.
+    int m_loaded = 0;
+    int m_loadFailed = 0;
 };
 
 void TestDialogs::init() {
@@ -196,7 +210,8 @@ void TestDialogs::init() {
     m_platform = FakePlatform();
     m_state = KingdomState();
     m_hall = HallOfFame();
-    m_afterLoadRuns = 0;
+    m_loaded = 0;
+    m_loadFailed = 0;
 }
 
 void TestDialogs::cleanup() {
@@ -211,20 +226,40 @@ void TestDialogs::cleanup() {
     m_dir.reset();
 }
 
-Form3* TestDialogs::openSave() {
-    auto* dialog = new Form3(m_main.get(), m_platform, sampleState(), sampleHall(), kBars);
+SaveDialog* TestDialogs::openSave() {
+    auto* dialog = new SaveDialog(m_main.get(), m_platform, sampleState(), sampleHall(), kBars);
     dialog->show();
     return dialog;
 }
 
-Form4* TestDialogs::openLoad() {
-    auto* dialog = new Form4(m_main.get(), m_platform, m_state, m_hall, [this] {
-        ++m_afterLoadRuns;
+LoadDialog* TestDialogs::openLoad() {
+    auto* dialog = new LoadDialog(m_main.get(), m_platform, m_state);
+    // The game is installed the way the controller does it: whole, or not at all.
+    connect(dialog, &LoadDialog::loaded, this, [this, dialog](const LoadedGame& game) {
         // The main window takes over again only once the dialog is out of the way.
-        QVERIFY(m_main->isEnabled());
+        QVERIFY(!dialog->isVisible());
+        QVERIFY(releasedMainWindow());
+        ++m_loaded;
+        m_state = game.state;
+        m_hall = game.hall;
+    });
+    connect(dialog, &LoadDialog::loadFailed, this, [this, dialog] {
+        QVERIFY(!dialog->isVisible());
+        QVERIFY(releasedMainWindow());
+        ++m_loadFailed;
     });
     dialog->show();
     return dialog;
+}
+
+bool TestDialogs::holdsMainWindow(const QWidget* dialog) const {
+    return dialog->isVisible() && dialog->isWindow() && dialog->parentWidget() == m_main.get() &&
+           dialog->windowModality() == Qt::WindowModal &&
+           QApplication::activeModalWidget() == dialog && m_main->isEnabled();
+}
+
+bool TestDialogs::releasedMainWindow() const {
+    return QApplication::activeModalWidget() == nullptr && m_main->isEnabled();
 }
 
 namespace {
@@ -251,7 +286,7 @@ void checkCommonLooks(QWidget* dialog, QSize client, int buttonTop) {
 } // namespace
 
 void TestDialogs::saveDialogLooks() {
-    Form3* dialog = openSave();
+    SaveDialog* dialog = openSave();
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Сохранить игру"));
     checkCommonLooks(dialog, QSize(408, 179), 144);
     auto* command1 = control<QPushButton>(dialog, "Command1");
@@ -260,11 +295,11 @@ void TestDialogs::saveDialogLooks() {
     QCOMPARE(command1->toolTip(), QStringLiteral("Сохранить игру"));
     QCOMPARE(command2->text(), QStringLiteral("Отмена"));
     QCOMPARE(command2->toolTip(), QStringLiteral("Отменить сохранение"));
-    QVERIFY(!m_main->isEnabled());
+    QVERIFY(holdsMainWindow(dialog));
 }
 
 void TestDialogs::loadDialogLooks() {
-    Form4* dialog = openLoad();
+    LoadDialog* dialog = openLoad();
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Загрузить отложеную игру"));
     checkCommonLooks(dialog, QSize(408, 178), 136);
     auto* command1 = control<QPushButton>(dialog, "Command1");
@@ -273,11 +308,11 @@ void TestDialogs::loadDialogLooks() {
     QCOMPARE(command1->toolTip(), QStringLiteral("Загрузить игру"));
     QCOMPARE(command2->text(), QStringLiteral("&Отмена"));
     QCOMPARE(command2->toolTip(), QStringLiteral("Отменить загрузку"));
-    QVERIFY(!m_main->isEnabled());
+    QVERIFY(holdsMainWindow(dialog));
 }
 
 void TestDialogs::tabOrderRunsDownTheControls() {
-    Form4* dialog = openLoad();
+    LoadDialog* dialog = openLoad();
     dialog->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(dialog));
     const char* order[] = {"Drive1", "Dir1", "File1", "txtFileName", "Command1", "Command2"};
@@ -289,7 +324,7 @@ void TestDialogs::tabOrderRunsDownTheControls() {
 }
 
 void TestDialogs::loadDialogAccessKeys() {
-    QPointer<Form4> dialog = openLoad();
+    QPointer<LoadDialog> dialog = openLoad();
     dialog->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(dialog));
     // Alt+З presses "&Загрузить": with no name typed that is the message and the end.
@@ -297,17 +332,20 @@ void TestDialogs::loadDialogAccessKeys() {
                         Qt::AltModifier);
     QTRY_COMPARE(m_platform.messages.size(), std::size_t{1});
     QCOMPARE(m_platform.messages.front().title, QStringLiteral("Загрузить"));
-    QTRY_VERIFY(m_main->isEnabled());
+    QTRY_COMPARE(m_loadFailed, 1);
+    QVERIFY(releasedMainWindow());
 
     m_platform.messages.clear();
-    QPointer<Form4> again = openLoad();
+    QPointer<LoadDialog> again = openLoad();
     again->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(again));
     QTest::sendKeyEvent(QTest::Click, again, Qt::Key(QChar(u'О').unicode()), QStringLiteral("о"),
                         Qt::AltModifier);
-    QTRY_VERIFY(m_main->isEnabled());
+    QTRY_VERIFY(again.isNull() || !again->isVisible());
+    QVERIFY(releasedMainWindow());
     QVERIFY(m_platform.messages.empty());
-    QCOMPARE(m_afterLoadRuns, 1);
+    QCOMPARE(m_loadFailed, 1);
+    QCOMPARE(m_loaded, 0);
 }
 
 void TestDialogs::listsStartAtWorkingFolder() {
@@ -318,11 +356,10 @@ void TestDialogs::listsStartAtWorkingFolder() {
     QVERIFY(here.mkdir("saves"));
     QVERIFY(here.mkdir("folder.txt"));
 
-    Form3* dialog = openSave();
+    SaveDialog* dialog = openSave();
     QCOMPARE(dialog->folder(), folder());
     QCOMPARE(texts(control<QListWidget>(dialog, "File1")), QStringList({"a.txt", "b.txt"}));
-    QCOMPARE(control<QComboBox>(dialog, "Drive1")->currentText(),
-             QStorageInfo(folder()).rootPath());
+    QCOMPARE(control<QComboBox>(dialog, "Drive1")->currentText(), driveOf(folder()));
 
     auto* dir1 = control<QListWidget>(dialog, "Dir1");
     QListWidgetItem* current = folderItem(dir1, folder());
@@ -339,7 +376,7 @@ void TestDialogs::folderChangeMovesFileListOnly() {
     touch(here.filePath("top.txt"));
     touch(here.filePath("saves/inner.txt"));
 
-    Form4* dialog = openLoad();
+    LoadDialog* dialog = openLoad();
     auto* drive1 = control<QComboBox>(dialog, "Drive1");
     auto* dir1 = control<QListWidget>(dialog, "Dir1");
     auto* file1 = control<QListWidget>(dialog, "File1");
@@ -365,7 +402,7 @@ void TestDialogs::driveChangeMovesBothLists() {
     touch(here.filePath("volume/root.txt"));
     touch(here.filePath("working.txt"));
 
-    Form3* dialog = openSave();
+    SaveDialog* dialog = openSave();
     auto* drive1 = control<QComboBox>(dialog, "Drive1");
     drive1->addItem(here.filePath("volume"));
     drive1->setCurrentIndex(drive1->count() - 1);
@@ -374,7 +411,9 @@ void TestDialogs::driveChangeMovesBothLists() {
     QCOMPARE(texts(control<QListWidget>(dialog, "File1")), QStringList({"root.txt"}));
 
     // The working folder's own volume returns to the working folder.
-    drive1->setCurrentIndex(drive1->findText(QStorageInfo(folder()).rootPath()));
+    const int working = drive1->findText(driveOf(folder()));
+    QVERIFY(working >= 0);
+    drive1->setCurrentIndex(working);
     QCOMPARE(dialog->folder(), folder());
     QCOMPARE(texts(control<QListWidget>(dialog, "File1")), QStringList({"working.txt"}));
 }
@@ -400,7 +439,7 @@ void TestDialogs::clickedFileGivesNameWithoutFinalTxt() {
     touch(QDir(folder()).filePath(file));
     touch(QDir(folder()).filePath("other.txt"));
 
-    Form3* dialog = openSave();
+    SaveDialog* dialog = openSave();
     auto* box = control<QLineEdit>(dialog, "txtFileName");
     box->setText(QStringLiteral("typed"));
     clickItem(control<QListWidget>(dialog, "File1"), file);
@@ -432,12 +471,12 @@ void TestDialogs::saveWritesFolderNamePlusTxtAndCloses() {
     const QString path = QDir(folder()).filePath(file);
     touch(path, "an older game that is replaced without a question");
 
-    QPointer<Form3> dialog = openSave();
+    QPointer<SaveDialog> dialog = openSave();
     QTest::keyClicks(control<QLineEdit>(dialog, "txtFileName"), typed);
     QTest::mouseClick(control<QPushButton>(dialog, "Command1"), Qt::LeftButton);
 
     QVERIFY(m_platform.messages.empty());
-    QVERIFY(m_main->isEnabled());
+    QVERIFY(releasedMainWindow());
     flushDeletes();
     QVERIFY(dialog.isNull());
     QFile written(path);
@@ -446,7 +485,7 @@ void TestDialogs::saveWritesFolderNamePlusTxtAndCloses() {
 }
 
 void TestDialogs::saveWithEmptyNameStaysOpen() {
-    QPointer<Form3> dialog = openSave();
+    QPointer<SaveDialog> dialog = openSave();
     QTest::mouseClick(control<QPushButton>(dialog, "Command1"), Qt::LeftButton);
 
     QCOMPARE(m_platform.messages.size(), std::size_t{1});
@@ -456,8 +495,7 @@ void TestDialogs::saveWithEmptyNameStaysOpen() {
     QVERIFY(message.informationIcon);
     flushDeletes();
     QVERIFY(!dialog.isNull());
-    QVERIFY(dialog->isVisible());
-    QVERIFY(!m_main->isEnabled());
+    QVERIFY(holdsMainWindow(dialog));
     QCOMPARE(QDir(folder()).entryList(QDir::Files), QStringList());
 }
 
@@ -465,7 +503,7 @@ void TestDialogs::failedSaveStaysOpenWithMessage() {
     // A "folder" that is a plain file: nothing can be created inside it.
     touch(QDir(folder()).filePath("blocker"));
 
-    QPointer<Form3> dialog = openSave();
+    QPointer<SaveDialog> dialog = openSave();
     auto* box = control<QLineEdit>(dialog, "txtFileName");
     box->setText(QStringLiteral("blocker/game"));
     QTest::mouseClick(control<QPushButton>(dialog, "Command1"), Qt::LeftButton);
@@ -480,11 +518,11 @@ void TestDialogs::failedSaveStaysOpenWithMessage() {
     QVERIFY(!dialog.isNull());
     QVERIFY(dialog->isVisible());
     QCOMPARE(box->text(), QStringLiteral("blocker/game"));
-    QVERIFY(!m_main->isEnabled());
+    QVERIFY(holdsMainWindow(dialog));
 }
 
 void TestDialogs::loadRoundTrip() {
-    QPointer<Form3> save = openSave();
+    QPointer<SaveDialog> save = openSave();
     control<QLineEdit>(save, "txtFileName")->setText(QStringLiteral("reign"));
     QTest::mouseClick(control<QPushButton>(save, "Command1"), Qt::LeftButton);
     flushDeletes();
@@ -494,7 +532,7 @@ void TestDialogs::loadRoundTrip() {
     m_state.typedAmount = 250;
     m_state.kingName = "Другой";
     const KingdomState expected = loadedSample(m_state);
-    QPointer<Form4> load = openLoad();
+    QPointer<LoadDialog> load = openLoad();
     clickItem(control<QListWidget>(load, "File1"), QStringLiteral("reign.txt"));
     QCOMPARE(control<QLineEdit>(load, "txtFileName")->text(), QStringLiteral("reign"));
     QTest::mouseClick(control<QPushButton>(load, "Command1"), Qt::LeftButton);
@@ -502,8 +540,9 @@ void TestDialogs::loadRoundTrip() {
     QVERIFY(m_platform.messages.empty());
     QCOMPARE(m_state, expected);
     QCOMPARE(m_hall, sampleHall());
-    QCOMPARE(m_afterLoadRuns, 1);
-    QVERIFY(m_main->isEnabled());
+    QCOMPARE(m_loaded, 1);
+    QCOMPARE(m_loadFailed, 0);
+    QVERIFY(releasedMainWindow());
     flushDeletes();
     QVERIFY(load.isNull());
 }
@@ -511,7 +550,7 @@ void TestDialogs::loadRoundTrip() {
 void TestDialogs::loadWithEmptyNameClosesWithGameUnchanged() {
     m_state = sampleState();
     m_hall = sampleHall();
-    QPointer<Form4> dialog = openLoad();
+    QPointer<LoadDialog> dialog = openLoad();
     QTest::mouseClick(control<QPushButton>(dialog, "Command1"), Qt::LeftButton);
 
     QCOMPARE(m_platform.messages.size(), std::size_t{1});
@@ -521,8 +560,9 @@ void TestDialogs::loadWithEmptyNameClosesWithGameUnchanged() {
     QVERIFY(message.informationIcon);
     QCOMPARE(m_state, sampleState());
     QCOMPARE(m_hall, sampleHall());
-    QCOMPARE(m_afterLoadRuns, 1);
-    QVERIFY(m_main->isEnabled());
+    QCOMPARE(m_loadFailed, 1);
+    QCOMPARE(m_loaded, 0);
+    QVERIFY(releasedMainWindow());
     flushDeletes();
     QVERIFY(dialog.isNull());
 }
@@ -548,7 +588,7 @@ void TestDialogs::brokenFileLeavesGameUnchanged() {
     m_state = before;
     m_hall = sampleHall();
 
-    QPointer<Form4> dialog = openLoad();
+    QPointer<LoadDialog> dialog = openLoad();
     control<QLineEdit>(dialog, "txtFileName")->setText(QStringLiteral("broken"));
     QTest::mouseClick(control<QPushButton>(dialog, "Command1"), Qt::LeftButton);
 
@@ -559,8 +599,9 @@ void TestDialogs::brokenFileLeavesGameUnchanged() {
     QVERIFY(message.informationIcon);
     QCOMPARE(m_state, before);
     QCOMPARE(m_hall, sampleHall());
-    QCOMPARE(m_afterLoadRuns, 1);
-    QVERIFY(m_main->isEnabled());
+    QCOMPARE(m_loadFailed, 1);
+    QCOMPARE(m_loaded, 0);
+    QVERIFY(releasedMainWindow());
     flushDeletes();
     QVERIFY(dialog.isNull());
 }
@@ -572,7 +613,7 @@ void TestDialogs::pickedFileWithDotsIsTheFileLoaded() {
     touch(QDir(folder()).filePath("a.txt"), writeSavedGame(other, HallOfFame(), kBars));
 
     const KingdomState expected = loadedSample(m_state);
-    QPointer<Form4> dialog = openLoad();
+    QPointer<LoadDialog> dialog = openLoad();
     clickItem(control<QListWidget>(dialog, "File1"), QStringLiteral("a.b.txt"));
     QTest::mouseClick(control<QPushButton>(dialog, "Command1"), Qt::LeftButton);
 
@@ -581,7 +622,7 @@ void TestDialogs::pickedFileWithDotsIsTheFileLoaded() {
     QCOMPARE(m_hall, sampleHall());
 }
 
-void TestDialogs::everyWayOfClosingEnablesMainWindow_data() {
+void TestDialogs::everyWayOfClosingReleasesMainWindow_data() {
     QTest::addColumn<bool>("load");
     QTest::addColumn<QString>("way");
     for (const bool load : {false, true}) {
@@ -591,11 +632,11 @@ void TestDialogs::everyWayOfClosingEnablesMainWindow_data() {
     }
 }
 
-void TestDialogs::everyWayOfClosingEnablesMainWindow() {
+void TestDialogs::everyWayOfClosingReleasesMainWindow() {
     QFETCH(bool, load);
     QFETCH(QString, way);
     QPointer<FileDialog> dialog = load ? static_cast<FileDialog*>(openLoad()) : openSave();
-    QVERIFY(!m_main->isEnabled());
+    QVERIFY(holdsMainWindow(dialog));
 
     if (way == "cancel") {
         QTest::mouseClick(control<QPushButton>(dialog, "Command2"), Qt::LeftButton);
@@ -609,29 +650,30 @@ void TestDialogs::everyWayOfClosingEnablesMainWindow() {
         delete dialog.data();
     }
 
-    QVERIFY(m_main->isEnabled());
+    QVERIFY(releasedMainWindow());
     flushDeletes();
     QVERIFY(dialog.isNull());
     QVERIFY(m_platform.messages.empty());
+    QCOMPARE(m_loaded + m_loadFailed, 0);
 }
 
 void TestDialogs::cancelledLoadReadsNothing() {
     touch(QDir(folder()).filePath("game.txt"), writeSavedGame(sampleState(), sampleHall(), kBars));
-    QPointer<Form4> dialog = openLoad();
+    QPointer<LoadDialog> dialog = openLoad();
     control<QLineEdit>(dialog, "txtFileName")->setText(QStringLiteral("game"));
     QTest::mouseClick(control<QPushButton>(dialog, "Command2"), Qt::LeftButton);
 
     QCOMPARE(m_state, KingdomState());
-    QCOMPARE(m_afterLoadRuns, 0);
-    QVERIFY(m_main->isEnabled());
+    QCOMPARE(m_loaded + m_loadFailed, 0);
+    QVERIFY(releasedMainWindow());
 }
 
 void TestDialogs::destroyedMainWindowClosesDialog() {
-    QPointer<Form4> dialog = openLoad();
+    QPointer<LoadDialog> dialog = openLoad();
     m_main.reset();
     flushDeletes();
     QVERIFY(dialog.isNull());
-    QCOMPARE(m_afterLoadRuns, 0);
+    QCOMPARE(m_loaded + m_loadFailed, 0);
 }
 
 QTEST_MAIN(TestDialogs)

@@ -16,12 +16,12 @@
 #include "fake_platform.h"
 #include "sim/kingdom_state.h"
 #include "sim/random.h"
-#include "ui/form1.h"
-#include "ui/form2.h"
-#include "ui/form5.h"
-#include "ui/form7.h"
+#include "ui/about_box.h"
 #include "ui/game_controller.h"
 #include "ui/game_style.h"
+#include "ui/hall_of_fame_window.h"
+#include "ui/main_window.h"
+#include "ui/name_dialog.h"
 
 namespace {
 
@@ -71,12 +71,13 @@ void TestStyle::aReignPaintsWithoutImagePlugins() {
     HallOfFame hall;
     ClockRandom random(5);
     FakePlatform platform;
-    GameController controller(state, hall, random, platform);
+    GameContext context{state, hall, random, platform};
+    GameController controller(context);
     controller.start();
     controller.nameDialog()->grab();
     controller.nameDialog()->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText("Иван");
     controller.nameDialog()->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
-    Form1* window = controller.mainWindow();
+    MainWindow* window = controller.mainWindow();
     QVERIFY(window);
     window->show();
     // Every panel in turn: the goods frames both ways, the mercenaries, the year's report and,
@@ -93,9 +94,9 @@ void TestStyle::aReignPaintsWithoutImagePlugins() {
     }
     QVERIFY(peace->isVisible());
     window->grab();
-    Form7 table(window, platform, state, hall, {}, QString());
+    HallOfFameWindow table(window, platform, hall, QString());
     table.grab();
-    Form2 about(platform, window);
+    AboutBox about(platform, window);
     about.grab();
 
     QCOMPARE(loadedImagePlugins(), QString());

@@ -12,9 +12,9 @@
 #include "fake_platform.h"
 #include "sim/kingdom_state.h"
 #include "sim/random.h"
-#include "ui/form1.h"
-#include "ui/form5.h"
 #include "ui/game_controller.h"
+#include "ui/main_window.h"
+#include "ui/name_dialog.h"
 
 namespace {
 
@@ -30,7 +30,7 @@ void typeText(QWidget* widget, const QString& text) {
 
 } // namespace
 
-class TestForm5 : public QObject {
+class TestNameDialog : public QObject {
     Q_OBJECT
 
 private slots:
@@ -42,8 +42,8 @@ private slots:
     void escapeDoesNothingEnterConfirms();
 };
 
-void TestForm5::looksAsDesigned() {
-    Form5 dialog;
+void TestNameDialog::looksAsDesigned() {
+    NameDialog dialog;
     QCOMPARE(dialog.windowTitle(), QStringLiteral(" Король Велории"));
     QCOMPARE(dialog.size(), QSize(216, 104));
     auto* label = dialog.findChild<QLabel*>(QStringLiteral("Label1"));
@@ -64,23 +64,24 @@ void TestForm5::looksAsDesigned() {
     }
 }
 
-void TestForm5::opensNearTheCentreOfTheScreen() {
-    Form5 dialog;
+void TestNameDialog::opensNearTheCentreOfTheScreen() {
+    NameDialog dialog;
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     QCOMPARE(dialog.pos(), QPoint(screen.left() + (screen.width() - 243) / 2,
                                   screen.top() + (screen.height() - 131) / 2));
 }
 
-void TestForm5::emptyNameDoesNothing() {
+void TestNameDialog::emptyNameDoesNothing() {
     KingdomState state;
     HallOfFame hall;
     ScriptedRandom random;
     FakePlatform platform;
-    GameController controller(state, hall, random, platform);
+    GameContext context{state, hall, random, platform};
+    GameController controller(context);
     controller.start();
-    Form5* dialog = controller.nameDialog();
+    NameDialog* dialog = controller.nameDialog();
     QVERIFY(dialog && dialog->isVisible());
-    QSignalSpy confirmed(dialog, &Form5::nameConfirmed);
+    QSignalSpy confirmed(dialog, &NameDialog::nameConfirmed);
 
     dialog->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
 
@@ -92,35 +93,37 @@ void TestForm5::emptyNameDoesNothing() {
     QCOMPARE(state.kingName, std::string());
 }
 
-void TestForm5::blankNameStartsAGame() {
+void TestNameDialog::blankNameStartsAGame() {
     KingdomState state;
     HallOfFame hall;
     ScriptedRandom random;
     random.push({0.f, 0.f, 0.f, 0.f, 0.f, 0.f, 0.f, 0.f, 0.f, 0.f, 0.f});
     FakePlatform platform;
-    GameController controller(state, hall, random, platform);
+    GameContext context{state, hall, random, platform};
+    GameController controller(context);
     controller.start();
-    Form5* dialog = controller.nameDialog();
+    NameDialog* dialog = controller.nameDialog();
     dialog->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral(" "));
 
     dialog->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     QVERIFY(controller.nameDialog() == nullptr || !controller.nameDialog()->isVisible());
-    Form1* window = controller.mainWindow();
+    MainWindow* window = controller.mainWindow();
     QVERIFY(window && window->isVisible());
     QCOMPARE(window->windowTitle(), QStringLiteral("Король Велории -  "));
     QCOMPARE(state.kingName, std::string(" "));
     QCOMPARE(random.remaining(), std::size_t(0));
 }
 
-void TestForm5::nameIsTakenAsTyped() {
+void TestNameDialog::nameIsTakenAsTyped() {
     KingdomState state;
     HallOfFame hall;
     ScriptedRandom random;
     random.push({0.f, 0.f, 0.f, 0.f, 0.f, 0.f, 0.f, 0.f, 0.f, 0.f, 0.f});
     FakePlatform platform;
-    GameController controller(state, hall, random, platform);
+    GameContext context{state, hall, random, platform};
+    GameController controller(context);
     controller.start();
     auto* box = controller.nameDialog()->findChild<QLineEdit*>(QStringLiteral("Text1"));
     typeText(box, QStringLiteral("  Ярослав Мудрый "));
@@ -134,15 +137,16 @@ void TestForm5::nameIsTakenAsTyped() {
              QStringLiteral("Король Велории -   Ярослав Мудрый "));
 }
 
-void TestForm5::escapeDoesNothingEnterConfirms() {
+void TestNameDialog::escapeDoesNothingEnterConfirms() {
     KingdomState state;
     HallOfFame hall;
     // Prices, people, stocks and the last year of peace of the game Enter starts.
     ScriptedRandom random{0.f, 0.f, 0.f, 0.f, 0.f, 0.f, 0.f, 0.f, 0.f, 0.f, 0.f};
     FakePlatform platform;
-    GameController controller(state, hall, random, platform);
+    GameContext context{state, hall, random, platform};
+    GameController controller(context);
     controller.start();
-    Form5* dialog = controller.nameDialog();
+    NameDialog* dialog = controller.nameDialog();
     auto* box = dialog->findChild<QLineEdit*>(QStringLiteral("Text1"));
     QTest::keyClick(box, Qt::Key_Escape);
     QTest::keyClick(box, Qt::Key_Return); // no name yet: nothing happens
@@ -159,5 +163,5 @@ void TestForm5::escapeDoesNothingEnterConfirms() {
     QCOMPARE(state.kingName, std::string("Ivan"));
 }
 
-QTEST_MAIN(TestForm5)
-#include "test_form5.moc"
+QTEST_MAIN(TestNameDialog)
+#include "test_name_dialog.moc"

@@ -5,12 +5,13 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "fake_platform.h"
+#include "ui/about_box.h"
 #include "ui/art/art.h"
-#include "ui/form2.h"
-#include "ui/module1.h"
+#include "ui/links.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ template <typename T> T* child(QWidget* box, const char* name) {
 
 } // namespace
 
-class TestForm2 : public QObject {
+class TestAboutBox : public QObject {
     Q_OBJECT
 
 private slots:
@@ -28,19 +29,19 @@ private slots:
     void showsVersionCreditsAndLinks();
     void layoutFollowsTheDesign();
     void textsFitTheirLabels();
-    void openingDisablesTheMainWindow();
-    void everyWayOfClosingEnablesTheMainWindow_data();
-    void everyWayOfClosingEnablesTheMainWindow();
-    void closingALoneBoxLeavesOthersAlone();
+    void openingHoldsTheMainWindow();
+    void everyWayOfClosingReleasesTheMainWindow_data();
+    void everyWayOfClosingReleasesTheMainWindow();
+    void boxLeavesTheMainWindowsEnabledStateAlone();
     void linksHandTheirAddressesToThePlatform();
     void linkClickOutsideOrWithOtherButtonDoesNothing();
     void moduleLinks();
     void boxClosesWithItsMainWindow();
 };
 
-void TestForm2::showsVersionCreditsAndLinks() {
+void TestAboutBox::showsVersionCreditsAndLinks() {
     FakePlatform platform;
-    Form2 box(platform, nullptr);
+    AboutBox box(platform, nullptr);
     QCOMPARE(box.objectName(), QStringLiteral("Form2"));
     QCOMPARE(box.windowTitle(), QStringLiteral("О программе"));
     const QString version = QStringLiteral("                          Король Велории  v1.21");
@@ -73,9 +74,9 @@ void TestForm2::showsVersionCreditsAndLinks() {
     QCOMPARE(mail->palette().color(QPalette::WindowText), QColor(0, 0, 255));
 }
 
-void TestForm2::layoutFollowsTheDesign() {
+void TestAboutBox::layoutFollowsTheDesign() {
     FakePlatform platform;
-    Form2 box(platform, nullptr);
+    AboutBox box(platform, nullptr);
     QCOMPARE(box.size(), QSize(307, 241));
     QCOMPARE(child<QGroupBox>(&box, "Frame1")->geometry(), QRect(0, 0, 305, 241));
     auto* image = child<QLabel>(&box, "Image1");
@@ -92,9 +93,9 @@ void TestForm2::layoutFollowsTheDesign() {
              255);
 }
 
-void TestForm2::textsFitTheirLabels() {
+void TestAboutBox::textsFitTheirLabels() {
     FakePlatform platform;
-    Form2 box(platform, nullptr);
+    AboutBox box(platform, nullptr);
     for (const char* name : {"Label1", "Label2", "Label3"}) {
         auto* label = child<QLabel>(&box, name);
         const QFontMetrics metrics(label->font());
@@ -106,16 +107,20 @@ void TestForm2::textsFitTheirLabels() {
     }
 }
 
-void TestForm2::openingDisablesTheMainWindow() {
+void TestAboutBox::openingHoldsTheMainWindow() {
     FakePlatform platform;
     QWidget mainWindow;
     mainWindow.show();
-    QPointer<Form2> box = Form2::open(platform, &mainWindow);
+    QPointer<AboutBox> box = AboutBox::open(platform, &mainWindow);
     QVERIFY(box);
     QVERIFY(box->isVisible());
     QVERIFY(box->isEnabled());
-    QVERIFY(!box->isModal());
-    QVERIFY(!mainWindow.isEnabled());
+    // Modal to the main window only: it takes no input but keeps its look, not greyed out.
+    QVERIFY(box->isWindow());
+    QCOMPARE(box->parentWidget(), &mainWindow);
+    QCOMPARE(box->windowModality(), Qt::WindowModal);
+    QCOMPARE(QApplication::activeModalWidget(), box.data());
+    QVERIFY(mainWindow.isEnabled());
     // Centred as a whole, frame included, give or take the frame's thickness.
     const QPoint offset = box->frameGeometry().center() - box->screen()->geometry().center();
     QVERIFY2(offset.manhattanLength() <= 8,
@@ -123,20 +128,21 @@ void TestForm2::openingDisablesTheMainWindow() {
     delete box;
 }
 
-void TestForm2::everyWayOfClosingEnablesTheMainWindow_data() {
+void TestAboutBox::everyWayOfClosingReleasesTheMainWindow_data() {
     QTest::addColumn<QString>("way");
     for (const char* way : {"ok", "close box", "escape", "destruction"}) {
         QTest::newRow(way) << QString::fromLatin1(way);
     }
 }
 
-void TestForm2::everyWayOfClosingEnablesTheMainWindow() {
+void TestAboutBox::everyWayOfClosingReleasesTheMainWindow() {
     QFETCH(QString, way);
     FakePlatform platform;
     QWidget mainWindow;
     mainWindow.show();
-    QPointer<Form2> box = Form2::open(platform, &mainWindow);
-    QVERIFY(!mainWindow.isEnabled());
+    QPointer<AboutBox> box = AboutBox::open(platform, &mainWindow);
+    QCOMPARE(QApplication::activeModalWidget(), box.data());
+    QSignalSpy closed(box.data(), &HoldingWindow::closed);
 
     if (way == "ok") {
         QTest::mouseClick(child<QPushButton>(box, "Command1"), Qt::LeftButton);
@@ -152,22 +158,30 @@ void TestForm2::everyWayOfClosingEnablesTheMainWindow() {
 
     QVERIFY(mainWindow.isEnabled());
     QVERIFY(!box || !box->isVisible());
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    // Going away unclosed, it has nothing to report.
+    QCOMPARE(closed.count(), way == "destruction" ? 0 : 1);
     QTRY_VERIFY(!box);
 }
 
-void TestForm2::closingALoneBoxLeavesOthersAlone() {
-    // A box that was never shown did not disable the main window, so it must not enable it.
+void TestAboutBox::boxLeavesTheMainWindowsEnabledStateAlone() {
+    // The box holds the main window by being modal, never by disabling it: a main window
+    // disabled for another reason stays so after the box has come and gone.
     FakePlatform platform;
     QWidget mainWindow;
     mainWindow.setEnabled(false);
-    { Form2 box(platform, &mainWindow); }
+    { AboutBox box(platform, &mainWindow); }
+    QVERIFY(!mainWindow.isEnabled());
+    QPointer<AboutBox> box = AboutBox::open(platform, &mainWindow);
+    QVERIFY(!mainWindow.isEnabled());
+    QVERIFY(box->close());
     QVERIFY(!mainWindow.isEnabled());
 }
 
-void TestForm2::linksHandTheirAddressesToThePlatform() {
+void TestAboutBox::linksHandTheirAddressesToThePlatform() {
     FakePlatform platform;
     QWidget mainWindow;
-    QPointer<Form2> box = Form2::open(platform, &mainWindow);
+    QPointer<AboutBox> box = AboutBox::open(platform, &mainWindow);
     auto* web = child<QLabel>(box, "Label2");
     auto* mail = child<QLabel>(box, "Label3");
     QTest::mouseClick(web, Qt::LeftButton);
@@ -177,16 +191,16 @@ void TestForm2::linksHandTheirAddressesToThePlatform() {
                                                QUrl(QStringLiteral("https://veloria.example.org/")),
                                                QUrl(QStringLiteral("mailto:king@example.org"))}));
     QVERIFY(box && box->isVisible());
-    QVERIFY(!mainWindow.isEnabled());
+    QVERIFY(mainWindow.isEnabled());
     QCOMPARE(platform.beeps, 0);
     QVERIFY(platform.messages.empty());
     QVERIFY(platform.helpRequests.empty());
     delete box;
 }
 
-void TestForm2::linkClickOutsideOrWithOtherButtonDoesNothing() {
+void TestAboutBox::linkClickOutsideOrWithOtherButtonDoesNothing() {
     FakePlatform platform;
-    Form2 box(platform, nullptr);
+    AboutBox box(platform, nullptr);
     box.show();
     auto* web = child<QLabel>(&box, "Label2");
     QTest::mouseClick(web, Qt::RightButton);
@@ -195,7 +209,7 @@ void TestForm2::linkClickOutsideOrWithOtherButtonDoesNothing() {
     QVERIFY(platform.urls.empty());
 }
 
-void TestForm2::moduleLinks() {
+void TestAboutBox::moduleLinks() {
     FakePlatform platform;
     openWebPage(platform);
     openMailFirst(platform);
@@ -206,14 +220,14 @@ void TestForm2::moduleLinks() {
     QCOMPARE(QString::fromLatin1(kSecondMailAddress), QStringLiteral("court@example.net"));
 }
 
-void TestForm2::boxClosesWithItsMainWindow() {
+void TestAboutBox::boxClosesWithItsMainWindow() {
     FakePlatform platform;
     auto* mainWindow = new QWidget;
     mainWindow->show();
-    QPointer<Form2> box = Form2::open(platform, mainWindow);
+    QPointer<AboutBox> box = AboutBox::open(platform, mainWindow);
     delete mainWindow;
     QTRY_VERIFY(!box);
 }
 
-QTEST_MAIN(TestForm2)
-#include "test_form2.moc"
+QTEST_MAIN(TestAboutBox)
+#include "test_about_box.moc"

@@ -1,6 +1,7 @@
 // Window tests of the table of the best kings and of the end of a reign that reached year 100.
 #include <memory>
 
+#include <QApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -16,9 +17,12 @@
 
 #include "fake_platform.h"
 #include "sim/end_of_reign.h"
+#include "sim/random.h"
 #include "storage/scores.h"
-#include "ui/end_of_reign_flow.h"
-#include "ui/form7.h"
+#include "ui/game_controller.h"
+#include "ui/hall_of_fame_window.h"
+#include "ui/main_window.h"
+#include "ui/name_dialog.h"
 
 namespace {
 
@@ -89,10 +93,18 @@ void flushDeletes() {
 }
 
 const QString kCaption = QStringLiteral("Король Велории - Тест");
+const QString kReignCaption = QStringLiteral("Король Велории - Ярослав");
+
+// The table keeps the main window from input without greying it out.
+bool holds(const QWidget* table, const QWidget* mainWindow) {
+    return table->isVisible() && table->isWindow() && table->parentWidget() == mainWindow &&
+           table->windowModality() == Qt::WindowModal &&
+           QApplication::activeModalWidget() == table && mainWindow->isEnabled();
+}
 
 } // namespace
 
-class TestForm7 : public QObject {
+class TestHallOfFameWindow : public QObject {
     Q_OBJECT
 
 private slots:
@@ -109,7 +121,7 @@ private slots:
     void unusableFileKeepsDesignRows();
     void saveScoresWritesTheHallOfFame();
     void failedSaveScoresSaysSo();
-    void menuTableLoadsOverDisabledMainWindow();
+    void menuTableLoadsOverHeldMainWindow();
 
     void endOfReignInsertsTheKing_data();
     void endOfReignInsertsTheKing();
@@ -122,21 +134,32 @@ private slots:
     void closingInYear100StartsNewGame();
     void okInAnotherYearReturnsToTheGame();
     void destroyedMainWindowStartsNothing();
-    void newGameMayDestroyTheMainWindow();
+    void newGameTakesTheTableAwayWithTheMainWindow();
 
 private:
-    Form7* makeTable();
+    HallOfFameWindow* makeTable();
     QString scoresPath() const { return m_dir->filePath(QStringLiteral("scores.tab")); }
+    // A reign begun through the controller as Ярослав, keeping its table at `scores`.
+    MainWindow* beginReign(const QString& scores);
+    // Plays year 99 of a reign begun by beginReign() to its end, so that the reign's rating comes
+    // out at `rating`, and returns the table the end of the reign opens.
+    HallOfFameWindow* endReign(double rating, const QString& scores,
+                               const std::string& kingName = "Ярослав");
+    // A new game started: no reign, and the name dialog asks for the next king.
+    bool newGameStarted() const;
+    int visibleNameDialogs() const;
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<QWidget> m_main;
     FakePlatform m_platform;
     KingdomState m_state;
     HallOfFame m_hall;
-    int m_newGames = 0;
+    ScriptedRandom m_random;
+    std::unique_ptr<GameContext> m_context;
+    std::unique_ptr<GameController> m_controller;
 };
 
-void TestForm7::init() {
+void TestHallOfFameWindow::init() {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
     m_main = std::make_unique<QWidget>();
@@ -146,11 +169,13 @@ void TestForm7::init() {
     m_state.year = 100;
     m_state.kingName = "Ярослав";
     m_hall = HallOfFame();
-    m_newGames = 0;
+    m_random = ScriptedRandom();
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
 }
 
-void TestForm7::cleanup() {
+void TestHallOfFameWindow::cleanup() {
+    m_controller.reset();
+    m_context.reset();
     flushDeletes();
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window->objectName() == "Form7") {
@@ -162,13 +187,60 @@ void TestForm7::cleanup() {
     QLocale::setDefault(QLocale::c());
 }
 
-Form7* TestForm7::makeTable() {
-    return new Form7(
-        m_main.get(), m_platform, m_state, m_hall, [this] { ++m_newGames; }, scoresPath());
+HallOfFameWindow* TestHallOfFameWindow::makeTable() {
+    return new HallOfFameWindow(m_main.get(), m_platform, m_hall, scoresPath());
 }
 
-void TestForm7::looks() {
-    std::unique_ptr<Form7> table(makeTable());
+MainWindow* TestHallOfFameWindow::beginReign(const QString& scores) {
+    m_context =
+        std::make_unique<GameContext>(GameContext{m_state, m_hall, m_random, m_platform, scores});
+    m_controller = std::make_unique<GameController>(*m_context);
+    // Prices, people, stocks and the last year of peace of the new kingdom.
+    m_random.push({0.25f, 0.25f, 0.25f, 0.25f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f});
+    m_controller->beginReign(QStringLiteral("Ярослав"));
+    MainWindow* window = m_controller->mainWindow();
+    if (!window || m_random.remaining() != 0) {
+        qFatal("the reign did not begin as scripted");
+    }
+    return window;
+}
+
+HallOfFameWindow* TestHallOfFameWindow::endReign(double rating, const QString& scores,
+                                                 const std::string& kingName) {
+    MainWindow* window = beginReign(scores);
+    m_state.kingName = kingName;
+    m_state.year = 99;
+    m_state.lastPeaceYear = 1000;
+    m_state.land = 1e9;
+    // A year whose seven draws are all zero adds exactly 8 points.
+    m_state.rating = rating - 8;
+    m_random.push({0.f, 0.f, 0.f, 0.f, 0.f, 0.f, 0.f});
+    m_controller->nextYear();
+    if (m_random.remaining() != 0 || m_state.year != 100 || m_state.rating != rating) {
+        qFatal("year 99 did not end the reign as scripted");
+    }
+    auto* table = window->findChild<HallOfFameWindow*>();
+    if (!table || !table->isVisible()) {
+        qFatal("no table at the end of the reign");
+    }
+    return table;
+}
+
+bool TestHallOfFameWindow::newGameStarted() const {
+    return m_controller->phase() == ReignPhase::NoReign && m_controller->nameDialog() &&
+           m_controller->nameDialog()->isVisible();
+}
+
+int TestHallOfFameWindow::visibleNameDialogs() const {
+    int dialogs = 0;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        dialogs += window->isVisible() && window->objectName() == "Form5" ? 1 : 0;
+    }
+    return dialogs;
+}
+
+void TestHallOfFameWindow::looks() {
+    std::unique_ptr<HallOfFameWindow> table(makeTable());
     QCOMPARE(table->windowTitle(), QStringLiteral("Таблица"));
     QCOMPARE(table->size(), QSize(376, 449));
 
@@ -217,8 +289,8 @@ void TestForm7::looks() {
     QCOMPARE(ok->font().pointSizeF(), 9.75);
 }
 
-void TestForm7::bandColours() {
-    std::unique_ptr<Form7> table(makeTable());
+void TestHallOfFameWindow::bandColours() {
+    std::unique_ptr<HallOfFameWindow> table(makeTable());
     const QColor red(255, 0, 0);
     const QColor yellow(255, 255, 0);
     const QColor green(0, 255, 0);
@@ -232,8 +304,8 @@ void TestForm7::bandColours() {
     }
 }
 
-void TestForm7::designRowsBeforeTheFileIsRead() {
-    std::unique_ptr<Form7> table(makeTable());
+void TestHallOfFameWindow::designRowsBeforeTheFileIsRead() {
+    std::unique_ptr<HallOfFameWindow> table(makeTable());
     QCOMPARE(shownScores(table.get()),
              QStringList({"100", "90", "80", "70", "60", "50", "40", "30", "20", "10"}));
     const QStringList names = shownNames(table.get());
@@ -246,14 +318,14 @@ void TestForm7::designRowsBeforeTheFileIsRead() {
     QCOMPARE(m_hall, HallOfFame());
 }
 
-void TestForm7::placesItselfInTheMiddleOfTheScreen() {
-    std::unique_ptr<Form7> table(makeTable());
+void TestHallOfFameWindow::placesItselfInTheMiddleOfTheScreen() {
+    std::unique_ptr<HallOfFameWindow> table(makeTable());
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     QCOMPARE(table->pos(), QPoint(screen.x() + (screen.width() * 15 - 5790) / 2 / 15,
                                   screen.y() + (screen.height() * 15 - 7245) / 2 / 15));
 }
 
-void TestForm7::loadScoresShowsTheFileInTheLocale_data() {
+void TestHallOfFameWindow::loadScoresShowsTheFileInTheLocale_data() {
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QStringList>("scores");
     QTest::newRow("russian") << QLocale(QLocale::Russian, QLocale::Russia)
@@ -264,7 +336,7 @@ void TestForm7::loadScoresShowsTheFileInTheLocale_data() {
                                              "-3.25", "-7"});
 }
 
-void TestForm7::loadScoresShowsTheFileInTheLocale() {
+void TestHallOfFameWindow::loadScoresShowsTheFileInTheLocale() {
     QFETCH(QLocale, locale);
     QFETCH(QStringList, scores);
     QLocale::setDefault(locale);
@@ -272,7 +344,7 @@ void TestForm7::loadScoresShowsTheFileInTheLocale() {
     hall.bestScores = {1000000, 100, 90, 80, 70, 57.5, 50, 0, -3.25, -7};
     writeFile(scoresPath(), writeScores(hall));
 
-    std::unique_ptr<Form7> table(makeTable());
+    std::unique_ptr<HallOfFameWindow> table(makeTable());
     QVERIFY(table->loadScores());
     QCOMPARE(m_hall, hall);
     QCOMPARE(shownScores(table.get()), scores);
@@ -281,7 +353,7 @@ void TestForm7::loadScoresShowsTheFileInTheLocale() {
                           "Король 6", "Король 7", "Король 8", "Король 9"}));
 }
 
-void TestForm7::unusableFileKeepsDesignRows_data() {
+void TestHallOfFameWindow::unusableFileKeepsDesignRows_data() {
     QTest::addColumn<bool>("present");
     QTest::addColumn<QByteArray>("bytes");
     const QByteArray whole = writeScores(tenKings());
@@ -291,14 +363,14 @@ void TestForm7::unusableFileKeepsDesignRows_data() {
     QTest::newRow("not a table") << true << QByteArray("\x01\x02\"\r\n", 5);
 }
 
-void TestForm7::unusableFileKeepsDesignRows() {
+void TestHallOfFameWindow::unusableFileKeepsDesignRows() {
     QFETCH(bool, present);
     QFETCH(QByteArray, bytes);
     if (present) {
         writeFile(scoresPath(), bytes);
     }
     m_hall = tenKings();
-    std::unique_ptr<Form7> table(makeTable());
+    std::unique_ptr<HallOfFameWindow> table(makeTable());
     const QStringList designNames = shownNames(table.get());
     const QStringList designScores = shownScores(table.get());
 
@@ -306,12 +378,12 @@ void TestForm7::unusableFileKeepsDesignRows() {
     QCOMPARE(shownNames(table.get()), designNames);
     QCOMPARE(shownScores(table.get()), designScores);
     // What is shown is what a later save writes.
-    QCOMPARE(m_hall, Form7::designRows());
+    QCOMPARE(m_hall, HallOfFameWindow::designRows());
     QVERIFY(m_platform.messages.empty());
 }
 
-void TestForm7::saveScoresWritesTheHallOfFame() {
-    std::unique_ptr<Form7> table(makeTable());
+void TestHallOfFameWindow::saveScoresWritesTheHallOfFame() {
+    std::unique_ptr<HallOfFameWindow> table(makeTable());
     m_hall = tenKings();
     m_hall.bestScores[4] = 57.5;
     QVERIFY(table->saveScores());
@@ -319,31 +391,33 @@ void TestForm7::saveScoresWritesTheHallOfFame() {
     QVERIFY(m_platform.messages.empty());
 }
 
-void TestForm7::failedSaveScoresSaysSo() {
-    auto* table = new Form7(
-        m_main.get(), m_platform, m_state, m_hall, [] {},
-        m_dir->filePath(QStringLiteral("no such folder/scores.tab")));
+void TestHallOfFameWindow::failedSaveScoresSaysSo() {
+    auto* table =
+        new HallOfFameWindow(m_main.get(), m_platform, m_hall,
+                             m_dir->filePath(QStringLiteral("no such folder/scores.tab")));
     QVERIFY(!table->saveScores());
     QCOMPARE(m_platform.messages.size(), std::size_t{1});
     const Message& message = m_platform.messages.front();
+    QCOMPARE(message.parent, m_main.get());
     QCOMPARE(message.title, kCaption);
     QVERIFY(!message.text.isEmpty());
     QVERIFY(message.informationIcon);
     delete table;
 }
 
-void TestForm7::menuTableLoadsOverDisabledMainWindow() {
+void TestHallOfFameWindow::menuTableLoadsOverHeldMainWindow() {
     writeFile(scoresPath(), writeScores(tenKings()));
+    MainWindow* window = beginReign(scoresPath());
     m_state.year = 12;
-    QPointer<Form7> table = showTable(
-        m_main.get(), m_platform, m_state, m_hall, [this] { ++m_newGames; }, scoresPath());
-    QVERIFY(table->isVisible());
-    QVERIFY(!m_main->isEnabled());
+    m_controller->openTable();
+    QPointer<HallOfFameWindow> table = window->findChild<HallOfFameWindow*>();
+    QVERIFY(table);
+    QVERIFY(holds(table, window));
     QCOMPARE(m_hall, tenKings());
     QCOMPARE(nameLabel(table, 9)->text(), QStringLiteral("Король 9"));
 }
 
-void TestForm7::endOfReignInsertsTheKing_data() {
+void TestHallOfFameWindow::endOfReignInsertsTheKing_data() {
     QTest::addColumn<double>("rating");
     QTest::addColumn<QStringList>("scores");
     QTest::addColumn<int>("place");
@@ -363,20 +437,19 @@ void TestForm7::endOfReignInsertsTheKing_data() {
         << 10.0 << QStringList({"100", "90", "80", "70", "60", "50", "40", "30", "20", "10"}) << -1;
 }
 
-void TestForm7::endOfReignInsertsTheKing() {
+void TestHallOfFameWindow::endOfReignInsertsTheKing() {
     QFETCH(double, rating);
     QFETCH(QStringList, scores);
     QFETCH(int, place);
     writeFile(scoresPath(), writeScores(tenKings()));
-    m_state.rating = rating;
 
-    QPointer<Form7> table = endReign(
-        m_main.get(), m_state, m_hall, m_platform, [this] { ++m_newGames; }, scoresPath());
+    QPointer<HallOfFameWindow> table = endReign(rating, scoresPath());
+    MainWindow* window = m_controller->mainWindow();
 
     QCOMPARE(m_platform.messages.size(), std::size_t{1});
     const Message& message = m_platform.messages.front();
-    QCOMPARE(message.parent, m_main.get());
-    QCOMPARE(message.title, kCaption);
+    QCOMPARE(message.parent, window);
+    QCOMPARE(message.title, kReignCaption);
     QVERIFY(!message.informationIcon);
     QVERIFY(
         message.text.startsWith(QStringLiteral("Поздравляю Вас Ваше Величество, Ваш рейтинг -  ")));
@@ -396,12 +469,12 @@ void TestForm7::endOfReignInsertsTheKing() {
     }
     QCOMPARE(m_hall, expected);
     QCOMPARE(readFile(scoresPath()), writeScores(expected));
-    QVERIFY(table->isVisible());
-    QVERIFY(!m_main->isEnabled());
-    QCOMPARE(m_newGames, 0);
+    QVERIFY(holds(table, window));
+    QCOMPARE(m_controller->phase(), ReignPhase::EndOfReign);
+    QCOMPARE(m_controller->nameDialog(), nullptr);
 }
 
-void TestForm7::endOfReignRewritesAnUnchangedTable() {
+void TestHallOfFameWindow::endOfReignRewritesAnUnchangedTable() {
     writeFile(scoresPath(), writeScores(tenKings()));
     const QDateTime past = QDateTime::currentDateTimeUtc().addDays(-30);
     {
@@ -409,12 +482,10 @@ void TestForm7::endOfReignRewritesAnUnchangedTable() {
         QVERIFY(file.open(QIODevice::ReadWrite));
         QVERIFY(file.setFileTime(past, QFileDevice::FileModificationTime));
     }
-    m_state.rating = 57;
     m_hall = tenKings();
     m_hall.bestScores[0] = 1;
     m_hall.bestScores[1] = 2;
-    endReign(
-        m_main.get(), m_state, m_hall, m_platform, [] {}, scoresPath());
+    endReign(57, scoresPath());
 
     QCOMPARE(m_platform.messages.front().text,
              QStringLiteral("Поздравляю Вас Ваше Величество, Ваш рейтинг -  57\r\n"
@@ -422,11 +493,9 @@ void TestForm7::endOfReignRewritesAnUnchangedTable() {
     QVERIFY(QFileInfo(scoresPath()).lastModified() > past.addDays(1));
 }
 
-void TestForm7::endOfReignWithoutFileStartsFromDesignRows() {
-    m_state.rating = 75;
-    QPointer<Form7> table = endReign(
-        m_main.get(), m_state, m_hall, m_platform, [] {}, scoresPath());
-    HallOfFame expected = Form7::designRows();
+void TestHallOfFameWindow::endOfReignWithoutFileStartsFromDesignRows() {
+    QPointer<HallOfFameWindow> table = endReign(75, scoresPath());
+    HallOfFame expected = HallOfFameWindow::designRows();
     QCOMPARE(placeKing(expected, 75, "Ярослав"), 3);
     QCOMPARE(m_hall, expected);
     QCOMPARE(readFile(scoresPath()), writeScores(expected));
@@ -434,32 +503,26 @@ void TestForm7::endOfReignWithoutFileStartsFromDesignRows() {
     QCOMPARE(scoreLabel(table, 3)->text(), QStringLiteral("75"));
 }
 
-void TestForm7::endOfReignWithUnwritableFileStillShowsTable() {
+void TestHallOfFameWindow::endOfReignWithUnwritableFileStillShowsTable() {
     const QString path = m_dir->filePath(QStringLiteral("no such folder/scores.tab"));
-    m_state.rating = 75;
-    QPointer<Form7> table = endReign(
-        m_main.get(), m_state, m_hall, m_platform, [this] { ++m_newGames; }, path);
+    QPointer<HallOfFameWindow> table = endReign(75, path);
     QCOMPARE(m_platform.messages.size(), std::size_t{2});
-    QCOMPARE(m_platform.messages[1].title, kCaption);
+    QCOMPARE(m_platform.messages[1].title, kReignCaption);
     QVERIFY(m_platform.messages[1].informationIcon);
-    QVERIFY(table->isVisible());
+    QVERIFY(holds(table, m_controller->mainWindow()));
     QTest::mouseClick(control<QPushButton>(table, "Command1"), Qt::LeftButton);
-    QVERIFY(m_main->isEnabled());
-    QCOMPARE(m_newGames, 1);
+    QVERIFY(newGameStarted());
 }
 
-void TestForm7::kingWithDoubleQuoteSurvivesTheFile() {
+void TestHallOfFameWindow::kingWithDoubleQuoteSurvivesTheFile() {
     writeFile(scoresPath(), writeScores(tenKings()));
-    m_state.kingName = "Иван \"Грозный\"";
-    m_state.rating = 95;
-    QPointer<Form7> table = endReign(
-        m_main.get(), m_state, m_hall, m_platform, [this] { ++m_newGames; }, scoresPath());
+    QPointer<HallOfFameWindow> table = endReign(95, scoresPath(), "Иван \"Грозный\"");
     QTest::mouseClick(control<QPushButton>(table, "Command1"), Qt::LeftButton);
-    QCOMPARE(m_newGames, 1);
+    QVERIFY(newGameStarted());
 
     // The next reign reads the table back whole: every other row where it was.
     m_hall = HallOfFame();
-    std::unique_ptr<Form7> next(makeTable());
+    std::unique_ptr<HallOfFameWindow> next(makeTable());
     QVERIFY(next->loadScores());
     QCOMPARE(shownScores(next.get()),
              QStringList({"100", "95", "90", "80", "70", "60", "50", "40", "30", "20"}));
@@ -471,7 +534,7 @@ void TestForm7::kingWithDoubleQuoteSurvivesTheFile() {
     QCOMPARE(names[0], QStringLiteral("Король 0"));
 }
 
-void TestForm7::closingInYear100StartsNewGame_data() {
+void TestHallOfFameWindow::closingInYear100StartsNewGame_data() {
     QTest::addColumn<QString>("way");
     QTest::newRow("OK") << "ok";
     QTest::newRow("access key") << "alt+o";
@@ -479,21 +542,12 @@ void TestForm7::closingInYear100StartsNewGame_data() {
     QTest::newRow("escape") << "escape";
 }
 
-void TestForm7::closingInYear100StartsNewGame() {
+void TestHallOfFameWindow::closingInYear100StartsNewGame() {
     QFETCH(QString, way);
     writeFile(scoresPath(), writeScores(tenKings()));
-    m_state.rating = 42;
-    QPointer<Form7> table;
-    table = endReign(
-        m_main.get(), m_state, m_hall, m_platform,
-        [this, &table] {
-            // The table is out of sight and the main window enabled when the new game starts.
-            QVERIFY(m_main->isEnabled());
-            QVERIFY(table && !table->isVisible());
-            ++m_newGames;
-        },
-        scoresPath());
-    QVERIFY(!m_main->isEnabled());
+    QPointer<HallOfFameWindow> table = endReign(42, scoresPath());
+    QPointer<MainWindow> window = m_controller->mainWindow();
+    QVERIFY(holds(table, window));
 
     if (way == "ok") {
         QTest::mouseClick(control<QPushButton>(table, "Command1"), Qt::LeftButton);
@@ -510,51 +564,68 @@ void TestForm7::closingInYear100StartsNewGame() {
     }
 
     // An access key clicks its button a moment later.
-    QTRY_COMPARE(m_newGames, 1);
-    QVERIFY(m_main->isEnabled());
+    QTRY_VERIFY(newGameStarted());
+    // The table is out of sight, and nothing holds the name dialog.
+    QVERIFY(table.isNull() || !table->isVisible());
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
     flushDeletes();
     QVERIFY(table.isNull());
+    QVERIFY(window.isNull());
     QCoreApplication::processEvents();
-    QCOMPARE(m_newGames, 1);
+    QCOMPARE(visibleNameDialogs(), 1);
 }
 
-void TestForm7::okInAnotherYearReturnsToTheGame() {
+void TestHallOfFameWindow::okInAnotherYearReturnsToTheGame() {
     writeFile(scoresPath(), writeScores(tenKings()));
+    MainWindow* window = beginReign(scoresPath());
     m_state.year = 99;
-    QPointer<Form7> table = showTable(
-        m_main.get(), m_platform, m_state, m_hall, [this] { ++m_newGames; }, scoresPath());
+    m_controller->openTable();
+    QPointer<HallOfFameWindow> table = window->findChild<HallOfFameWindow*>();
+    QVERIFY(table);
     QTest::mouseClick(control<QPushButton>(table, "Command1"), Qt::LeftButton);
-    QVERIFY(m_main->isEnabled());
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
     QTRY_VERIFY(table.isNull());
     QCoreApplication::processEvents();
-    QCOMPARE(m_newGames, 0);
+    QCOMPARE(m_controller->mainWindow(), window);
+    QVERIFY(window->isVisible() && window->isEnabled());
+    QCOMPARE(m_controller->phase(), ReignPhase::Buying);
+    QCOMPARE(m_controller->nameDialog(), nullptr);
     QCOMPARE(readFile(scoresPath()), writeScores(tenKings()));
 }
 
-void TestForm7::destroyedMainWindowStartsNothing() {
+void TestHallOfFameWindow::destroyedMainWindowStartsNothing() {
+    // Even in year 100, a table that goes with its main window is not closed by the player.
     writeFile(scoresPath(), writeScores(tenKings()));
-    QPointer<Form7> table = showTable(
-        m_main.get(), m_platform, m_state, m_hall, [this] { ++m_newGames; }, scoresPath());
-    m_main.reset();
+    MainWindow* window = beginReign(scoresPath());
+    m_state.year = 100;
+    m_controller->openTable();
+    QPointer<HallOfFameWindow> table = window->findChild<HallOfFameWindow*>();
+    QVERIFY(table);
+    delete window;
     QTRY_VERIFY(table.isNull());
     QCoreApplication::processEvents();
-    QCOMPARE(m_newGames, 0);
+    QCOMPARE(m_controller->nameDialog(), nullptr);
+    QCOMPARE(visibleNameDialogs(), 0);
 }
 
-void TestForm7::newGameMayDestroyTheMainWindow() {
+void TestHallOfFameWindow::newGameTakesTheTableAwayWithTheMainWindow() {
+    // The new game closes the main window while the table is still closing: both go, and only
+    // the name dialog is left of the finished reign.
     writeFile(scoresPath(), writeScores(tenKings()));
-    QPointer<Form7> table = endReign(
-        m_main.get(), m_state, m_hall, m_platform,
-        [this] {
-            ++m_newGames;
-            m_main.reset();
-        },
-        scoresPath());
+    QPointer<HallOfFameWindow> table = endReign(95, scoresPath());
     QTest::mouseClick(control<QPushButton>(table, "Command1"), Qt::LeftButton);
-    QCOMPARE(m_newGames, 1);
+    QVERIFY(newGameStarted());
     flushDeletes();
     QVERIFY(table.isNull());
+    QCOMPARE(m_controller->mainWindow(), nullptr);
+    QWidgetList shown;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible()) {
+            shown << window;
+        }
+    }
+    QCOMPARE(shown, QWidgetList({m_controller->nameDialog()}));
 }
 
-QTEST_MAIN(TestForm7)
-#include "test_form7.moc"
+QTEST_MAIN(TestHallOfFameWindow)
+#include "test_hall_of_fame_window.moc"
