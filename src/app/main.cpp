@@ -7,6 +7,7 @@
 
 #include "sim/kingdom_state.h"
 #include "sim/random.h"
+#include "ui/application.h"
 #include "ui/game_controller.h"
 #include "ui/platform.h"
 

@@ -1,17 +1,12 @@
 // The course of a reign, from the name dialog through the years to its end and the next game.
 #include "ui/game_controller.h"
 
-#include <QApplication>
-#include <QPixmapCache>
-
 #include "sim/end_of_reign.h"
 #include "sim/new_game.h"
 #include "sim/year.h"
 #include "storage/saved_game.h"
 #include "storage/scores.h"
 #include "ui/about_box.h"
-#include "ui/art/art.h"
-#include "ui/game_style.h"
 #include "ui/hall_of_fame_window.h"
 #include "ui/load_dialog.h"
 #include "ui/main_window.h"
@@ -221,16 +216,4 @@ void GameController::quit() {
 
 void GameController::showMessage(const QString& text) {
     m_context.platform.message(m_mainWindow, m_mainWindow->windowTitle(), text, false);
-}
-
-void prepareApplication() {
-    // The player's data folder is named after the program, whatever its file is called.
-    QCoreApplication::setApplicationName(QStringLiteral("veloria"));
-    QApplication::setStyle(new GameStyle);
-    initArtResources();
-    QApplication::setWindowIcon(veloriaIcon());
-    // The style caches what it paints under keys that carry each widget's palette, and Qt keeps
-    // a key after dropping its picture: every new main window's coloured controls would leave a
-    // few kilobytes behind for good. Painting these few controls afresh costs far less.
-    QPixmapCache::setCacheLimit(0);
 }

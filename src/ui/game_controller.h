@@ -12,11 +12,6 @@ struct LoadedGame;
 class MainWindow;
 class NameDialog;
 
-// Program-wide set-up the windows rely on: the program's name (which names the player's data
-// folder), the pictures, the window icon, the style and its pixmap cache. Called once after the
-// QApplication exists.
-void prepareApplication();
-
 enum class ReignPhase {
     NoReign,     // the name dialog asks for a king, or no window is left
     Buying,      // the goods panels in buy mode

@@ -26,7 +26,13 @@ void HoldingWindow::placeInScreenCentre(QSize outerSize) {
 
 void HoldingWindow::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
-    if (event->isAccepted() && !m_reported) {
+    m_closing = event->isAccepted();
+}
+
+void HoldingWindow::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    // Said once the window is out of sight, so that what follows finds it gone.
+    if (m_closing && !m_reported) {
         m_reported = true;
         emit closed();
     }

@@ -26,8 +26,10 @@ protected:
     void placeInScreenCentre(QSize outerSize);
 
     void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     QPointer<QWidget> m_mainWindow;
+    bool m_closing = false;
     bool m_reported = false;
 };

@@ -20,6 +20,7 @@
 #include "sim/kingdom_state.h"
 #include "sim/random.h"
 #include "storage/scores.h"
+#include "ui/application.h"
 #include "ui/game_controller.h"
 #include "ui/main_window.h"
 #include "ui/name_dialog.h"

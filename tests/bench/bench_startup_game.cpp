@@ -8,6 +8,7 @@
 #include "first_paint.h"
 #include "sim/kingdom_state.h"
 #include "sim/random.h"
+#include "ui/application.h"
 #include "ui/game_controller.h"
 #include "ui/name_dialog.h"
 #include "ui/platform.h"

@@ -8,6 +8,7 @@
 #include "../ui/fake_platform.h"
 #include "sim/kingdom_state.h"
 #include "sim/random.h"
+#include "ui/application.h"
 #include "ui/game_controller.h"
 #include "ui/main_window.h"
 #include "ui/name_dialog.h"

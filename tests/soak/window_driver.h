@@ -20,6 +20,7 @@
 #include "sim/kingdom_state.h"
 #include "sim/random.h"
 #include "sim/year.h"
+#include "ui/application.h"
 #include "ui/game_controller.h"
 #include "ui/hall_of_fame_window.h"
 #include "ui/main_window.h"

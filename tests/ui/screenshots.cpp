@@ -14,6 +14,7 @@
 #include "sim/kingdom_state.h"
 #include "sim/random.h"
 #include "ui/art/art.h"
+#include "ui/application.h"
 #include "ui/game_controller.h"
 #include "ui/main_window.h"
 #include "ui/name_dialog.h"

@@ -17,6 +17,7 @@
 #include "sim/kingdom_state.h"
 #include "sim/random.h"
 #include "ui/about_box.h"
+#include "ui/application.h"
 #include "ui/game_controller.h"
 #include "ui/game_style.h"
 #include "ui/hall_of_fame_window.h"
