@@ -4,8 +4,8 @@
 
 #include <QApplication>
 
-#include "sim/kingdom_state.h"
-#include "sim/random.h"
+#include "core/kingdom_state.h"
+#include "core/random.h"
 #include "ui/game_controller.h"
 #include "ui/platform.h"
 

@@ -6,7 +6,7 @@
 
 #include <QString>
 
-#include "sim/kingdom_state.h"
+#include "core/kingdom_state.h"
 
 class Form7;
 class Platform;

@@ -25,7 +25,7 @@
 #include "market/trade.h"
 #include "sim/end_of_reign.h"
 #include "sim/new_game.h"
-#include "sim/number_text.h"
+#include "core/number_text.h"
 #include "sim/status.h"
 #include "sim/year.h"
 #include "ui/art/art.h"

@@ -9,7 +9,7 @@
 
 #include "market/goods.h"
 #include "market/market.h"
-#include "sim/kingdom_state.h"
+#include "core/kingdom_state.h"
 #include "storage/saved_game.h"
 #include "ui/help.h"
 

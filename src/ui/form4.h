@@ -3,7 +3,7 @@
 
 #include <functional>
 
-#include "sim/kingdom_state.h"
+#include "core/kingdom_state.h"
 #include "ui/file_dialog.h"
 
 // `state` and `hall` must outlive the window. `afterLoad` runs once the main button has done its

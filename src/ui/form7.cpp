@@ -13,7 +13,7 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "sim/number_text.h"
+#include "core/number_text.h"
 #include "storage/scores.h"
 #include "ui/platform.h"
 #include "ui/twips.h"

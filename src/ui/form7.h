@@ -8,7 +8,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "sim/kingdom_state.h"
+#include "core/kingdom_state.h"
 
 class Platform;
 class QLabel;

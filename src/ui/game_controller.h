@@ -5,7 +5,7 @@
 #include <QPointer>
 #include <QString>
 
-#include "sim/kingdom_state.h"
+#include "core/kingdom_state.h"
 
 class Form1;
 class Form5;

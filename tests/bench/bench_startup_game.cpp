@@ -5,9 +5,9 @@
 
 #include <QApplication>
 
+#include "core/kingdom_state.h"
+#include "core/random.h"
 #include "first_paint.h"
-#include "sim/kingdom_state.h"
-#include "sim/random.h"
 #include "ui/form5.h"
 #include "ui/game_controller.h"
 #include "ui/platform.h"

@@ -16,19 +16,6 @@ ScriptedRandom sameDraws(float draw) {
 }
 } // namespace
 
-TEST(TruncatedDraw, SingleSumReachesTheNextWholeNumber) {
-    // The reason for the helper: in single precision the largest draw rounds up.
-    EXPECT_EQ(kLargestDraw * 50.0f + 20.0f, 70.0f);
-    EXPECT_EQ(truncatedDraw(kLargestDraw * 50.0f + 20.0f, 69), 69);
-}
-
-TEST(TruncatedDraw, TakesTheIntegerPartBelowTheTop) {
-    EXPECT_EQ(truncatedDraw(20.0f, 69), 20);
-    EXPECT_EQ(truncatedDraw(68.999f, 69), 68);
-    EXPECT_EQ(truncatedDraw(69.5f, 69), 69);
-    EXPECT_EQ(truncatedDraw(0.0f, 3), 0);
-}
-
 TEST(InitKingdom, DrawsInTheFixedOrder) {
     ScriptedRandom random{0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.25f, 0.75f, 0.5f, 0.125f, 0.875f, 0.5f};
     KingdomState state;

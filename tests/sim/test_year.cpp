@@ -40,12 +40,6 @@ void pushQuietYear(ScriptedRandom& random) {
 }
 } // namespace
 
-TEST(YearLabel, NumberTextThenTwoBlanks) {
-    EXPECT_EQ(yearLabelText(1), " 1  год правления .");
-    EXPECT_EQ(yearLabelText(2), " 2  год правления .");
-    EXPECT_EQ(yearLabelText(100), " 100  год правления .");
-}
-
 TEST(NextYear, AQuietYearReportsEveryStepInOrder) {
     KingdomState state = steadyKingdom();
     state.report = "last year's leftovers\r\n";

@@ -10,8 +10,8 @@
 #include <QWidget>
 
 #include "fake_platform.h"
-#include "sim/kingdom_state.h"
-#include "sim/random.h"
+#include "core/kingdom_state.h"
+#include "core/random.h"
 #include "ui/art/art.h"
 #include "ui/form1.h"
 #include "ui/form2.h"

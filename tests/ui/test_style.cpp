@@ -14,8 +14,8 @@
 #include <QTest>
 
 #include "fake_platform.h"
-#include "sim/kingdom_state.h"
-#include "sim/random.h"
+#include "core/kingdom_state.h"
+#include "core/random.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
 #include "ui/form5.h"
