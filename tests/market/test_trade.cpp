@@ -30,6 +30,14 @@ TEST(BuyByBar, AtZeroStillCountsAsATrade) {
     EXPECT_EQ(state.tradeSum, 0);
 }
 
+TEST(BuyByBar, MoneyEqualToThePriceBuys) {
+    KingdomState state = market();
+    state.money = 1000;
+    EXPECT_EQ(buyByBar(state, Good::Gold, 1), TradeResult::Done);
+    EXPECT_EQ(state.gold, 39);
+    EXPECT_EQ(state.money, 0);
+}
+
 TEST(BuyByBar, NotEvenOneUnitIsIgnored) {
     KingdomState state = market();
     state.money = 999;

@@ -36,6 +36,31 @@ TEST(InitKingdom, DrawsInTheFixedOrder) {
     EXPECT_EQ(state.lastPeaceYear, 6);
 }
 
+TEST(InitKingdom, DrawsAreSummedInSinglePrecision) {
+    // Each sum lies just below a whole number that single precision rounds up to; in double
+    // precision every figure would be one less.
+    ScriptedRandom random{0,
+                          0,
+                          0,
+                          0,
+                          0x1.33333p-2f,
+                          0x1.eb851cp-2f,
+                          0x1.0a3d7p-2f,
+                          0x1.222222p-1f,
+                          0x1.0a3d7p-3f,
+                          0x1.0a3d7p-2f,
+                          0x1.fffff8p-3f};
+    KingdomState state;
+    initKingdom(state, random);
+    EXPECT_EQ(state.workers, 35);
+    EXPECT_EQ(state.soldiers, 34);
+    EXPECT_EQ(state.gold, 14);
+    EXPECT_EQ(state.land, 17 + 69);
+    EXPECT_EQ(state.grain, 14 + 2 * 69);
+    EXPECT_EQ(state.oil, 14);
+    EXPECT_EQ(state.lastPeaceYear, 5);
+}
+
 TEST(InitKingdom, FixedStartingValues) {
     ScriptedRandom random = sameDraws(0.5f);
     KingdomState state;

@@ -200,6 +200,23 @@ TEST(NextYear, RatingLandingOnOneLateInTheYearOverthrows) {
     EXPECT_EQ(state.year, 2);
 }
 
+TEST(NextYear, TheHundredthYearCanEndInTheOverthrowToo) {
+    // As above, the rating lands on 1 only after the harvest, now in the last year.
+    KingdomState state = steadyKingdom();
+    state.year = 99;
+    state.lastPeaceYear = 100;
+    state.rating = -13;
+    state.armyGrowthLevel = 3;
+    ScriptedRandom random;
+    pushQuietYear(random);
+    const YearResult result = nextYear(state, random);
+    EXPECT_TRUE(result.reignComplete);
+    EXPECT_TRUE(result.overthrown);
+    EXPECT_TRUE(result.shownReport.has_value());
+    EXPECT_EQ(state.year, 100);
+    EXPECT_EQ(state.rating, 1);
+}
+
 TEST(NextYear, WarBeginsTheYearAfterTheLastPeacefulOne) {
     KingdomState state = steadyKingdom();
     state.year = 5;
