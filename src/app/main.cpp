@@ -5,8 +5,8 @@
 
 #include <QApplication>
 
-#include "sim/kingdom_state.h"
-#include "sim/random.h"
+#include "core/kingdom_state.h"
+#include "core/random.h"
 #include "ui/application.h"
 #include "ui/game_controller.h"
 #include "ui/platform.h"

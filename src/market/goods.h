@@ -4,7 +4,7 @@
 #include <array>
 #include <string_view>
 
-#include "sim/kingdom_state.h"
+#include "core/kingdom_state.h"
 
 enum class Good { Gold = 0, Land = 1, Grain = 2, Oil = 3 };
 

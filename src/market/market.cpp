@@ -5,24 +5,6 @@
 
 #include "market/goods.h"
 
-std::int16_t barRange(double value) {
-    if (std::isnan(value)) {
-        return 0;
-    }
-    // Halves go to the even neighbour, as a scroll bar takes a real.
-    double whole = std::round(value);
-    if (std::fabs(value - std::trunc(value)) == 0.5 && std::fmod(whole, 2.0) != 0) {
-        whole -= std::copysign(1.0, value);
-    }
-    if (whole > 32767) {
-        return 32767;
-    }
-    if (whole < -32768) {
-        return -32768;
-    }
-    return static_cast<std::int16_t>(whole);
-}
-
 MarketLimits refreshMarket(KingdomState& state) {
     MarketLimits limits;
     for (Good good : kGoods) {

@@ -4,11 +4,8 @@
 #include <array>
 #include <cstdint>
 
-#include "sim/kingdom_state.h"
-
-// A value as a scroll bar can hold it: rounded to the nearest whole number, halves to the even
-// one, at most 32767 and at least -32768.
-std::int16_t barRange(double value);
+#include "core/kingdom_state.h"
+#include "core/rounding.h"
 
 // The ranges of the eight trading bars, indexed by good.
 struct MarketLimits {

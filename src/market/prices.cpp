@@ -1,7 +1,7 @@
 // The yearly price roll.
 #include "market/prices.h"
 
-#include "sim/new_game.h"
+#include "core/random.h"
 
 void rollPrices(KingdomState& state, RandomSource& random) {
     state.goldPrice = truncatedDraw(random.draw() * 100.0f + 1000.0f, 1099);

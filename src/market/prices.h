@@ -1,8 +1,8 @@
 // The yearly price roll.
 #pragma once
 
-#include "sim/kingdom_state.h"
-#include "sim/random.h"
+#include "core/kingdom_state.h"
+#include "core/random.h"
 
 // Four draws, in the order gold, land, grain, oil: 1000..1099, 50..149, 30..59, 500..599.
 void rollPrices(KingdomState& state, RandomSource& random);

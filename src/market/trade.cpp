@@ -1,31 +1,7 @@
 // Buying and selling the four goods against money, by bar and by typed amount.
 #include "market/trade.h"
 
-#include <charconv>
 #include <cmath>
-#include <system_error>
-
-std::optional<double> parseAmount(std::string_view text) {
-    // The key filter only lets digits in; anything else arrived by pasting.
-    if (text.empty()) {
-        return std::nullopt;
-    }
-    for (char c : text) {
-        if (c < '0' || c > '9') {
-            return std::nullopt;
-        }
-    }
-    double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc{} || end != text.data() + text.size() || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
-}
-
-bool amountKeyAccepted(char32_t character) {
-    return character == 8 || (character >= U'0' && character <= U'9');
-}
 
 TradeResult buyByBar(KingdomState& state, Good good, int barValue) {
     const double price = priceOf(state, good);

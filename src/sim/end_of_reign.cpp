@@ -1,7 +1,7 @@
 // The end of a reign: its three messages and the king's place among the ten best.
 #include "sim/end_of_reign.h"
 
-#include "sim/number_text.h"
+#include "core/number_text.h"
 
 namespace {
 std::string restartLine() {

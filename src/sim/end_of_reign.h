@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "sim/kingdom_state.h"
+#include "core/kingdom_state.h"
 
 // The texts of the three ends, verbatim; lines are joined by CR LF.
 std::string overthrowMessage();

@@ -5,16 +5,6 @@
 
 #include "market/prices.h"
 
-int truncatedDraw(float value, int highest) {
-    // A draw just below 1 can push the single-precision sum onto the next whole number; the
-    // promised top of the range is the most the formula may yield.
-    const float whole = std::floor(value);
-    if (!(whole < static_cast<float>(highest))) {
-        return highest;
-    }
-    return static_cast<int>(whole);
-}
-
 void initKingdom(KingdomState& state, RandomSource& random) {
     random.reseed();
 

@@ -1,7 +1,7 @@
 // The status column's figures, computed afresh from the people and the stocks.
 #include "sim/status.h"
 
-#include "sim/number_text.h"
+#include "core/number_text.h"
 #include "sim/year.h"
 
 StatusView statusView(const KingdomState& state) {

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "sim/kingdom_state.h"
+#include "core/kingdom_state.h"
 
 struct StatusView {
     std::string money;                        // number text of money

@@ -3,8 +3,8 @@
 
 #include <cmath>
 
+#include "core/number_text.h"
 #include "market/prices.h"
-#include "sim/number_text.h"
 
 namespace {
 
@@ -15,22 +15,7 @@ float growthPercent(float draw) {
     const float percent = draw * 10.0f + 10.0f;
     return percent < 20.0f ? percent : kBelowTwenty;
 }
-
-void startReport(KingdomState& state) {
-    state.report.clear();
-    appendReportLine(state, kReportTitle);
-    appendReportLine(state, std::string(89, '_'));
-}
 } // namespace
-
-void appendReportLine(KingdomState& state, std::string_view line) {
-    state.report.append(line);
-    state.report.append("\r\n");
-}
-
-std::string yearLabelText(double year) {
-    return numberText(year) + "  год правления .";
-}
 
 void feedPeople(KingdomState& state) {
     if (state.grain >= state.grainNeeded) {
@@ -219,8 +204,7 @@ YearResult nextYear(KingdomState& state, RandomSource& random) {
         result.shownReport = std::move(war.shownReport);
         result.battle = war.battle;
     } else {
-        result.shownReport = std::move(state.report);
-        state.report.clear();
+        result.shownReport = takeReport(state);
         state.year += 1;
     }
 
@@ -230,7 +214,5 @@ YearResult nextYear(KingdomState& state, RandomSource& random) {
 }
 
 std::string closeBattle(KingdomState& state) {
-    std::string shown = std::move(state.report);
-    state.report.clear();
-    return shown;
+    return takeReport(state);
 }

@@ -5,18 +5,10 @@
 #include <string>
 #include <string_view>
 
-#include "sim/kingdom_state.h"
-#include "sim/random.h"
+#include "core/kingdom_state.h"
+#include "core/random.h"
+#include "core/report.h"
 #include "war/battle.h"
-
-inline constexpr std::string_view kReportTitle =
-    "Господин президент! Прибыл Ваш помощник с докладом!";
-
-// Appends one report line and its CR LF.
-void appendReportLine(KingdomState& state, std::string_view line);
-
-// " 1  год правления ." for year 1.
-std::string yearLabelText(double year);
 
 // The steps of the year before the harvest; each appends one line and scores into rating.
 void feedPeople(KingdomState& state);

@@ -8,7 +8,7 @@
 #include <QByteArray>
 #include <QString>
 
-#include "sim/kingdom_state.h"
+#include "core/kingdom_state.h"
 
 // The nine bars' maxima in file order: sell bars of gold, land, grain, oil, the mercenaries bar,
 // buy bars of gold, land, grain, oil.

@@ -6,7 +6,7 @@
 #include <QByteArray>
 #include <QString>
 
-#include "sim/kingdom_state.h"
+#include "core/kingdom_state.h"
 
 QByteArray writeScores(const HallOfFame& hall);
 std::optional<HallOfFame> readScores(const QByteArray& bytes);

@@ -10,7 +10,8 @@
 
 #include <QString>
 
-#include "sim/number_text.h"
+#include "core/number_text.h"
+#include "core/rounding.h"
 
 namespace {
 
@@ -209,18 +210,6 @@ ParsedRecord parseRecord(QByteArrayView bytes, int count) {
         }
     }
     return result;
-}
-
-double roundHalfEven(double value) {
-    const double below = std::floor(value);
-    const double fraction = value - below;
-    if (fraction > 0.5) {
-        return below + 1;
-    }
-    if (fraction < 0.5) {
-        return below;
-    }
-    return std::fmod(below, 2.0) == 0 ? below : below + 1;
 }
 
 RealField readReal(const RecordField& field) {

@@ -85,6 +85,3 @@ RealField readReal(const RecordField& field);
 // The same, rounded to the nearest whole number (halves to the even one).
 SmallField readSmall(const RecordField& field);
 std::string readText(const RecordField& field);
-
-// Rounds to the nearest whole number, halves to the even one, as the game converts to 16 bits.
-double roundHalfEven(double value);

@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-#include "sim/number_text.h"
+#include "core/number_text.h"
 #include "ui/art/art.h"
 #include "ui/twips.h"
 

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "sim/kingdom_state.h"
+#include "core/kingdom_state.h"
 
 class Platform;
 class RandomSource;

@@ -9,7 +9,7 @@
 #include <QPalette>
 #include <QPushButton>
 
-#include "sim/number_text.h"
+#include "core/number_text.h"
 #include "storage/scores.h"
 #include "ui/platform.h"
 #include "ui/twips.h"

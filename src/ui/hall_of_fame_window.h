@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "sim/kingdom_state.h"
+#include "core/kingdom_state.h"
 #include "ui/holding_window.h"
 
 class Platform;

@@ -6,7 +6,7 @@
 #include <QObject>
 #include <QString>
 
-#include "sim/kingdom_state.h"
+#include "core/kingdom_state.h"
 
 class AmountBoxFilter;
 class QGroupBox;

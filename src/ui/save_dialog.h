@@ -1,7 +1,7 @@
 // The save dialog (Form3): writes the running game to a file the player picks.
 #pragma once
 
-#include "sim/kingdom_state.h"
+#include "core/kingdom_state.h"
 #include "storage/saved_game.h"
 #include "ui/file_dialog.h"
 

@@ -4,7 +4,7 @@
 
 #include <QObject>
 
-#include "sim/kingdom_state.h"
+#include "core/kingdom_state.h"
 
 class QLabel;
 class QWidget;

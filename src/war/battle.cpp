@@ -3,9 +3,9 @@
 
 #include <cmath>
 
-#include "sim/new_game.h"
-#include "sim/number_text.h"
-#include "sim/year.h"
+#include "core/number_text.h"
+#include "core/random.h"
+#include "core/report.h"
 
 namespace {
 // The seven holdings a battle wins or loses a share of, in the order of draws and lines.
@@ -31,8 +31,7 @@ std::string trophyLines(const BattleReport& battle, std::size_t first, std::size
 
 // The year ends as in peace: the report is shown and the next year begins.
 void endYear(KingdomState& state, WarTurnResult& result) {
-    result.shownReport = std::move(state.report);
-    state.report.clear();
+    result.shownReport = takeReport(state);
     state.year += 1;
 }
 } // namespace

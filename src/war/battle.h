@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "sim/kingdom_state.h"
-#include "sim/random.h"
+#include "core/kingdom_state.h"
+#include "core/random.h"
 
 enum class BattleOutcome { Victory, Draw, Defeat };
 

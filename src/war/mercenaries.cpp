@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "market/market.h"
+#include "core/rounding.h"
 
 MercenaryLimits mercenaryLimits(const KingdomState& state) {
     MercenaryLimits limits;

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "market/trade.h"
-#include "sim/kingdom_state.h"
+#include "core/kingdom_state.h"
+#include "core/typed_amount.h"
 
 struct MercenaryLimits {
     std::int16_t barMax = 0; // least of mercenariesAffordable, floor(money / price) and 32767

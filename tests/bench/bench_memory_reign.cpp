@@ -16,9 +16,9 @@
 #include <QTemporaryDir>
 
 #include "../ui/fake_platform.h"
+#include "core/kingdom_state.h"
+#include "core/random.h"
 #include "first_paint.h"
-#include "sim/kingdom_state.h"
-#include "sim/random.h"
 #include "storage/scores.h"
 #include "ui/application.h"
 #include "ui/game_controller.h"

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "../market/careful_king.h"
+#include "../support/careful_king.h"
 #include "market/market.h"
 #include "market/trade.h"
 #include "sim/new_game.h"

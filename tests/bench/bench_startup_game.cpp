@@ -5,9 +5,9 @@
 
 #include <QApplication>
 
+#include "core/kingdom_state.h"
+#include "core/random.h"
 #include "first_paint.h"
-#include "sim/kingdom_state.h"
-#include "sim/random.h"
 #include "ui/application.h"
 #include "ui/game_controller.h"
 #include "ui/name_dialog.h"

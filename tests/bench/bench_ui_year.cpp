@@ -6,8 +6,8 @@
 #include <QPushButton>
 
 #include "../ui/fake_platform.h"
-#include "sim/kingdom_state.h"
-#include "sim/random.h"
+#include "core/kingdom_state.h"
+#include "core/random.h"
 #include "ui/application.h"
 #include "ui/game_controller.h"
 #include "ui/main_window.h"

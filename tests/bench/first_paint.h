@@ -7,7 +7,7 @@
 #include <QObject>
 #include <QWidget>
 
-#include "../proc_status.h"
+#include "../support/proc_status.h"
 
 // Quits the application right after the watched window's first paint.
 class QuitAfterFirstPaint : public QObject {

@@ -2,7 +2,7 @@
 # Peak memory (VmHWM) after a 100-year reign against the smallest Qt Widgets programs (an empty
 # window; a "Hello world!" button), offscreen unless a platform is set: memory.sh [bin folder].
 set -euo pipefail
-bin=${1:-build/release/bin}
+bin=${1:-build/bench/bin}
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", a / b }'; }

@@ -3,7 +3,7 @@
 # (an empty window; a "Hello world!" button), N runs each, offscreen unless a platform is set:
 # startup.sh [bin folder] [N].
 set -euo pipefail
-bin=${1:-build/release/bin}
+bin=${1:-build/bench/bin}
 runs=${2:-30}
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 

@@ -3,7 +3,7 @@
 # every hundred: window_soak.sh [bin folder] [reigns] [pixmap cache limit in kB]. The program runs from a scratch copy of the
 # bin folder, so the reigns' kings never reach the build tree's table of the best kings.
 set -euo pipefail
-bin=${1:-build/release/bin}
+bin=${1:-build/bench/bin}
 reigns=${2:-1000}
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 

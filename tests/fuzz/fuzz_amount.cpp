@@ -12,11 +12,11 @@
 #include <string>
 #include <string_view>
 
+#include "core/random.h"
 #include "fuzz_check.h"
 #include "market/market.h"
 #include "market/trade.h"
 #include "sim/new_game.h"
-#include "sim/random.h"
 #include "war/mercenaries.h"
 
 namespace {
@@ -84,15 +84,6 @@ bool sameHoldings(const KingdomState& a, const KingdomState& b) {
            a.oil == b.oil && a.soldiers == b.soldiers;
 }
 
-bool digitsOnly(std::string_view text) {
-    for (char c : text) {
-        if (c < '0' || c > '9') {
-            return false;
-        }
-    }
-    return !text.empty();
-}
-
 // The bar position an action's text stands for, inside the bar's range.
 int barPosition(std::string_view text, int maximum) {
     if (maximum <= 0) {
@@ -110,7 +101,7 @@ void checkParse(std::string_view text) {
     if (!amount) {
         return;
     }
-    FUZZ_CHECK(digitsOnly(text), "only a run of digits is an amount");
+    FUZZ_CHECK(isDigitRun(text), "only a run of digits is an amount");
     FUZZ_CHECK(std::isfinite(*amount) && *amount >= 0, "an amount is a finite whole number >= 0");
     FUZZ_CHECK(std::floor(*amount) == *amount, "an amount is a whole number");
 }

@@ -6,9 +6,9 @@
 
 #include <QByteArray>
 
+#include "core/random.h"
 #include "fuzz_check.h"
 #include "market/market.h"
-#include "sim/random.h"
 #include "sim/status.h"
 #include "sim/year.h"
 #include "storage/saved_game.h"

@@ -6,9 +6,9 @@
 
 #include <QByteArray>
 
+#include "core/number_text.h"
 #include "fuzz_check.h"
 #include "sim/end_of_reign.h"
-#include "sim/number_text.h"
 #include "storage/scores.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

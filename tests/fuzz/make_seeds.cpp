@@ -7,7 +7,7 @@
 
 #include <QByteArray>
 
-#include "../market/careful_king.h"
+#include "../support/careful_king.h"
 #include "market/market.h"
 #include "market/trade.h"
 #include "sim/new_game.h"

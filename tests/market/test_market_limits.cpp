@@ -1,50 +1,12 @@
 // The bars' ranges and the purchase maxima.
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <limits>
-
 #include "market/market.h"
-
-TEST(BarRange, RoundsHalvesToTheEvenNeighbour) {
-    EXPECT_EQ(barRange(0), 0);
-    EXPECT_EQ(barRange(100.4), 100);
-    EXPECT_EQ(barRange(100.5), 100);
-    EXPECT_EQ(barRange(100.7), 101);
-    EXPECT_EQ(barRange(101.5), 102);
-    EXPECT_EQ(barRange(2.5), 2);
-    EXPECT_EQ(barRange(-2.5), -2);
-    EXPECT_EQ(barRange(-3.5), -4);
-    EXPECT_EQ(barRange(-0.3), 0);
-}
-
-TEST(BarRange, HeldBetweenTheLimitsOfABar) {
-    EXPECT_EQ(barRange(32767), 32767);
-    EXPECT_EQ(barRange(32767.4), 32767);
-    EXPECT_EQ(barRange(32768), 32767);
-    EXPECT_EQ(barRange(40000), 32767);
-    EXPECT_EQ(barRange(1e300), 32767);
-    EXPECT_EQ(barRange(std::numeric_limits<double>::infinity()), 32767);
-    EXPECT_EQ(barRange(-32768), -32768);
-    EXPECT_EQ(barRange(-40000), -32768);
-    EXPECT_EQ(barRange(-std::numeric_limits<double>::infinity()), -32768);
-    EXPECT_EQ(barRange(std::nan("")), 0);
-}
+#include "support/kingdoms.h"
 
 namespace {
 KingdomState market() {
-    KingdomState state;
-    state.money = 10000;
-    state.goldPrice = 1000;
-    state.landPrice = 50;
-    state.grainPrice = 30;
-    state.oilPrice = 500;
-    state.mercenaryPrice = 100;
-    state.gold = 38;
-    state.land = 82;
-    state.grain = 147;
-    state.oil = 44;
-    return state;
+    return marketKingdom(30);
 }
 } // namespace
 

@@ -29,6 +29,18 @@ TEST(RollPrices, LargestDrawGivesTheTopOfEveryRange) {
     EXPECT_EQ(state.oilPrice, 599);
 }
 
+TEST(RollPrices, SumsAreFormedInSinglePrecision) {
+    // Each sum lies just below a whole number that single precision rounds up to; formed in
+    // double precision they would give 1019, 66, 33 and 509.
+    ScriptedRandom random{0x1.99997p-3f, 0x1.5c28fp-3f, 0x1.111108p-3f, 0x1.99997p-4f};
+    KingdomState state;
+    rollPrices(state, random);
+    EXPECT_EQ(state.goldPrice, 1020);
+    EXPECT_EQ(state.landPrice, 67);
+    EXPECT_EQ(state.grainPrice, 34);
+    EXPECT_EQ(state.oilPrice, 510);
+}
+
 TEST(RollPrices, OnlyThePricesChange) {
     KingdomState state;
     state.money = 123;

@@ -40,12 +40,6 @@ void pushQuietYear(ScriptedRandom& random) {
 }
 } // namespace
 
-TEST(YearLabel, NumberTextThenTwoBlanks) {
-    EXPECT_EQ(yearLabelText(1), " 1  год правления .");
-    EXPECT_EQ(yearLabelText(2), " 2  год правления .");
-    EXPECT_EQ(yearLabelText(100), " 100  год правления .");
-}
-
 TEST(NextYear, AQuietYearReportsEveryStepInOrder) {
     KingdomState state = steadyKingdom();
     state.report = "last year's leftovers\r\n";
@@ -204,6 +198,23 @@ TEST(NextYear, RatingLandingOnOneLateInTheYearOverthrows) {
     EXPECT_TRUE(result.overthrown);
     EXPECT_TRUE(result.shownReport.has_value());
     EXPECT_EQ(state.year, 2);
+}
+
+TEST(NextYear, TheHundredthYearCanEndInTheOverthrowToo) {
+    // As above, the rating lands on 1 only after the harvest, now in the last year.
+    KingdomState state = steadyKingdom();
+    state.year = 99;
+    state.lastPeaceYear = 100;
+    state.rating = -13;
+    state.armyGrowthLevel = 3;
+    ScriptedRandom random;
+    pushQuietYear(random);
+    const YearResult result = nextYear(state, random);
+    EXPECT_TRUE(result.reignComplete);
+    EXPECT_TRUE(result.overthrown);
+    EXPECT_TRUE(result.shownReport.has_value());
+    EXPECT_EQ(state.year, 100);
+    EXPECT_EQ(state.rating, 1);
 }
 
 TEST(NextYear, WarBeginsTheYearAfterTheLastPeacefulOne) {

@@ -315,6 +315,31 @@ TEST(GrowPopulation, AGrowingArmyWhenTheLevelIsAboveTwo) {
                             "Ваша армия пополнинилась  6 солдатами.\r\n");
 }
 
+TEST(GrowPopulation, ALevelOfExactlyTwoStillDeserts) {
+    KingdomState state;
+    state.fedFlag = kYes;
+    state.workers = 10;
+    state.soldiers = 40;
+    state.armyGrowthLevel = 2;
+    ScriptedRandom random{0.0f, 0.5f};
+    EXPECT_FALSE(growPopulation(state, random));
+    EXPECT_EQ(state.soldiers, 34);
+    EXPECT_EQ(state.report, "В этом году родилось  1 детей.\r\n"
+                            "Из Вашей армии сбежало  6 солдат.\r\n");
+}
+
+TEST(GrowPopulation, TheShareIsFormedInSinglePrecision) {
+    // 0x1.fffffcp-2 × 10 + 10 is 14.99999976 in double precision, 15 in single.
+    KingdomState state;
+    state.fedFlag = kYes;
+    state.workers = 100;
+    state.soldiers = 100;
+    ScriptedRandom random{0x1.fffffcp-2f, 0x1.fffffcp-2f};
+    EXPECT_FALSE(growPopulation(state, random));
+    EXPECT_EQ(state.workers, 115);
+    EXPECT_EQ(state.soldiers, 85);
+}
+
 TEST(GrowPopulation, LargestDrawStaysBelowTwentyPercent) {
     EXPECT_EQ(kLargestDraw * 10.0f + 10.0f, 20.0f) << "the single-precision sum rounds up";
     KingdomState state;

@@ -16,11 +16,11 @@
 
 #include <QTemporaryDir>
 
+#include "core/random.h"
 #include "market/market.h"
 #include "market/trade.h"
 #include "sim/end_of_reign.h"
 #include "sim/new_game.h"
-#include "sim/random.h"
 #include "sim/year.h"
 #include "storage/saved_game.h"
 #include "storage/scores.h"

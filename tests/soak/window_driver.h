@@ -15,10 +15,10 @@
 #include <QString>
 #include <QWidget>
 
-#include "../proc_status.h"
+#include "../support/proc_status.h"
 #include "../ui/fake_platform.h"
-#include "sim/kingdom_state.h"
-#include "sim/random.h"
+#include "core/kingdom_state.h"
+#include "core/random.h"
 #include "sim/year.h"
 #include "ui/application.h"
 #include "ui/game_controller.h"

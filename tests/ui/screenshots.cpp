@@ -10,11 +10,11 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
+#include "core/kingdom_state.h"
+#include "core/random.h"
 #include "fake_platform.h"
-#include "sim/kingdom_state.h"
-#include "sim/random.h"
-#include "ui/art/art.h"
 #include "ui/application.h"
+#include "ui/art/art.h"
 #include "ui/game_controller.h"
 #include "ui/main_window.h"
 #include "ui/name_dialog.h"

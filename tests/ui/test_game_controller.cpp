@@ -7,9 +7,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "core/kingdom_state.h"
+#include "core/random.h"
 #include "fake_platform.h"
-#include "sim/kingdom_state.h"
-#include "sim/random.h"
 #include "storage/saved_game.h"
 #include "ui/game_controller.h"
 #include "ui/hall_of_fame_window.h"

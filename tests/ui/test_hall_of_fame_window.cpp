@@ -15,9 +15,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "core/random.h"
 #include "fake_platform.h"
 #include "sim/end_of_reign.h"
-#include "sim/random.h"
 #include "storage/scores.h"
 #include "ui/game_controller.h"
 #include "ui/hall_of_fame_window.h"

@@ -17,9 +17,9 @@
 #include <QTest>
 #include <QTimer>
 
+#include "core/kingdom_state.h"
+#include "core/random.h"
 #include "fake_platform.h"
-#include "sim/kingdom_state.h"
-#include "sim/random.h"
 #include "ui/about_box.h"
 #include "ui/game_controller.h"
 #include "ui/hall_of_fame_window.h"

@@ -9,9 +9,9 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "core/kingdom_state.h"
+#include "core/random.h"
 #include "fake_platform.h"
-#include "sim/kingdom_state.h"
-#include "sim/random.h"
 #include "ui/game_controller.h"
 #include "ui/main_window.h"
 #include "ui/name_dialog.h"

@@ -13,9 +13,9 @@
 #include <QStyle>
 #include <QTest>
 
+#include "core/kingdom_state.h"
+#include "core/random.h"
 #include "fake_platform.h"
-#include "sim/kingdom_state.h"
-#include "sim/random.h"
 #include "ui/about_box.h"
 #include "ui/application.h"
 #include "ui/game_controller.h"

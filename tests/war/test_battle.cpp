@@ -93,6 +93,14 @@ TEST(FightBattle, ReinforcementStaysBelowAFifthOfTheArmy) {
     EXPECT_EQ(state.enemyArmy, 68 + 19 + 1);
 }
 
+TEST(FightBattle, ReinforcementIsFormedInSinglePrecision) {
+    // 0x1.ccccccp-2 × 20 is 8.99999976 in double precision, 9 in single.
+    KingdomState state = beforeBattle(100, 68);
+    ScriptedRandom random{0x1.ccccccp-2f, 0, 0, 0, 0, 0, 0, 0};
+    fightBattle(state, random);
+    EXPECT_EQ(state.enemyArmy, 68 + 9 + 1);
+}
+
 TEST(FightBattle, ADefeatFromSixteenLandsOnOne) {
     KingdomState state = beforeBattle(10, 68);
     state.rating = 16;

@@ -1,9 +1,10 @@
-// The game's generator: its range, its repeatability with a fixed seed, and its reseeding.
+// The game's generator: its range, its repeatability with a fixed seed, its reseeding, and whole
+// numbers from draws.
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "sim/random.h"
+#include "core/random.h"
 
 TEST(ClockRandom, DrawsStayInsideZeroToOne) {
     ClockRandom random(1);
@@ -55,4 +56,17 @@ TEST(ScriptedRandom, HandsOutItsDrawsAndThrowsWhenEmpty) {
     EXPECT_EQ(random.drawsTaken(), 3);
     EXPECT_EQ(random.reseeds(), 1);
     EXPECT_THROW(random.draw(), std::logic_error);
+}
+
+TEST(TruncatedDraw, SingleSumReachesTheNextWholeNumber) {
+    // The reason for the helper: in single precision the largest draw rounds up.
+    EXPECT_EQ(kLargestDraw * 50.0f + 20.0f, 70.0f);
+    EXPECT_EQ(truncatedDraw(kLargestDraw * 50.0f + 20.0f, 69), 69);
+}
+
+TEST(TruncatedDraw, TakesTheIntegerPartBelowTheTop) {
+    EXPECT_EQ(truncatedDraw(20.0f, 69), 20);
+    EXPECT_EQ(truncatedDraw(68.999f, 69), 68);
+    EXPECT_EQ(truncatedDraw(69.5f, 69), 69);
+    EXPECT_EQ(truncatedDraw(0.0f, 3), 0);
 }

@@ -1,4 +1,5 @@
-// The game's one source of random numbers, and a scripted source for tests.
+// The game's one source of random numbers, a scripted source for tests, and how draws become
+// whole numbers.
 #pragma once
 
 #include <cstdint>
@@ -54,3 +55,7 @@ private:
 
 // The largest draw the source can produce: the single-precision number just below 1.
 inline constexpr float kLargestDraw = 0x1.fffffep-1f;
+
+// Int(x) of a single-precision product, kept inside the range the formula promises: near a draw
+// of 1 the single-precision sum can round up to the next whole number.
+int truncatedDraw(float value, int highest);

@@ -1,5 +1,5 @@
 // Number text: locale-independent through std::to_chars.
-#include "sim/number_text.h"
+#include "core/number_text.h"
 
 #include <charconv>
 #include <cmath>

@@ -4,7 +4,7 @@
 #include <clocale>
 #include <string>
 
-#include "sim/number_text.h"
+#include "core/number_text.h"
 
 TEST(NumberText, NonNegativeValuesGetOneLeadingBlank) {
     EXPECT_EQ(numberText(0), " 0");

@@ -1,7 +1,8 @@
-// The clock-seeded generator and the scripted one.
-#include "sim/random.h"
+// The clock-seeded generator, the scripted one, and whole numbers from draws.
+#include "core/random.h"
 
 #include <chrono>
+#include <cmath>
 #include <stdexcept>
 
 namespace {
@@ -51,4 +52,14 @@ float ScriptedRandom::draw() {
     m_draws.pop_front();
     ++m_taken;
     return value;
+}
+
+int truncatedDraw(float value, int highest) {
+    // A draw just below 1 can push the single-precision sum onto the next whole number; the
+    // promised top of the range is the most the formula may yield.
+    const float whole = std::floor(value);
+    if (!(whole < static_cast<float>(highest))) {
+        return highest;
+    }
+    return static_cast<int>(whole);
 }

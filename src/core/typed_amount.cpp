@@ -1,0 +1,35 @@
+// The amount boxes' text: digits only, read as a real.
+#include "core/typed_amount.h"
+
+#include <charconv>
+#include <cmath>
+#include <system_error>
+
+bool isDigitRun(std::string_view text) {
+    if (text.empty()) {
+        return false;
+    }
+    for (char c : text) {
+        if (c < '0' || c > '9') {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::optional<double> parseAmount(std::string_view text) {
+    // The key filter only lets digits in; anything else arrived by pasting.
+    if (!isDigitRun(text)) {
+        return std::nullopt;
+    }
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc{} || end != text.data() + text.size() || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+bool amountKeyAccepted(char32_t character) {
+    return character == 8 || (character >= U'0' && character <= U'9');
+}
