@@ -241,16 +241,26 @@ std::optional<QString> writeWholeFile(const QString& path, const QByteArray& byt
 }
 
 QString keepAside(const QString& path) {
-    QFile original(path);
-    const QByteArray bytes = original.open(QIODevice::ReadOnly) ? original.readAll() : QByteArray();
-    original.close();
+    // Only a plain file is moved: a folder, a device or a pipe of that name is not ours to move.
+    const QFileInfo info(path);
+    if (!info.isFile()) {
+        return {};
+    }
+    // Equal bytes are looked for only in files small enough to compare at once.
+    const auto bytesOf = [](const QString& file) {
+        QFile handle(file);
+        return handle.size() <= 16 * kMaxRecordFileSize && handle.open(QIODevice::ReadOnly)
+                   ? handle.readAll()
+                   : QByteArray();
+    };
+    const QByteArray bytes = bytesOf(path);
     for (int number = 1; number < 100; ++number) {
         const QString aside =
             path + (number == 1 ? QStringLiteral(".bad") : QStringLiteral(".bad.%1").arg(number));
-        if (QFileInfo(aside).isSymLink() || QFileInfo::exists(aside)) {
-            QFile older(aside);
+        const QFileInfo older(aside);
+        if (older.isSymLink() || older.exists()) {
             // The same bytes are kept already: this copy may go.
-            if (!bytes.isEmpty() && older.open(QIODevice::ReadOnly) && older.readAll() == bytes) {
+            if (!bytes.isEmpty() && older.isFile() && bytesOf(aside) == bytes) {
                 return QFile::remove(path) ? aside : QString();
             }
             continue;

@@ -44,8 +44,8 @@ std::optional<HallOfFame> readTable(QByteArrayView bytes, QString* reason) {
     if (!allFieldsRead(record)) {
         switch (record.problem) {
         case RecordProblem::UnclosedText:
-            *reason = QStringLiteral("в поле %1 текст без закрывающей кавычки")
-                          .arg(record.problemField);
+            *reason =
+                QStringLiteral("в поле %1 текст без закрывающей кавычки").arg(record.problemField);
             break;
         case RecordProblem::JunkAfterText:
             *reason = QStringLiteral("в поле %1 после закрывающей кавычки нет запятой")

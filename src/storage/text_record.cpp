@@ -120,7 +120,8 @@ double largestOfSign(bool negative) {
 QByteArray realText(double value) {
     const std::string fifteen = plainNumberText(value);
     double back = 0;
-    const auto [ptr, error] = std::from_chars(fifteen.data(), fifteen.data() + fifteen.size(), back);
+    const auto [ptr, error] =
+        std::from_chars(fifteen.data(), fifteen.data() + fifteen.size(), back);
     if (error == std::errc() || !std::isfinite(value)) {
         return QByteArray::fromStdString(fifteen);
     }

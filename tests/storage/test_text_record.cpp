@@ -212,7 +212,8 @@ TEST(ReadReal, RefusesValuesBeyondADouble) {
 }
 
 TEST(ReadReal, NumbersTooCloseToZeroReadAsZero) {
-    for (const char* text : {"1e-400", "-1e-999", "0.0000001e-330", "2e-324", "1e-99999999999999"}) {
+    for (const char* text :
+         {"1e-400", "-1e-999", "0.0000001e-330", "2e-324", "1e-99999999999999"}) {
         const RealField field = readReal(plain(text));
         EXPECT_EQ(field.status, FieldStatus::Ok) << text;
         EXPECT_EQ(field.value, 0) << text;
@@ -224,8 +225,14 @@ TEST(ReadReal, NumbersTooCloseToZeroReadAsZero) {
 
 TEST(TextRecordWriter, EveryRealReadsBackToTheSameText) {
     const double largest = std::numeric_limits<double>::max();
-    const double values[] = {largest,     -largest, 1.797693134862315e308, 1.7976931348623e308,
-                             4.9e-324,    1e-310,   1.0 / 3.0,             123456789012345678.0,
+    const double values[] = {largest,
+                             -largest,
+                             1.797693134862315e308,
+                             1.7976931348623e308,
+                             4.9e-324,
+                             1e-310,
+                             1.0 / 3.0,
+                             123456789012345678.0,
                              0.1 + 0.2};
     for (const double value : values) {
         TextRecordWriter writer;
