@@ -80,13 +80,6 @@ TEST(ScoresFormat, ReadsTheTwentyFieldsAndNothingAfter) {
          {cut, good + "\"extra\"\r\n", cut + ",5,6", cut + "\r\n\x1A", cut + "\n\n\"Иван\""}) {
         EXPECT_EQ(readScores(bytes), tenKings()) << bytes.right(12).toStdString();
     }
-    // A player's ten kings, 500 down to 101, in a file without its final line end.
-    QByteArray theirs = good;
-    theirs.replace("100,90,80,70,60,50,40,30,20,10\r\n", "500,400,300,250,200,150,120,110,105,101");
-    const std::optional<HallOfFame> read = readScores(theirs);
-    ASSERT_TRUE(read);
-    EXPECT_EQ(read->bestScores[0], 500);
-    EXPECT_EQ(read->bestScores[9], 101);
 }
 
 TEST(ScoresFormat, ScoresBeyondARealStayOnTopAndWriteBackExactly) {
@@ -106,14 +99,10 @@ TEST(ScoresFormat, ScoresBeyondARealStayOnTopAndWriteBackExactly) {
 
 TEST(ScoresFormat, NamesAreKeptToTheirLimitSoTheTableStaysSmall) {
     HallOfFame hall = tenKings();
-    for (std::string& name : hall.bestNames) {
-        name = std::string(600000, 'n');
-    }
+    hall.bestNames.fill(std::string(600000, 'n'));
     const QByteArray bytes = writeScores(hall);
     EXPECT_LT(bytes.size(), 3000);
-    const std::optional<HallOfFame> read = readScores(bytes);
-    ASSERT_TRUE(read);
-    EXPECT_EQ(read->bestNames[0], std::string(kMaxKingNameLength, 'n'));
+    EXPECT_EQ(readScores(bytes)->bestNames[0], std::string(kMaxKingNameLength, 'n'));
     QByteArray crafted(kTenKingsFile);
     crafted.replace("\xD6\xE0\xF0\xFC 0", QByteArray(5000, 'x'));
     EXPECT_EQ(readScores(crafted)->bestNames[0], std::string(kMaxKingNameLength, 'x'));
@@ -254,27 +243,18 @@ TEST_F(ScoresFile, AFileThatCannotBeUsedIsSaidOnceAndKeptAside) {
             "заново.")
             .arg(file));
     EXPECT_EQ(readFileBytes(file + ".bad"), broken);
-    const ScoresLoad second = loadScoresFile(file);
-    EXPECT_EQ(second.hall, std::nullopt);
-    EXPECT_TRUE(second.problem.isEmpty());
+    EXPECT_TRUE(loadScoresFile(file).problem.isEmpty());
 
     // The next reign writes its table; the old kings stay where they were put.
     EXPECT_EQ(saveScores(file, tenKings()), std::nullopt);
     EXPECT_EQ(loadScoresFile(file).hall, tenKings());
     EXPECT_EQ(readFileBytes(file + ".bad"), broken);
 
-    // Another broken file goes beside the first; the same bytes again are not kept twice.
+    // A file broken behind the game's back goes beside the first, kept aside by the save.
     writeFileBytes(file, "\"Иван");
-    EXPECT_TRUE(loadScoresFile(file).problem.contains(QStringLiteral("«%1.bad.2»").arg(file)));
-    writeFileBytes(file, broken);
-    EXPECT_TRUE(loadScoresFile(file).problem.contains(QStringLiteral("«%1.bad»").arg(file)));
-    EXPECT_FALSE(QFileInfo::exists(file));
-    EXPECT_EQ(readFileBytes(file + ".bad.2"), QByteArray("\"Иван"));
-
-    // A file broken behind the game's back is kept aside by the save too.
-    writeFileBytes(file, "\"Пётр");
     EXPECT_EQ(saveScores(file, tenKings()), std::nullopt);
-    EXPECT_EQ(readFileBytes(file + ".bad.3"), QByteArray("\"Пётр"));
+    EXPECT_EQ(readFileBytes(file + ".bad.2"), QByteArray("\"Иван"));
+    EXPECT_EQ(readFileBytes(file + ".bad"), broken);
 }
 
 TEST_F(ScoresFile, AFullDiskKeepsTheTable) {
@@ -303,10 +283,4 @@ TEST_F(ScoresFile, ReadOnlyFileInAWritableFolderMovesToTheUsersCopy) {
         [&]() -> std::optional<QString> { return scoresFilePathFor(shipped, true, path("user")); });
     EXPECT_EQ(own, path("user/scores.tab"));
     EXPECT_EQ(readFileBytes(path("user/scores.tab")), QByteArray(kTenKingsFile));
-    // A writable file in the same folder stays where it is.
-    chmod(QFile::encodeName(shipped).constData(), 0666);
-    EXPECT_EQ(withoutRootRights([&]() -> std::optional<QString> {
-                  return scoresFilePathFor(shipped, true, path("user"));
-              }),
-              shipped);
 }
