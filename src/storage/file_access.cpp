@@ -1,6 +1,11 @@
 // Reading and writing whole files for the storage layer.
 #include "storage/file_access.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -27,6 +32,57 @@ QString reasonFor(QFileDevice::FileError error) {
     }
 }
 
+// QSaveFile writes beside the file, under its name followed by a dot and six characters.
+constexpr qsizetype kTemporarySuffix = 7;
+
+// Why a failed write failed: the system's code says more than Qt's kind of error.
+QString writeFailure(int code, QFileDevice::FileError error) {
+    switch (code) {
+    case ENOSPC:
+        return QStringLiteral("на диске не хватает места");
+    case EDQUOT:
+        return QStringLiteral("исчерпана дисковая квота");
+    case EFBIG:
+        return QStringLiteral("файл превысил разрешённый ему размер");
+    case EIO:
+        return QStringLiteral("ошибка ввода-вывода на диске");
+    default:
+        return reasonFor(error == QFileDevice::NoError ? QFileDevice::WriteError : error);
+    }
+}
+
+// The first folder on the way to `path` that may not be entered.
+QString closedFolder(const QString& path) {
+    QString folder = QFileInfo(path).absolutePath();
+    QStringList chain;
+    for (QDir dir(folder);;) {
+        chain.prepend(dir.absolutePath());
+        if (dir.isRoot() || !dir.cdUp()) {
+            break;
+        }
+    }
+    for (const QString& step : chain) {
+        if (::access(QFile::encodeName(step).constData(), X_OK) != 0) {
+            return step;
+        }
+    }
+    return folder;
+}
+
+// The reason a path cannot be reached, for the codes where "not found" would not be true.
+QString unreachable(int code, const QString& path) {
+    switch (code) {
+    case ENAMETOOLONG:
+        return QStringLiteral("имя файла слишком длинное для этой файловой системы");
+    case EACCES:
+        return QStringLiteral("нет доступа к папке %1").arg(quotedFileName(closedFolder(path)));
+    case ELOOP:
+        return QStringLiteral("символические ссылки в пути замыкаются в петлю");
+    default:
+        return {};
+    }
+}
+
 QString tooLarge(const QString& path) {
     return QStringLiteral("Файл %1 слишком велик: в нём больше 1 МБ.").arg(quotedFileName(path));
 }
@@ -44,8 +100,13 @@ FileBytes readWholeFile(const QString& path) {
         return result;
     }
     const QFileInfo info(path);
-    if (!info.exists()) {
-        result.error = QStringLiteral("Файл %1 не найден.").arg(quotedFileName(path));
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0) {
+        const QString reason = unreachable(errno, path);
+        result.error = reason.isEmpty()
+                           ? QStringLiteral("Файл %1 не найден.").arg(quotedFileName(path))
+                           : QStringLiteral("Не удалось открыть файл %1: %2.")
+                                 .arg(quotedFileName(path), reason);
         return result;
     }
     if (info.isDir()) {
@@ -106,12 +167,42 @@ std::optional<QString> writeWholeFile(const QString& path, const QByteArray& byt
         return prefix + QStringLiteral("под этим именем уже есть папка.");
     }
     const QFileInfo folder(info.absolutePath());
-    if (!folder.isDir()) {
+    struct stat status {};
+    if (::stat(QFile::encodeName(folder.filePath()).constData(), &status) != 0) {
+        const QString reason = unreachable(errno, path);
+        return prefix +
+               (reason.isEmpty()
+                    ? QStringLiteral("папки %1 нет.").arg(quotedFileName(folder.filePath()))
+                    : reason + QLatin1Char('.'));
+    }
+    if (!S_ISDIR(status.st_mode)) {
         return prefix + QStringLiteral("папки %1 нет.").arg(quotedFileName(folder.filePath()));
     }
+    // The temporary file beside it needs a few more characters than the name itself.
+    long nameMax = ::pathconf(QFile::encodeName(folder.filePath()).constData(), _PC_NAME_MAX);
+    if (nameMax <= 0) {
+        nameMax = 255;
+    }
+    if (QFile::encodeName(info.fileName()).size() + kTemporarySuffix > nameMax) {
+        return prefix + unreachable(ENAMETOOLONG, path) + QLatin1Char('.');
+    }
+    if (::stat(QFile::encodeName(path).constData(), &status) == 0) {
+        // A device or a pipe (or a link to one) would be replaced by a plain file, or, written
+        // into, would swallow the game.
+        if (!S_ISREG(status.st_mode)) {
+            return prefix + QStringLiteral("это не обычный файл, а устройство или канал.");
+        }
+    } else if (errno != ENOENT) {
+        const QString reason = unreachable(errno, path);
+        if (!reason.isEmpty()) {
+            return prefix + reason + QLatin1Char('.');
+        }
+    }
 
+    // Unbuffered, so that every write reaches the file system here and its failure is seen
+    // before commit() puts the new file in place of the old one.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         if (info.exists() && !info.isWritable()) {
             return prefix + QStringLiteral("файл защищён от записи.");
         }
@@ -121,11 +212,24 @@ std::optional<QString> writeWholeFile(const QString& path, const QByteArray& byt
         }
         return prefix + reasonFor(file.error()) + QLatin1Char('.');
     }
-    if (file.write(bytes) != bytes.size()) {
-        const QFileDevice::FileError error = file.error();
+    // A write may take only part of the data; the next one then tells why it stopped.
+    qsizetype written = 0;
+    while (written < bytes.size()) {
+        errno = 0;
+        const qint64 piece = file.write(bytes.constData() + written, bytes.size() - written);
+        if (piece <= 0) {
+            const int code = errno;
+            const QFileDevice::FileError error = file.error();
+            file.cancelWriting();
+            return prefix + writeFailure(code, error) + QLatin1Char('.');
+        }
+        written += qsizetype(piece);
+    }
+    // Some file systems find out that the disk is full only when the data goes to the disk.
+    if (::fsync(file.handle()) != 0 && errno != EINVAL && errno != EROFS) {
+        const int code = errno;
         file.cancelWriting();
-        return prefix + reasonFor(error == QFileDevice::NoError ? QFileDevice::WriteError : error) +
-               QLatin1Char('.');
+        return prefix + writeFailure(code, QFileDevice::WriteError) + QLatin1Char('.');
     }
     if (!file.commit()) {
         const QFileDevice::FileError error = file.error();
@@ -134,4 +238,36 @@ std::optional<QString> writeWholeFile(const QString& path, const QByteArray& byt
                QLatin1Char('.');
     }
     return std::nullopt;
+}
+
+QString keepAside(const QString& path) {
+    // Only a plain file is moved: a folder, a device or a pipe of that name is not ours to move.
+    const QFileInfo info(path);
+    if (!info.isFile()) {
+        return {};
+    }
+    // Equal bytes are looked for only in files small enough to compare at once.
+    const auto bytesOf = [](const QString& file) {
+        QFile handle(file);
+        return handle.size() <= 16 * kMaxRecordFileSize && handle.open(QIODevice::ReadOnly)
+                   ? handle.readAll()
+                   : QByteArray();
+    };
+    const QByteArray bytes = bytesOf(path);
+    for (int number = 1; number < 100; ++number) {
+        const QString aside =
+            path + (number == 1 ? QStringLiteral(".bad") : QStringLiteral(".bad.%1").arg(number));
+        const QFileInfo older(aside);
+        if (older.isSymLink() || older.exists()) {
+            // The same bytes are kept already: this copy may go.
+            if (!bytes.isEmpty() && older.isFile() && bytesOf(aside) == bytes) {
+                return QFile::remove(path) ? aside : QString();
+            }
+            continue;
+        }
+        // rename() never replaces an existing file, so an older one is safe even if it appeared
+        // just now.
+        return QFile::rename(path, aside) ? aside : QString();
+    }
+    return {};
 }

@@ -18,5 +18,10 @@ FileBytes readWholeFile(const QString& path);
 // so a failed write leaves an existing file as it was. Returns the reason on failure.
 std::optional<QString> writeWholeFile(const QString& path, const QByteArray& bytes);
 
+// Moves a file the game cannot use out of the way, to "<path>.bad" or, when older ones are kept,
+// "<path>.bad.2" and on, never over another file. When an older one holds the same bytes the
+// file is only removed. Returns where its bytes are kept, or nothing when it could not be moved.
+QString keepAside(const QString& path);
+
 // "«name»" as the messages quote a file.
 QString quotedFileName(const QString& path);

@@ -2,6 +2,7 @@
 #include "storage/saved_game.h"
 
 #include <array>
+#include <cmath>
 #include <string_view>
 
 #include "storage/file_access.h"
@@ -12,8 +13,9 @@ namespace {
 constexpr int kFieldCount = 73;
 
 enum class Kind {
-    Real,
-    Price, // a real the game divides by: must be above 0
+    Real,  // a real the game computes with: within kMaxGameValue
+    Spare, // a real the game only carries: any finite value
+    Price, // a real the game divides by: from kMinPrice to kMaxGameValue
     Small, // a flag or a count: 16 bits
     Text,
     Bar, // written from the bar maxima, read into sliderMax1..9
@@ -32,6 +34,9 @@ struct FieldSpec {
 
 constexpr FieldSpec real(const char* name, double KingdomState::*member) {
     return {Kind::Real, name, member, nullptr, nullptr, 0};
+}
+constexpr FieldSpec spare(const char* name, double KingdomState::*member) {
+    return {Kind::Spare, name, member, nullptr, nullptr, 0};
 }
 constexpr FieldSpec price(const char* name, double KingdomState::*member) {
     return {Kind::Price, name, member, nullptr, nullptr, 0};
@@ -57,28 +62,28 @@ constexpr std::array<FieldSpec, kFieldCount> makeFields() {
     f[i++] = real("рабочие", &S::workers);
     f[i++] = real("солдаты", &S::soldiers);
     f[i++] = price("цена наёмника", &S::mercenaryPrice);
-    f[i++] = real("запасное значение 3", &S::spareValue3);
-    f[i++] = real("запасное значение 4", &S::spareValue4);
-    f[i++] = real("запасное значение 5", &S::spareValue5);
-    f[i++] = real("запасное значение 6", &S::spareValue6);
-    f[i++] = real("запасное значение 7", &S::spareValue7);
-    f[i++] = real("запасное значение 8", &S::spareValue8);
+    f[i++] = spare("запасное значение 3", &S::spareValue3);
+    f[i++] = spare("запасное значение 4", &S::spareValue4);
+    f[i++] = spare("запасное значение 5", &S::spareValue5);
+    f[i++] = spare("запасное значение 6", &S::spareValue6);
+    f[i++] = spare("запасное значение 7", &S::spareValue7);
+    f[i++] = spare("запасное значение 8", &S::spareValue8);
     f[i++] = real("казна", &S::money);
     f[i++] = real("сумма сделки", &S::tradeSum);
     f[i++] = real("рост армии", &S::armyGrowthLevel);
     f[i++] = real("настроение", &S::moodLevel);
-    f[i++] = real("запасное значение 1", &S::spareValue1);
+    f[i++] = spare("запасное значение 1", &S::spareValue1);
     f[i++] = small("народ накормлен", &S::fedFlag);
     f[i++] = small("земли хватило", &S::landFlag);
     f[i++] = small("посев", &S::sownFlag);
     f[i++] = real("годы недовольства", &S::discontentYears);
     f[i++] = small("посев для урожая", &S::harvestSownFlag);
-    f[i++] = real("запасное значение 2", &S::spareValue2);
+    f[i++] = spare("запасное значение 2", &S::spareValue2);
     f[i++] = real("год", &S::year);
     f[i++] = real("последний мирный год", &S::lastPeaceYear);
     f[i++] = real("армия врага", &S::enemyArmy);
     f[i++] = small("годы до битвы", &S::warCountdown);
-    f[i++] = real("запасное значение 9", &S::spareValue9);
+    f[i++] = spare("запасное значение 9", &S::spareValue9);
     f[i++] = real("население", &S::population);
     f[i++] = real("нужное зерно", &S::grainNeeded);
     f[i++] = text("отчёт", &S::report);
@@ -120,6 +125,7 @@ TextRecordWriter buildRecord(const KingdomState& state, const HallOfFame& hall,
     for (const FieldSpec& spec : kFields) {
         switch (spec.kind) {
         case Kind::Real:
+        case Kind::Spare:
         case Kind::Price:
             writer.addReal(state.*spec.real);
             break;
@@ -132,13 +138,15 @@ TextRecordWriter buildRecord(const KingdomState& state, const HallOfFame& hall,
             }
             break;
         case Kind::Text:
-            writer.addText(state.*spec.text);
+            writer.addText(state.*spec.text, spec.text == &KingdomState::kingName
+                                                 ? kMaxKingNameLength
+                                                 : kMaxRecordFileSize);
             break;
         case Kind::Bar:
             writer.addInteger(bars[std::size_t(spec.index)]);
             break;
         case Kind::BestName:
-            writer.addText(hall.bestNames[std::size_t(spec.index)]);
+            writer.addText(hall.bestNames[std::size_t(spec.index)], kMaxKingNameLength);
             break;
         case Kind::BestScore:
             writer.addReal(hall.bestScores[std::size_t(spec.index)]);
@@ -187,18 +195,35 @@ QString recordProblemMessage(const ParsedRecord& record, const QString& path) {
             .arg(who, fieldLabel(record.problemField));
     case RecordProblem::MissingRecordEnd:
         return QStringLiteral("%1 обрывается: последнее поле не закончено.").arg(who);
-    case RecordProblem::TrailingData:
-        return QStringLiteral("%1 повреждён: после %2-го поля есть лишние данные.")
-            .arg(who)
-            .arg(kFieldCount);
+    case RecordProblem::TrailingData: // what follows a whole record is not read
     case RecordProblem::None:
         break;
     }
     return {};
 }
 
-LoadResult readSavedGameFrom(QByteArrayView bytes, const KingdomState& current,
-                             const QString& path) {
+// What is wrong with a real the game is to compute with, or nothing.
+std::optional<QString> realProblem(Kind kind, double value) {
+    const QString limit = QString::fromLatin1(QByteArray::number(kMaxGameValue, 'f', 0));
+    if (kind == Kind::Price) {
+        if (!(value > 0)) {
+            return QStringLiteral("цена %1, а она должна быть больше нуля.");
+        }
+        if (value < kMinPrice) {
+            return QStringLiteral("цена %1 слишком мала: она должна быть не меньше 1.");
+        }
+    }
+    if ((kind == Kind::Price || kind == Kind::Real) && std::fabs(value) > kMaxGameValue) {
+        return QStringLiteral("число %1 слишком велико: игра считает только до ") + limit +
+               QLatin1Char('.');
+    }
+    return std::nullopt;
+}
+
+// `fieldPrefix` starts the message for a field the game cannot use: "Файл «…» повреждён: " when
+// loading, "Игру нельзя сохранить: " when a game is checked before it is written.
+LoadResult readSavedGameFrom(QByteArrayView bytes, const KingdomState& current, const QString& path,
+                             const QString& fieldPrefix) {
     LoadResult result;
     const QString who = subject(path);
     if (bytes.size() > kMaxRecordFileSize) {
@@ -209,8 +234,10 @@ LoadResult readSavedGameFrom(QByteArrayView bytes, const KingdomState& current,
         result.error = QStringLiteral("%1 пуст.").arg(who);
         return result;
     }
+    // What follows the record (another line, an editor's end-of-file mark) is not ours to judge;
+    // but a last field that runs into the end of the data may have been cut short.
     const ParsedRecord record = parseRecord(bytes, kFieldCount);
-    if (record.problem != RecordProblem::None) {
+    if (!allFieldsRead(record) || record.problem == RecordProblem::MissingRecordEnd) {
         result.error = recordProblemMessage(record, path);
         return result;
     }
@@ -222,6 +249,7 @@ LoadResult readSavedGameFrom(QByteArrayView bytes, const KingdomState& current,
         FieldStatus status = FieldStatus::Ok;
         switch (spec.kind) {
         case Kind::Real:
+        case Kind::Spare:
         case Kind::Price:
         case Kind::BestScore: {
             const RealField value = readReal(field);
@@ -229,10 +257,9 @@ LoadResult readSavedGameFrom(QByteArrayView bytes, const KingdomState& current,
             if (status != FieldStatus::Ok) {
                 break;
             }
-            if (spec.kind == Kind::Price && !(value.value > 0)) {
-                result.error = QStringLiteral("%1 повреждён: %2 — цена %3, а она должна быть "
-                                              "больше нуля.")
-                                   .arg(who, fieldLabel(number), shownContent(field));
+            if (const auto problem = realProblem(spec.kind, value.value)) {
+                result.error = fieldPrefix + fieldLabel(number) + QStringLiteral(" — ") +
+                               problem->arg(shownContent(field));
                 return result;
             }
             if (spec.kind == Kind::BestScore) {
@@ -256,26 +283,34 @@ LoadResult readSavedGameFrom(QByteArrayView bytes, const KingdomState& current,
             break;
         }
         case Kind::Text:
-            game.state.*spec.text = readText(field);
+            game.state.*spec.text = spec.text == &KingdomState::kingName
+                                        ? readText({field.bytes.left(kMaxKingNameLength), true})
+                                        : readText(field);
             break;
         case Kind::BestName:
-            game.hall.bestNames[std::size_t(spec.index)] = readText(field);
+            game.hall.bestNames[std::size_t(spec.index)] =
+                readText({field.bytes.left(kMaxKingNameLength), true});
             break;
         }
         if (status == FieldStatus::NotFinite) {
-            result.error = QStringLiteral("%1 повреждён: %2 — недопустимое число %3.")
-                               .arg(who, fieldLabel(number), shownContent(field));
+            result.error = fieldPrefix + QStringLiteral("%1 — недопустимое число %2.")
+                                             .arg(fieldLabel(number), shownContent(field));
             return result;
         }
         if (status == FieldStatus::OutOfRange) {
-            result.error = QStringLiteral("%1 повреждён: %2 — число %3 выходит за пределы "
-                                          "от -32768 до 32767.")
-                               .arg(who, fieldLabel(number), shownContent(field));
+            result.error = fieldPrefix + QStringLiteral("%1 — число %2 выходит за пределы "
+                                                        "от -32768 до 32767.")
+                                             .arg(fieldLabel(number), shownContent(field));
             return result;
         }
     }
     result.game = std::move(game);
+    result.recordEnd = record.end;
     return result;
+}
+
+QString damagedPrefix(const QString& path) {
+    return QStringLiteral("%1 повреждён: ").arg(subject(path));
 }
 
 } // namespace
@@ -286,7 +321,7 @@ QByteArray writeSavedGame(const KingdomState& state, const HallOfFame& hall,
 }
 
 LoadResult readSavedGame(const QByteArray& bytes, const KingdomState& current) {
-    return readSavedGameFrom(bytes, current, QString());
+    return readSavedGameFrom(bytes, current, QString(), damagedPrefix(QString()));
 }
 
 std::optional<QString> saveGame(const QString& path, const KingdomState& state,
@@ -300,6 +335,12 @@ std::optional<QString> saveGame(const QString& path, const KingdomState& state,
     if (bytes.size() > kMaxRecordFileSize) {
         return QStringLiteral("Игру нельзя сохранить: она заняла бы больше 1 МБ.");
     }
+    // The game is written only if it will load again.
+    const LoadResult check =
+        readSavedGameFrom(bytes, state, QString(), QStringLiteral("Игру нельзя сохранить: "));
+    if (!check.game) {
+        return check.error;
+    }
     return writeWholeFile(path, bytes);
 }
 
@@ -310,5 +351,5 @@ LoadResult loadGame(const QString& path, const KingdomState& current) {
         result.error = file.error;
         return result;
     }
-    return readSavedGameFrom(file.bytes, current, path);
+    return readSavedGameFrom(file.bytes, current, path, damagedPrefix(path));
 }

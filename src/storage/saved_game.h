@@ -22,9 +22,25 @@ struct LoadedGame {
     HallOfFame hall;
 };
 
+// A king's name (the player's and each of the hall of fame) is kept to this many characters in
+// both files; longer ones are cut when written and when read, so writer and reader agree and the
+// hall-of-fame file stays a few kilobytes whatever names the games carried.
+inline constexpr int kMaxKingNameLength = 255;
+
+// The largest amount, stock, count of people or points a game may carry (by absolute value):
+// beyond 2^53 a real no longer counts in whole units, and this leaves sums and products of two
+// values far from the end of the range of a real.
+inline constexpr double kMaxGameValue = 1e15;
+// The least price (of a good or of a mercenary) a game may carry: the game divides the treasury
+// by the prices, and the quotients must stay within kMaxGameValue too.
+inline constexpr double kMinPrice = 1;
+
 struct LoadResult {
     std::optional<LoadedGame> game; // set only when the whole record was read
     QString error;                  // a message for the player otherwise, in Russian
+    // Just past the line end (or the comma) that closed the record's last field: what follows
+    // is not the game's, and is read by nothing here.
+    qsizetype recordEnd = 0;
 };
 
 // Reads a record over a copy of `current`: fields the file does not carry (typedAmount) keep
@@ -32,7 +48,8 @@ struct LoadResult {
 LoadResult readSavedGame(const QByteArray& bytes, const KingdomState& current);
 
 // Writes the file atomically: on failure an existing file is left as it was and the message
-// says why. Returns nothing on success.
+// says why. A game with a value the reader would refuse is not written. Returns nothing on
+// success.
 std::optional<QString> saveGame(const QString& path, const KingdomState& state,
                                 const HallOfFame& hall, const BarMaxima& bars);
 

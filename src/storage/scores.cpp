@@ -10,6 +10,7 @@
 
 #include "storage/file_access.h"
 #include "storage/paths.h"
+#include "storage/saved_game.h"
 #include "storage/text_record.h"
 
 namespace {
@@ -23,7 +24,7 @@ const char* const kFileName = "scores.tab";
 QByteArray writeScores(const HallOfFame& hall) {
     TextRecordWriter writer;
     for (const std::string& name : hall.bestNames) {
-        writer.addText(name);
+        writer.addText(name, kMaxKingNameLength);
     }
     for (double score : hall.bestScores) {
         writer.addReal(score);
@@ -31,29 +32,63 @@ QByteArray writeScores(const HallOfFame& hall) {
     return writer.record();
 }
 
-std::optional<HallOfFame> readScores(const QByteArray& bytes) {
+namespace {
+
+// The table, or why there is none.
+std::optional<HallOfFame> readTable(QByteArrayView bytes, QString* reason) {
     if (bytes.size() > kMaxRecordFileSize) {
+        *reason = QStringLiteral("в нём больше 1 МБ");
         return std::nullopt;
     }
     const ParsedRecord record = parseRecord(bytes, kFieldCount);
-    if (record.problem != RecordProblem::None) {
+    if (!allFieldsRead(record)) {
+        switch (record.problem) {
+        case RecordProblem::UnclosedText:
+            *reason =
+                QStringLiteral("в поле %1 текст без закрывающей кавычки").arg(record.problemField);
+            break;
+        case RecordProblem::JunkAfterText:
+            *reason = QStringLiteral("в поле %1 после закрывающей кавычки нет запятой")
+                          .arg(record.problemField);
+            break;
+        default:
+            *reason = record.fields.empty() ? QStringLiteral("он пуст")
+                                            : QStringLiteral("в нём только %1 из %2 полей")
+                                                  .arg(record.fields.size())
+                                                  .arg(kFieldCount);
+            break;
+        }
         return std::nullopt;
     }
     HallOfFame hall;
     for (int place = 0; place < kPlaces; ++place) {
-        hall.bestNames[std::size_t(place)] = readText(record.fields[std::size_t(place)]);
-        const RealField score = readReal(record.fields[std::size_t(kPlaces + place)]);
-        if (score.status != FieldStatus::Ok) {
-            return std::nullopt;
-        }
-        hall.bestScores[std::size_t(place)] = score.value;
+        const RecordField& name = record.fields[std::size_t(place)];
+        hall.bestNames[std::size_t(place)] = readText({name.bytes.left(kMaxKingNameLength), true});
+        // A score beyond a real still says "better than anyone": the largest real keeps that.
+        hall.bestScores[std::size_t(place)] =
+            readReal(record.fields[std::size_t(kPlaces + place)]).value;
     }
     return hall;
 }
 
+bool missing(const QString& path) {
+    const QFileInfo info(path);
+    return !info.exists() && !info.isSymLink();
+}
+
+} // namespace
+
+std::optional<HallOfFame> readScores(const QByteArray& bytes) {
+    QString reason;
+    return readTable(bytes, &reason);
+}
+
 QString scoresFilePathFor(const QString& shippedFile, bool shippedFolderWritable,
                           const QString& userDataFolder) {
-    if (shippedFolderWritable || userDataFolder.isEmpty()) {
+    // A read-only file in a writable folder would refuse every new king just the same.
+    const QFileInfo shipped(shippedFile);
+    const bool fileWritable = !shipped.exists() || shipped.isWritable();
+    if ((shippedFolderWritable && fileWritable) || userDataFolder.isEmpty()) {
         return shippedFile;
     }
     const QString own = QDir(userDataFolder).filePath(QString::fromLatin1(kFileName));
@@ -76,12 +111,35 @@ QString scoresFilePath() {
                              QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 
-std::optional<HallOfFame> loadScores(const QString& path) {
-    const FileBytes file = readWholeFile(path);
-    if (!file.error.isEmpty()) {
-        return std::nullopt;
+ScoresLoad loadScoresFile(const QString& path) {
+    ScoresLoad result;
+    if (missing(path)) {
+        return result;
     }
-    return readScores(file.bytes);
+    const FileBytes file = readWholeFile(path);
+    QString reason;
+    if (file.error.isEmpty()) {
+        result.hall = readTable(file.bytes, &reason);
+        if (result.hall) {
+            return result;
+        }
+        reason = QStringLiteral("Таблицу лучших королей из файла %1 прочитать нельзя: %2.")
+                     .arg(quotedFileName(path), reason);
+    } else {
+        reason = QStringLiteral("Таблицу лучших королей прочитать нельзя. ") + file.error;
+    }
+    const QString aside = keepAside(path);
+    result.problem =
+        reason + QLatin1Char(' ') +
+        (aside.isEmpty()
+             ? QStringLiteral("Отложить файл не удалось, и новые короли в него записаны не будут.")
+             : QStringLiteral("Файл сохранён под именем %1, а таблица начата заново.")
+                   .arg(quotedFileName(aside)));
+    return result;
+}
+
+std::optional<HallOfFame> loadScores(const QString& path) {
+    return loadScoresFile(path).hall;
 }
 
 std::optional<QString> saveScores(const QString& path, const HallOfFame& hall) {
@@ -89,6 +147,18 @@ std::optional<QString> saveScores(const QString& path, const HallOfFame& hall) {
         if (!std::isfinite(hall.bestScores[std::size_t(place)])) {
             return QStringLiteral("Таблицу нельзя сохранить: счёт на месте %1 не является числом.")
                 .arg(place + 1);
+        }
+    }
+    // Whatever stands there now, if it is not a table we can read, may hold kings: it goes
+    // aside rather than under the new table.
+    if (!missing(path) && QFileInfo(path).isFile()) {
+        const FileBytes file = readWholeFile(path);
+        QString reason;
+        if ((!file.error.isEmpty() || !readTable(file.bytes, &reason)) &&
+            keepAside(path).isEmpty()) {
+            return QStringLiteral("Не удалось записать файл %1: прежнюю таблицу в нём прочитать "
+                                  "нельзя, а отложить её не удалось.")
+                .arg(quotedFileName(path));
         }
     }
     return writeWholeFile(path, writeScores(hall));

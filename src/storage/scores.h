@@ -8,19 +8,36 @@
 
 #include "core/kingdom_state.h"
 
+// Names longer than kMaxKingNameLength are cut, here and when read.
 QByteArray writeScores(const HallOfFame& hall);
+// Reads the ten names and ten scores and nothing after them: a missing line end after the last
+// score or anything that follows is no reason to refuse the table. A score that does not hold a
+// number reads as 0; one beyond the range of a real ("1e999", "inf") as the largest real, so its
+// king stays on top and the table stays in falling order. Nothing when the fields are not there.
 std::optional<HallOfFame> readScores(const QByteArray& bytes);
 
 // The file's place: the program's folder when it can be written, else the player's own data
 // folder, seeded from the copy that ships with the program.
 QString scoresFilePath();
 
-// The choice behind scoresFilePath(), its places given: the shipped file when its folder can be
-// written, else "scores.tab" in the user's folder, copied from the shipped file the first time.
+// The choice behind scoresFilePath(), its places given: the shipped file when it and its folder
+// can be written, else "scores.tab" in the user's folder, copied from the shipped file the first
+// time.
 QString scoresFilePathFor(const QString& shippedFile, bool shippedFolderWritable,
                           const QString& userDataFolder);
 
-// Nothing when the file is missing or malformed: the table then shows its design rows.
+struct ScoresLoad {
+    std::optional<HallOfFame> hall; // nothing when the file is missing or cannot be used
+    // For a file that exists but cannot be used: what is wrong and where its kings are kept,
+    // in Russian. The file is moved aside at once, so the next load finds none and says nothing.
+    QString problem;
+};
+
+// Reads the table; a file that cannot be used is moved to "scores.tab.bad" (see keepAside) so
+// that no later save writes over its kings.
+ScoresLoad loadScoresFile(const QString& path);
+// loadScoresFile without the message.
 std::optional<HallOfFame> loadScores(const QString& path);
-// Atomic; returns a message for the player on failure.
+// Atomic; returns a message for the player on failure. An existing file that is not a usable
+// table is first moved aside, and if it cannot be, nothing is written.
 std::optional<QString> saveScores(const QString& path, const HallOfFame& hall);

@@ -3,8 +3,10 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <string_view>
 #include <system_error>
 
@@ -66,6 +68,69 @@ std::string_view trimmed(std::string_view text) {
     return text;
 }
 
+// For a number text that from_chars found out of range: whether it is too large (rather than too
+// close to 0). Its decimal magnitude decides: the position of the first significant digit
+// relative to the point, plus the exponent.
+bool beyondLargest(std::string_view text) {
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+        text.remove_prefix(1);
+    }
+    long long magnitude = 0;
+    std::size_t pos = 0;
+    while (pos < text.size() && text[pos] == '0') {
+        ++pos;
+    }
+    long long whole = 0;
+    while (pos < text.size() && std::isdigit(static_cast<unsigned char>(text[pos]))) {
+        ++whole;
+        ++pos;
+    }
+    if (whole > 0) {
+        magnitude = whole - 1;
+    } else if (pos < text.size() && text[pos] == '.') {
+        ++pos;
+        long long zeros = 0;
+        while (pos < text.size() && text[pos] == '0') {
+            ++zeros;
+            ++pos;
+        }
+        magnitude = -zeros - 1;
+    }
+    const std::size_t exponentAt = text.find_first_of("eE");
+    long long exponent = 0;
+    if (exponentAt != std::string_view::npos) {
+        std::size_t at = exponentAt + 1;
+        const bool negative = at < text.size() && text[at] == '-';
+        if (at < text.size() && (text[at] == '-' || text[at] == '+')) {
+            ++at;
+        }
+        for (; at < text.size(); ++at) {
+            exponent = std::min<long long>(exponent * 10 + (text[at] - '0'), 1'000'000'000);
+        }
+        exponent = negative ? -exponent : exponent;
+    }
+    return magnitude + exponent > 0;
+}
+
+double largestOfSign(bool negative) {
+    const double largest = std::numeric_limits<double>::max();
+    return negative ? -largest : largest;
+}
+
+// The number as the labels show it, unless that text would not read back as a number.
+QByteArray realText(double value) {
+    const std::string fifteen = plainNumberText(value);
+    double back = 0;
+    const auto [ptr, error] =
+        std::from_chars(fifteen.data(), fifteen.data() + fifteen.size(), back);
+    if (error == std::errc() || !std::isfinite(value)) {
+        return QByteArray::fromStdString(fifteen);
+    }
+    char buffer[64];
+    const auto shortest = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return QByteArray(buffer, shortest.ptr - buffer);
+}
+
 } // namespace
 
 QByteArray encodeRecordText(const std::string& utf8) {
@@ -98,10 +163,10 @@ void TextRecordWriter::beginField() {
     ++m_fields;
 }
 
-void TextRecordWriter::addText(const std::string& utf8) {
+void TextRecordWriter::addText(const std::string& utf8, qsizetype maxBytes) {
     beginField();
     m_bytes += '"';
-    m_bytes += encodeRecordText(utf8);
+    m_bytes += encodeRecordText(utf8).left(maxBytes);
     m_bytes += '"';
 }
 
@@ -127,7 +192,7 @@ void TextRecordWriter::addReal(double value) {
     if (!std::isfinite(value)) {
         m_nonFinite = true;
     }
-    m_bytes += QByteArray::fromStdString(plainNumberText(value));
+    m_bytes += realText(value);
 }
 
 QByteArray TextRecordWriter::record() const {
@@ -193,6 +258,7 @@ ParsedRecord parseRecord(QByteArrayView bytes, int count) {
         }
     }
 
+    result.end = qsizetype(pos);
     // A record always ends in a line end; without it the last field may have been cut short.
     if (closed == Closed::DataEnd) {
         result.problem = RecordProblem::MissingRecordEnd;
@@ -212,6 +278,11 @@ ParsedRecord parseRecord(QByteArrayView bytes, int count) {
     return result;
 }
 
+bool allFieldsRead(const ParsedRecord& record) {
+    return record.problem == RecordProblem::None ||
+           record.problem == RecordProblem::MissingRecordEnd ||
+           record.problem == RecordProblem::TrailingData;
+}
 RealField readReal(const RecordField& field) {
     std::string_view text(field.bytes.constData(), std::size_t(field.bytes.size()));
     text = trimmed(text);
@@ -233,8 +304,19 @@ RealField readReal(const RecordField& field) {
     if (!whole || (error != std::errc() && error != std::errc::result_out_of_range)) {
         return {0, FieldStatus::Ok}; // not a number: reads as 0
     }
-    if (error == std::errc::result_out_of_range || !std::isfinite(value)) {
+    const bool negative = text.front() == '-';
+    if (error == std::errc::result_out_of_range) {
+        // Too close to 0 for a real is 0, as the arithmetic itself would round it.
+        if (!beyondLargest(text)) {
+            return {0, FieldStatus::Ok};
+        }
+        return {largestOfSign(negative), FieldStatus::NotFinite};
+    }
+    if (std::isnan(value)) {
         return {0, FieldStatus::NotFinite};
+    }
+    if (std::isinf(value)) {
+        return {largestOfSign(negative), FieldStatus::NotFinite};
     }
     return {value, FieldStatus::Ok};
 }

@@ -16,10 +16,14 @@ inline constexpr qsizetype kMaxRecordFileSize = 1024 * 1024;
 class TextRecordWriter {
 public:
     // The format has no escape, so a double quote is written as an apostrophe; characters that
-    // Windows-1251 lacks are written as '?'. Either way the record stays readable.
-    void addText(const std::string& utf8);
+    // Windows-1251 lacks are written as '?'. Either way the record stays readable. A text longer
+    // than maxBytes (in the file's code page) is cut to that length.
+    void addText(const std::string& utf8, qsizetype maxBytes = kMaxRecordFileSize);
     void addFlag(std::int16_t value); // #TRUE# for -1, #FALSE# for 0, digits for anything else
     void addInteger(std::int16_t value);
+    // 15 significant digits, as the labels show numbers; only where those would not read back as
+    // a number (the top of the range, which they round up past the largest real) the shortest
+    // text that reads back exactly.
     void addReal(double value);
 
     QByteArray record() const;
@@ -57,7 +61,14 @@ struct ParsedRecord {
     std::vector<RecordField> fields; // the fields read completely
     RecordProblem problem = RecordProblem::None;
     int problemField = 0; // 1-based number of the field the problem was met in
+    // Where a reader that stops after the last field stands: just past the comma or the line end
+    // (CR LF counted as one) that closed it, or the end of the data. Set when all fields were read.
+    qsizetype end = 0;
 };
+
+// Every field was read; what follows the record (MissingRecordEnd, TrailingData) is for the
+// caller to judge.
+bool allFieldsRead(const ParsedRecord& record);
 
 // Reads exactly `count` fields: blanks before a field are skipped; a field that begins with a
 // double quote runs to the next double quote, line breaks and commas included; any other field
@@ -66,11 +77,14 @@ ParsedRecord parseRecord(QByteArrayView bytes, int count);
 
 enum class FieldStatus {
     Ok,
-    NotFinite,  // "inf", "nan", or a number beyond the range of a double
+    NotFinite,  // "inf", "nan", or a number beyond the range of a double (one too close to 0 for
+                // a double is not: it reads as 0)
     OutOfRange, // a whole number the 16-bit field cannot hold
 };
 
 struct RealField {
+    // For NotFinite: the largest real of the same sign for an infinity or a number too large,
+    // 0 for "nan", so a reader that keeps such a field still gets a usable number.
     double value = 0;
     FieldStatus status = FieldStatus::Ok;
 };

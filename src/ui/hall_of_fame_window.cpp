@@ -144,20 +144,27 @@ void HallOfFameWindow::showScores() {
 }
 
 bool HallOfFameWindow::loadScores() {
-    const std::optional<HallOfFame> table = ::loadScores(m_scoresPath);
-    m_hall = table ? *table : designRows();
+    const ScoresLoad table = loadScoresFile(m_scoresPath);
+    m_hall = table.hall ? *table.hall : designRows();
     showScores();
-    return table.has_value();
+    // A file that cannot be used has been put aside by now, so the player hears of it once.
+    if (!table.problem.isEmpty()) {
+        tellPlayer(table.problem);
+    }
+    return table.hall.has_value();
 }
 
 bool HallOfFameWindow::saveScores() {
     const std::optional<QString> error = ::saveScores(m_scoresPath, m_hall);
-    if (!error) {
-        return true;
+    if (error) {
+        tellPlayer(*error);
     }
+    return !error;
+}
+
+void HallOfFameWindow::tellPlayer(const QString& text) {
     // The table may not be shown yet at the end of a reign: the message belongs to the game.
     QWidget* owner = mainWindow() ? mainWindow() : this;
     const QString title = mainWindow() ? mainWindow()->windowTitle() : windowTitle();
-    m_platform.message(owner, title, *error, true);
-    return false;
+    m_platform.message(owner, title, text, true);
 }

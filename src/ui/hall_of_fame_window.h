@@ -38,6 +38,7 @@ public:
 
 private:
     void showRows(const HallOfFame& rows);
+    void tellPlayer(const QString& text);
 
     Platform& m_platform;
     HallOfFame& m_hall;

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "storage/saved_game.h"
 #include "ui/art/art.h"
 #include "ui/screen_place.h"
 #include "ui/twips.h"
@@ -26,6 +27,8 @@ NameDialog::NameDialog(QWidget* parent) : QWidget(parent, Qt::Dialog) {
     m_nameBox->setObjectName(QStringLiteral("Text1"));
     m_nameBox->setGeometry(twipRect(840, 600, 1575, 375));
     m_nameBox->setFont(gameFont(12));
+    // Both files keep names up to this length; a longer one would be cut there without a word.
+    m_nameBox->setMaxLength(kMaxKingNameLength);
 
     m_ok = new QPushButton(QStringLiteral("&OK"), this);
     m_ok->setObjectName(QStringLiteral("Command1"));

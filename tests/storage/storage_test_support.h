@@ -1,6 +1,8 @@
 // Helpers shared by the storage tests: files on disk and whether permissions bind this process.
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <ostream>
 
 #include <QByteArray>
@@ -14,3 +16,13 @@ void writeFileBytes(const QString& path, const QByteArray& bytes);
 
 // Root ignores file modes, so tests that rely on chmod skip themselves under it.
 bool permissionsBind();
+
+// Runs `write` in a child process whose files may not grow past `limit` bytes (SIGXFSZ ignored,
+// so a write beyond it fails with EFBIG as on a full disk). Returns the message `write` gave, or
+// nothing when it reported success.
+std::optional<QString> underFileSizeLimit(long limit,
+                                          const std::function<std::optional<QString>()>& write);
+
+// Runs `work` in a child process that, if this one is the superuser, gives up its rights (to the
+// user "nobody"), so that file modes bind it. Returns what `work` returned.
+std::optional<QString> withoutRootRights(const std::function<std::optional<QString>()>& work);

@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QTemporaryDir>
 
@@ -401,9 +402,6 @@ TEST(SavedGameRecord, ExplainsEachMalformedRecord) {
         {known.left(known.indexOf("\xCC")),
          "Файл обрывается: поле 32 (отчёт) — текст без закрывающей кавычки."},
         {known.left(known.size() - 2), "Файл обрывается: последнее поле не закончено."},
-        {known + "1,2,3\r\n", "Файл повреждён: после 73-го поля есть лишние данные."},
-        {known.left(known.size() - 2) + ",\r\n",
-         "Файл повреждён: после 73-го поля есть лишние данные."},
         {withField(43, "\"Олег\"Х"),
          "Файл повреждён: поле 43 (имя короля) — после закрывающей кавычки нет запятой."},
     };
@@ -412,6 +410,58 @@ TEST(SavedGameRecord, ExplainsEachMalformedRecord) {
         EXPECT_FALSE(result.game);
         EXPECT_EQ(result.error, QString::fromUtf8(c.message));
     }
+}
+
+TEST(SavedGameRecord, WhatFollowsTheRecordIsLeftUnread) {
+    const QByteArray known = knownBytes();
+    const KingdomState expected = expectedAfterLoad(knownState(), kKnownBars, 17);
+    struct Case {
+        QByteArray bytes;
+        qsizetype end;
+    };
+    const Case cases[] = {
+        {known + "1,2,3\r\n", known.size()},
+        {known + "\x1A", known.size()},
+        {known.left(known.size() - 2) + ",junk", known.size() - 1},
+    };
+    for (const Case& c : cases) {
+        const LoadResult result = readSavedGame(c.bytes, currentGame());
+        ASSERT_TRUE(result.game) << result.error.toStdString();
+        EXPECT_EQ(result.game->state, expected);
+        EXPECT_EQ(result.recordEnd, c.end);
+    }
+}
+
+TEST(SavedGameFields, RefusesValuesTheGameCannotComputeWith) {
+    const QString tooLarge = QStringLiteral("» слишком велико: игра считает только до "
+                                            "1000000000000000.");
+    EXPECT_EQ(readSavedGame(withField(1, "4.9e-324"), {}).error,
+              QStringLiteral("Файл повреждён: поле 1 (цена золота) — цена «4.9e-324» слишком "
+                             "мала: она должна быть не меньше 1."));
+    EXPECT_EQ(readSavedGame(withField(65, "-2e15"), {}).error,
+              QStringLiteral("Файл повреждён: поле 65 (золото) — число «-2e15") + tooLarge);
+    // The limits load; so do huge values the game only carries, and underflow is 0.
+    for (const auto& [field, text] : {std::pair{7, "1"},
+                                      {14, "1e15"},
+                                      {12, "1.7976931348623157e308"},
+                                      {54, "-1e300"},
+                                      {5, "1e-400"}}) {
+        EXPECT_TRUE(readSavedGame(withField(field, text), {}).game) << field;
+    }
+
+    // The writer refuses the same, so the game never writes a file it would not load.
+    QTemporaryDir dir;
+    const QString file = dir.filePath("game.txt");
+    KingdomState rich = knownState();
+    rich.money = 1e300;
+    EXPECT_EQ(saveGame(file, rich, {}, kKnownBars),
+              QStringLiteral("Игру нельзя сохранить: поле 14 (казна) — число «1e+300") + tooLarge);
+    EXPECT_FALSE(QFileInfo::exists(file));
+    // The largest real where the game only carries it is written so that it reads back.
+    KingdomState spare = knownState();
+    spare.spareValue6 = std::numeric_limits<double>::max();
+    EXPECT_EQ(saveGame(file, spare, {}, kKnownBars), std::nullopt);
+    EXPECT_EQ(loadGame(file, {}).game->state.spareValue6, spare.spareValue6);
 }
 
 TEST(SavedGameRecord, ToleratesBlankLinesAfterTheRecordAndLoneLineFeeds) {
@@ -615,4 +665,77 @@ TEST_F(SavedGameFile, RefusesToSaveWhatCouldNotBeLoaded) {
               QStringLiteral("Игру нельзя сохранить: она заняла бы больше 1 МБ."));
 
     EXPECT_EQ(readFileBytes(file), QByteArray("old game"));
+}
+
+TEST_F(SavedGameFile, AFullDiskKeepsTheOldGameByteForByte) {
+    const QString file = path("game.txt");
+    const QByteArray old = writeSavedGame(busyState(), busyHall(), kBusyBars);
+    writeFileBytes(file, old);
+    // Each limit cuts the new record at another place: the first write, or one in the middle.
+    for (const long limit : {0L, 100L, long(knownBytes().size()) - 1}) {
+        const std::optional<QString> error = underFileSizeLimit(
+            limit, [&] { return saveGame(file, knownState(), knownHall(), kKnownBars); });
+        EXPECT_EQ(error, QStringLiteral("Не удалось записать файл «%1»: файл превысил "
+                                        "разрешённый ему размер.")
+                             .arg(file))
+            << limit;
+        EXPECT_EQ(readFileBytes(file), old);
+        EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    }
+    EXPECT_EQ(
+        underFileSizeLimit(knownBytes().size(),
+                           [&] { return saveGame(file, knownState(), knownHall(), kKnownBars); }),
+        std::nullopt);
+    EXPECT_EQ(readFileBytes(file), knownBytes());
+}
+
+TEST_F(SavedGameFile, DevicesAndPipesAreNotReplaced) {
+    const QString pipe = path("pipe.txt");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0644), 0);
+    const QString link = path("link.txt");
+    ASSERT_TRUE(QFile::link(pipe, link));
+    for (const QString& target : {pipe, link, QStringLiteral("/dev/null")}) {
+        EXPECT_EQ(saveGame(target, knownState(), {}, kKnownBars),
+                  QStringLiteral("Не удалось записать файл «%1»: это не обычный файл, а "
+                                 "устройство или канал.")
+                      .arg(target));
+    }
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(QFileInfo(pipe).size(), 0);
+}
+
+TEST_F(SavedGameFile, PathsThatCannotBeReachedSayWhy) {
+    const QString tooLong = path(QString(300, QLatin1Char('n')) + ".txt");
+    const QString tooLongReason =
+        QStringLiteral("имя файла слишком длинное для этой файловой системы.");
+    EXPECT_EQ(saveGame(tooLong, knownState(), {}, kKnownBars),
+              QStringLiteral("Не удалось записать файл «%1»: ").arg(tooLong) + tooLongReason);
+    EXPECT_EQ(loadGame(tooLong, {}).error,
+              QStringLiteral("Не удалось открыть файл «%1»: ").arg(tooLong) + tooLongReason);
+
+    ASSERT_TRUE(QFile::link(path("b"), path("a")));
+    ASSERT_TRUE(QFile::link(path("a"), path("b")));
+    const QString looped = path("a/game.txt");
+    const QString loopReason = QStringLiteral("символические ссылки в пути замыкаются в петлю.");
+    EXPECT_EQ(saveGame(looped, knownState(), {}, kKnownBars),
+              QStringLiteral("Не удалось записать файл «%1»: ").arg(looped) + loopReason);
+    EXPECT_EQ(loadGame(looped, {}).error,
+              QStringLiteral("Не удалось открыть файл «%1»: ").arg(looped) + loopReason);
+
+    // A folder that may be listed but not entered; a child without the superuser's rights tries.
+    const QString closed = path("closed");
+    QDir().mkpath(closed + "/inner");
+    writeFileBytes(closed + "/inner/game.txt", knownBytes());
+    ASSERT_EQ(chmod(QFile::encodeName(m_dir.path()).constData(), 0755), 0);
+    ASSERT_EQ(chmod(QFile::encodeName(closed).constData(), 0644), 0);
+    const QString inside = closed + "/inner/game.txt";
+    const std::optional<QString> load =
+        withoutRootRights([&] { return std::optional(loadGame(inside, {}).error); });
+    const std::optional<QString> save =
+        withoutRootRights([&] { return saveGame(inside, knownState(), {}, kKnownBars); });
+    chmod(QFile::encodeName(closed).constData(), 0755);
+    const QString closedReason = QStringLiteral("нет доступа к папке «%1».").arg(closed);
+    EXPECT_EQ(load, QStringLiteral("Не удалось открыть файл «%1»: ").arg(inside) + closedReason);
+    EXPECT_EQ(save, QStringLiteral("Не удалось записать файл «%1»: ").arg(inside) + closedReason);
+    EXPECT_EQ(readFileBytes(inside), knownBytes());
 }

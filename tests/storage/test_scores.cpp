@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 
 #include "storage/paths.h"
+#include "storage/saved_game.h"
 #include "storage/scores.h"
 #include "storage_test_support.h"
 
@@ -65,14 +66,46 @@ TEST(ScoresFormat, ScoreThatIsNotANumberReadsAsZero) {
 
 TEST(ScoresFormat, MalformedFilesGiveNothing) {
     const QByteArray good(kTenKingsFile);
-    QByteArray infinite = good;
-    infinite.replace(",90,", ",inf,");
     for (const QByteArray& bytes :
          {QByteArray(), QByteArray("\r\n"), good.left(good.size() - 4), good.left(5),
-          good + "\"extra\"\r\n", infinite, QByteArray("\0\xFF\"\x01", 4),
-          QByteArray(2 * 1024 * 1024, ',')}) {
+          QByteArray("\0\xFF\"\x01", 4), QByteArray(2 * 1024 * 1024, ',')}) {
         EXPECT_EQ(readScores(bytes), std::nullopt) << bytes.left(40).toStdString();
     }
+}
+
+TEST(ScoresFormat, ReadsTheTwentyFieldsAndNothingAfter) {
+    const QByteArray good(kTenKingsFile);
+    const QByteArray cut = good.chopped(2);
+    for (const QByteArray& bytes :
+         {cut, good + "\"extra\"\r\n", cut + ",5,6", cut + "\r\n\x1A", cut + "\n\n\"Иван\""}) {
+        EXPECT_EQ(readScores(bytes), tenKings()) << bytes.right(12).toStdString();
+    }
+}
+
+TEST(ScoresFormat, ScoresBeyondARealStayOnTopAndWriteBackExactly) {
+    const double largest = std::numeric_limits<double>::max();
+    QByteArray bytes(kTenKingsFile);
+    bytes.replace("100,90,", "1e999,inf,");
+    bytes.replace(",10\r\n", ",-1e-400\r\n");
+    const std::optional<HallOfFame> read = readScores(bytes);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->bestScores[0], largest);
+    EXPECT_EQ(read->bestScores[1], largest);
+    EXPECT_EQ(read->bestScores[9], 0);
+    const QByteArray written = writeScores(*read);
+    EXPECT_TRUE(written.contains(",1.7976931348623157e+308,1.7976931348623157e+308,80,"));
+    EXPECT_EQ(readScores(written), read);
+}
+
+TEST(ScoresFormat, NamesAreKeptToTheirLimitSoTheTableStaysSmall) {
+    HallOfFame hall = tenKings();
+    hall.bestNames.fill(std::string(600000, 'n'));
+    const QByteArray bytes = writeScores(hall);
+    EXPECT_LT(bytes.size(), 3000);
+    EXPECT_EQ(readScores(bytes)->bestNames[0], std::string(kMaxKingNameLength, 'n'));
+    QByteArray crafted(kTenKingsFile);
+    crafted.replace("\xD6\xE0\xF0\xFC 0", QByteArray(5000, 'x'));
+    EXPECT_EQ(readScores(crafted)->bestNames[0], std::string(kMaxKingNameLength, 'x'));
 }
 
 TEST(ScoresFormat, DoubleQuotesAndForeignCharactersKeepTheFileReadable) {
@@ -194,4 +227,60 @@ TEST_F(ScoresFile, ProgramFilesAreFoundBesideTheProgramThenInTheDataFolder) {
     writeFileBytes(path("prefix/bin/help.txt"), "beside");
     EXPECT_EQ(programFileIn(bin, "help.txt"), path("prefix/bin/help.txt"));
     EXPECT_EQ(programFileIn(bin, "missing.txt"), path("prefix/bin/missing.txt"));
+}
+
+TEST_F(ScoresFile, AFileThatCannotBeUsedIsSaidOnceAndKeptAside) {
+    const QString file = path("scores.tab");
+    const QByteArray broken = QByteArray(kTenKingsFile).left(60);
+    writeFileBytes(file, broken);
+    const ScoresLoad first = loadScoresFile(file);
+    EXPECT_EQ(first.hall, std::nullopt);
+    EXPECT_EQ(
+        first.problem,
+        QStringLiteral(
+            "Таблицу лучших королей из файла «%1» прочитать нельзя: в поле 7 "
+            "текст без закрывающей кавычки. Файл сохранён под именем «%1.bad», а таблица начата "
+            "заново.")
+            .arg(file));
+    EXPECT_EQ(readFileBytes(file + ".bad"), broken);
+    EXPECT_TRUE(loadScoresFile(file).problem.isEmpty());
+
+    // The next reign writes its table; the old kings stay where they were put.
+    EXPECT_EQ(saveScores(file, tenKings()), std::nullopt);
+    EXPECT_EQ(loadScoresFile(file).hall, tenKings());
+    EXPECT_EQ(readFileBytes(file + ".bad"), broken);
+
+    // A file broken behind the game's back goes beside the first, kept aside by the save.
+    writeFileBytes(file, "\"Иван");
+    EXPECT_EQ(saveScores(file, tenKings()), std::nullopt);
+    EXPECT_EQ(readFileBytes(file + ".bad.2"), QByteArray("\"Иван"));
+    EXPECT_EQ(readFileBytes(file + ".bad"), broken);
+}
+
+TEST_F(ScoresFile, AFullDiskKeepsTheTable) {
+    const QString file = path("scores.tab");
+    writeFileBytes(file, kTenKingsFile);
+    HallOfFame changed = tenKings();
+    changed.bestNames[0] = "Новый";
+    EXPECT_EQ(underFileSizeLimit(50, [&] { return saveScores(file, changed); }),
+              QStringLiteral("Не удалось записать файл «%1»: файл превысил разрешённый ему размер.")
+                  .arg(file));
+    EXPECT_EQ(readFileBytes(file), QByteArray(kTenKingsFile));
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+TEST_F(ScoresFile, ReadOnlyFileInAWritableFolderMovesToTheUsersCopy) {
+    const QString shipped = path("bin/scores.tab");
+    QDir().mkpath(path("bin"));
+    writeFileBytes(shipped, kTenKingsFile);
+    ASSERT_EQ(chmod(QFile::encodeName(shipped).constData(), 0444), 0);
+    // Superuser or not, the choice is made by a player whom the file's mode binds.
+    QDir().mkpath(path("user"));
+    for (const QString& folder : {m_dir.path(), path("bin"), path("user")}) {
+        chmod(QFile::encodeName(folder).constData(), 0777);
+    }
+    const std::optional<QString> own = withoutRootRights(
+        [&]() -> std::optional<QString> { return scoresFilePathFor(shipped, true, path("user")); });
+    EXPECT_EQ(own, path("user/scores.tab"));
+    EXPECT_EQ(readFileBytes(path("user/scores.tab")), QByteArray(kTenKingsFile));
 }

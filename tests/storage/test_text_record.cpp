@@ -1,6 +1,8 @@
 // Tests of the text-record convention: field syntax, number reading and the code page.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -184,9 +186,17 @@ TEST(ReadReal, WhatIsNotANumberReadsAsZero) {
 }
 
 TEST(ReadReal, RefusesValuesBeyondADouble) {
-    for (const char* text : {"inf", "-Inf", "NaN", "infinity", "1e999", "-1e999", "1e-999"}) {
+    for (const char* text : {"inf", "-Inf", "NaN", "infinity", "1e999", "-1e999"}) {
         EXPECT_EQ(readReal(plain(text)).status, FieldStatus::NotFinite) << text;
     }
+}
+
+TEST(ReadReal, NumbersTooCloseToZeroReadAsZero) {
+    for (const char* text : {"1e-400", "-1e-999", "123456789e-340", "1e-99999999999999"}) {
+        EXPECT_EQ(readReal(plain(text)).status, FieldStatus::Ok) << text;
+        EXPECT_EQ(readReal(plain(text)).value, 0) << text;
+    }
+    EXPECT_EQ(readReal(plain("1000e306")).status, FieldStatus::NotFinite);
 }
 
 TEST(ReadSmall, RoundsHalvesToEvenAndRefusesWhatSixteenBitsCannotHold) {

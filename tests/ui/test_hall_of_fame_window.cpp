@@ -379,7 +379,17 @@ void TestHallOfFameWindow::unusableFileKeepsDesignRows() {
     QCOMPARE(shownScores(table.get()), designScores);
     // What is shown is what a later save writes.
     QCOMPARE(m_hall, HallOfFameWindow::designRows());
-    QVERIFY(m_platform.messages.empty());
+    if (!present) {
+        QVERIFY(m_platform.messages.empty());
+        return;
+    }
+    // A file that cannot be used is named once and kept aside, never written over.
+    QCOMPARE(m_platform.messages.size(), std::size_t{1});
+    QVERIFY(m_platform.messages[0].text.contains(scoresPath()));
+    QVERIFY(m_platform.messages[0].informationIcon);
+    QCOMPARE(readFile(scoresPath() + QStringLiteral(".bad")), bytes);
+    QVERIFY(!table->loadScores());
+    QCOMPARE(m_platform.messages.size(), std::size_t{1});
 }
 
 void TestHallOfFameWindow::saveScoresWritesTheHallOfFame() {

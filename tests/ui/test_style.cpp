@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QStyle>
 #include <QTest>
 
@@ -60,6 +61,7 @@ private slots:
     void aReignPaintsWithoutImagePlugins();
     void framesHaveAnEtchedBorder();
     void overflowButtonHasAChevron();
+    void thePlayersFolderIsNamedAfterTheGame();
 };
 
 void TestStyle::aReignPaintsWithoutImagePlugins() {
@@ -120,6 +122,12 @@ void TestStyle::overflowButtonHasAChevron() {
     QVERIFY(!icon.isNull());
     QVERIFY(hasInk(icon.pixmap(QSize(16, 16)).toImage()));
     QVERIFY(hasInk(icon.pixmap(QSize(16, 16), QIcon::Disabled).toImage()));
+}
+
+void TestStyle::thePlayersFolderIsNamedAfterTheGame() {
+    // Not after the executable's file, which a packager or a test may name as it likes.
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QVERIFY2(folder.endsWith(QStringLiteral("/veloria")), qPrintable(folder));
 }
 
 QTEST_MAIN(TestStyle)
