@@ -204,7 +204,7 @@ QString recordProblemMessage(const ParsedRecord& record, const QString& path) {
 
 // What is wrong with a real the game is to compute with, or nothing.
 std::optional<QString> realProblem(Kind kind, double value) {
-    const QString limit = QString::fromLatin1(QByteArray::number(kMaxGameValue, 'f', 0));
+    const QString limit = QString::fromLatin1(QByteArray::number(kMaxGameValue, 'g', 15));
     if (kind == Kind::Price) {
         if (!(value > 0)) {
             return QStringLiteral("цена %1, а она должна быть больше нуля.");

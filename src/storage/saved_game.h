@@ -27,10 +27,10 @@ struct LoadedGame {
 // hall-of-fame file stays a few kilobytes whatever names the games carried.
 inline constexpr int kMaxKingNameLength = 255;
 
-// The largest amount, stock, count of people or points a game may carry (by absolute value):
-// beyond 2^53 a real no longer counts in whole units, and this leaves sums and products of two
-// values far from the end of the range of a real.
-inline constexpr double kMaxGameValue = 1e15;
+// The largest amount, stock, count of people or points a game may carry (by absolute value): the
+// product of two such values (a stock sold at a price) still stays inside the range of a real.
+// A treasury grows past 10^15 in long careful reigns, so the limit lies far beyond play.
+inline constexpr double kMaxGameValue = 1e150;
 // The least price (of a good or of a mercenary) a game may carry: the game divides the treasury
 // by the prices, and the quotients must stay within kMaxGameValue too.
 inline constexpr double kMinPrice = 1;

@@ -434,15 +434,15 @@ TEST(SavedGameRecord, WhatFollowsTheRecordIsLeftUnread) {
 
 TEST(SavedGameFields, RefusesValuesTheGameCannotComputeWith) {
     const QString tooLarge = QStringLiteral("» слишком велико: игра считает только до "
-                                            "1000000000000000.");
+                                            "1e+150.");
     EXPECT_EQ(readSavedGame(withField(1, "4.9e-324"), {}).error,
               QStringLiteral("Файл повреждён: поле 1 (цена золота) — цена «4.9e-324» слишком "
                              "мала: она должна быть не меньше 1."));
-    EXPECT_EQ(readSavedGame(withField(65, "-2e15"), {}).error,
-              QStringLiteral("Файл повреждён: поле 65 (золото) — число «-2e15") + tooLarge);
+    EXPECT_EQ(readSavedGame(withField(65, "-2e150"), {}).error,
+              QStringLiteral("Файл повреждён: поле 65 (золото) — число «-2e150") + tooLarge);
     // The limits load; so do huge values the game only carries, and underflow is 0.
     for (const auto& [field, text] : {std::pair{7, "1"},
-                                      {14, "1e15"},
+                                      {14, "1e150"},
                                       {12, "1.7976931348623157e308"},
                                       {54, "-1e300"},
                                       {5, "1e-400"}}) {
