@@ -13,6 +13,7 @@
 #include "ui/art/art.h"
 #include "ui/game_style.h"
 #include "ui/hall_of_fame_window.h"
+#include "ui/key_filters.h"
 #include "ui/load_dialog.h"
 #include "ui/main_window.h"
 #include "ui/name_dialog.h"
@@ -229,6 +230,8 @@ void prepareApplication() {
     QApplication::setStyle(new GameStyle);
     initArtResources();
     QApplication::setWindowIcon(veloriaIcon());
+    QCoreApplication::instance()->installEventFilter(
+        new EnterPressesButton(QCoreApplication::instance()));
     // The style caches what it paints under keys that carry each widget's palette, and Qt keeps
     // a key after dropping its picture: every new main window's coloured controls would leave a
     // few kilobytes behind for good. Painting these few controls afresh costs far less.

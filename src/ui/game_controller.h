@@ -13,8 +13,8 @@ class MainWindow;
 class NameDialog;
 
 // Program-wide set-up the windows rely on: the program's name (which names the player's data
-// folder), the pictures, the window icon, the style and its pixmap cache. Called once after the
-// QApplication exists.
+// folder), the pictures, the window icon, the style and its pixmap cache, and Enter on a focused
+// button in every window. Called once after the QApplication exists.
 void prepareApplication();
 
 enum class ReignPhase {
