@@ -12,6 +12,7 @@
 
 #include "core/number_text.h"
 #include "ui/art/art.h"
+#include "ui/figure_label.h"
 #include "ui/twips.h"
 
 namespace {
@@ -43,6 +44,11 @@ QString plainNumberQText(double value) {
     return QString::fromStdString(plainNumberText(value));
 }
 
+QFont wholeFont(QFont font) {
+    font.setResolveMask(QFont::AllPropertiesResolved);
+    return font;
+}
+
 void setTextColour(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, colour);
@@ -53,7 +59,7 @@ void setTextColour(QWidget* widget, const QColor& colour) {
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QRect& rect, const QString& caption,
                   Qt::Alignment alignment, bool boxed) {
-    auto* label = new QLabel(caption, parent);
+    auto* label = new FigureLabel(caption, parent);
     label->setObjectName(QLatin1String(name));
     label->setGeometry(rect);
     label->setTextFormat(Qt::PlainText);

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include <QColor>
+#include <QFont>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -20,9 +21,14 @@ QString utf8Text(std::string_view utf8);
 QString numberQText(double value);
 QString plainNumberQText(double value);
 
+// The font with every attribute its own, so that a widget given it inherits nothing (the main
+// window's bold serif above all) from its parent.
+QFont wholeFont(QFont font);
+
 // Colours the text of a control (label text, frame caption, button text).
 void setTextColour(QWidget* widget, const QColor& colour);
 
+// A label whose one line is shown whole: too wide for the label, it is drawn smaller.
 QLabel* makeLabel(QWidget* parent, const char* name, const QRect& rect, const QString& caption = {},
                   Qt::Alignment alignment = Qt::AlignLeft, bool boxed = false);
 QPushButton* makeButton(QWidget* parent, const char* name, const QRect& rect,

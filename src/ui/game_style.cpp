@@ -1,6 +1,7 @@
 // The game's style: classic frames and a drawn overflow chevron over the platform's style.
 #include "ui/game_style.h"
 
+#include <QApplication>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
@@ -46,6 +47,11 @@ public:
     QIconEngine* clone() const override { return new ChevronIconEngine; }
 };
 
+// How far a frame's caption stands in from the frame's left edge, and the gap the border leaves
+// on either side of it.
+constexpr int kCaptionIndent = 8;
+constexpr int kCaptionGap = 2;
+
 } // namespace
 
 void GameStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
@@ -56,6 +62,58 @@ void GameStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* opti
         return;
     }
     QProxyStyle::drawPrimitive(element, option, painter, widget);
+}
+
+void GameStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                            const QWidget* widget) const {
+    const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
+    if (element == CE_ShapedFrame && frame && frame->frameShape == QFrame::Box &&
+        !(frame->state & (State_Sunken | State_Raised))) {
+        // A coloured label (the blue total, a red warning) colours its text, not its box.
+        QStyleOptionFrame plain = *frame;
+        const QPalette platform = QApplication::palette();
+        for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+            plain.palette.setColor(group, QPalette::WindowText,
+                                   platform.color(group, QPalette::WindowText));
+        }
+        QProxyStyle::drawControl(element, &plain, painter, widget);
+        return;
+    }
+    QProxyStyle::drawControl(element, option, painter, widget);
+}
+
+void GameStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                                   QPainter* painter, const QWidget* widget) const {
+    const auto* box = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
+    if (control != CC_GroupBox || !box || box->text.isEmpty() ||
+        (box->features & QStyleOptionFrame::Flat) || !(box->subControls & SC_GroupBoxFrame)) {
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+        return;
+    }
+    // The border starts at the caption's middle and leaves the caption's text clear.
+    const QRect caption = proxy()->subControlRect(CC_GroupBox, box, SC_GroupBoxLabel, widget);
+    QRect border = box->rect;
+    border.setTop(caption.center().y());
+    painter->save();
+    painter->setClipRegion(
+        QRegion(box->rect).subtracted(QRegion(caption.adjusted(-kCaptionGap, 0, kCaptionGap, 0))));
+    qDrawShadeRect(painter, border, box->palette, true, 1, 0);
+    painter->restore();
+
+    QStyleOptionGroupBox rest = *box;
+    rest.subControls &= ~SC_GroupBoxFrame;
+    QProxyStyle::drawComplexControl(control, &rest, painter, widget);
+}
+
+QRect GameStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option,
+                                SubControl part, const QWidget* widget) const {
+    QRect rect = QProxyStyle::subControlRect(control, option, part, widget);
+    const auto* box = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
+    if (control == CC_GroupBox && part == SC_GroupBoxLabel && box &&
+        !(box->features & QStyleOptionFrame::Flat) && (box->textAlignment & Qt::AlignLeft)) {
+        rect.translate(kCaptionIndent, 0);
+    }
+    return rect;
 }
 
 QIcon GameStyle::standardIcon(StandardPixmap which, const QStyleOption* option,

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QScrollBar>
 
 #include "market/trade.h"
@@ -106,6 +107,26 @@ bool BarKeysFilter::eventFilter(QObject* watched, QEvent* event) {
     default:
         return false;
     }
+}
+
+bool EnterPressesButton::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) {
+        return false;
+    }
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) ||
+        (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        return false;
+    }
+    auto* button = qobject_cast<QPushButton*>(watched);
+    if (!button || !button->hasFocus() || !button->isEnabled() || !button->isVisible()) {
+        return false;
+    }
+    // One press, one click: a held key does not repeat the command.
+    if (!key->isAutoRepeat()) {
+        button->click();
+    }
+    return true;
 }
 
 LinkLabel::LinkLabel(QLabel* label, std::function<void()> action)

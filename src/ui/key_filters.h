@@ -35,6 +35,16 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
+// Enter presses the focused button, as the space bar does, in every window: outside dialogs Qt
+// leaves Enter to the window, which has nothing to do with it. Installed on the application.
+class EnterPressesButton final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
 // A label that runs an action when it is clicked with the left button (released over it).
 class LinkLabel final : public QObject {
 public:

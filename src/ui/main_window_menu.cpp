@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "ui/controls.h"
 #include "ui/links.h"
 #include "ui/main_window.h"
 #include "ui/platform.h"
@@ -11,8 +12,8 @@
 void MainWindow::setupActions() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("menuBar"));
-    // Menus speak in the desktop's own font, not in the window's.
-    bar->setFont(QApplication::font(bar));
+    // Menus speak in the desktop's own menu font, regular, not in the window's bold serif.
+    bar->setFont(wholeFont(QApplication::font(bar)));
 
     m_gameMenu = bar->addMenu(QStringLiteral("&Игра"));
     m_gameMenu->setObjectName(QStringLiteral("files"));

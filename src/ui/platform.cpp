@@ -3,9 +3,9 @@
 
 #include <QApplication>
 #include <QDesktopServices>
-#include <QMessageBox>
 
 #include "ui/help_viewer.h"
+#include "ui/message_box.h"
 
 QtPlatform::QtPlatform() = default;
 
@@ -22,8 +22,7 @@ void QtPlatform::beep() {
 
 void QtPlatform::message(QWidget* parent, const QString& title, const QString& text,
                          bool informationIcon) {
-    QMessageBox box(informationIcon ? QMessageBox::Information : QMessageBox::NoIcon, title, text,
-                    QMessageBox::Ok, parent);
+    MessageBox box(parent, title, text, informationIcon);
     box.exec();
 }
 

@@ -28,7 +28,7 @@ public:
                          const QVariant& data) = 0;
 };
 
-// The real platform: QApplication::beep, QMessageBox, QDesktopServices.
+// The real platform: QApplication::beep, the game's MessageBox, QDesktopServices.
 class QtPlatform final : public Platform {
 public:
     QtPlatform();

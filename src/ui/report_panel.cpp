@@ -20,13 +20,7 @@ ReportPanel::ReportPanel(QWidget* area, QObject* parent) : QObject(parent) {
                                 QStringLiteral("Прошёл год"), 12, &m_frame);
     m_report = makeLabel(report, "info", twipRect(120, 360, 6855, 4095), {}, Qt::AlignLeft, true);
     // The report has no font of its own: it is written in the toolkit's.
-    QFont toolkitFont = QApplication::font();
-    // Every attribute is set so that nothing of the window's bold serif is inherited.
-    toolkitFont.setFamily(toolkitFont.family());
-    toolkitFont.setPointSizeF(toolkitFont.pointSizeF());
-    toolkitFont.setWeight(toolkitFont.weight());
-    toolkitFont.setItalic(toolkitFont.italic());
-    m_report->setFont(toolkitFont);
+    m_report->setFont(wholeFont(QApplication::font()));
     // The war announcement is longer than the panel is wide; cut short it would hide the
     // enemy's strength, so long lines wrap (the rule of underscores is one word and just ends).
     m_report->setWordWrap(true);
