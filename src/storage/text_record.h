@@ -57,6 +57,9 @@ struct ParsedRecord {
     std::vector<RecordField> fields; // the fields read completely
     RecordProblem problem = RecordProblem::None;
     int problemField = 0; // 1-based number of the field the problem was met in
+    // Where the record's line end stops, when the last field was closed by one: further records
+    // may follow from there (then the problem is TrailingData).
+    qsizetype end = -1;
 };
 
 // Reads exactly `count` fields: blanks before a field are skipped; a field that begins with a
