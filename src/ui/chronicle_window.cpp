@@ -184,6 +184,9 @@ ChronicleWindow::ChronicleWindow(const Chronicle& chronicle, QWidget* parent)
     m_report->setTabChangesFocus(true);
     m_report->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_report->setFont(gameFont(9, false));
+    // Wide enough for the report's rule of 89 underscores, so that it stays one line.
+    m_report->setMinimumWidth(QFontMetrics(m_report->font()).horizontalAdvance(QString(89, u'_')) +
+                              2 * m_report->frameWidth() + 16);
     m_report->setPlaceholderText(QStringLiteral("Выберите год, чтобы прочитать его доклад."));
 
     m_chart = new ChronicleChart(chronicle);
