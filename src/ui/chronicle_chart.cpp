@@ -7,7 +7,6 @@
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
 #include <QToolTip>
 
 #include "sim/chronicle.h"
@@ -259,14 +258,16 @@ void ChronicleChart::paintEvent(QPaintEvent*) {
             painter.drawLine(plot.left(), y, plot.right(), y);
         }
 
-        QPainterPath path;
-        path.moveTo(xOf(0), yOf(value(band.series, 0)));
-        for (int entry = 1; entry < count; ++entry) {
-            path.lineTo(xOf(entry), yOf(value(band.series, std::size_t(entry))));
+        // Whole pixels and no antialiasing: the chart is drawn again at every year end, and a
+        // smoothed line costs several times as much to fill.
+        QPolygon line(count);
+        for (int entry = 0; entry < count; ++entry) {
+            line[entry] = QPoint(int(std::lround(xOf(entry))),
+                                 int(std::lround(yOf(value(band.series, std::size_t(entry))))));
         }
+        painter.setPen(QPen(colour, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawPolyline(line);
         painter.setRenderHint(QPainter::Antialiasing, true);
-        painter.setPen(QPen(colour, 2));
-        painter.drawPath(path);
         if (count == 1) {
             painter.setBrush(colour);
             painter.drawEllipse(QPointF(xOf(0), yOf(value(band.series, 0))), 3, 3);

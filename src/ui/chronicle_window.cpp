@@ -157,6 +157,7 @@ ChronicleWindow::ChronicleWindow(const Chronicle& chronicle, QWidget* parent)
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setAlternatingRowColors(true);
     m_table->setWordWrap(false);
+    m_table->setTextElideMode(Qt::ElideNone);
     m_table->setTabKeyNavigation(false); // Tab goes on to the report and the series
     m_table->setFont(gameFont(9.75, false));
     m_table->verticalHeader()->hide();
