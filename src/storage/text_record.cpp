@@ -267,6 +267,7 @@ ParsedRecord parseRecord(QByteArrayView bytes, int count) {
         result.problem = RecordProblem::TrailingData;
         result.problemField = count + 1;
     } else {
+        result.end = qsizetype(pos);
         for (; pos < data.size(); ++pos) {
             if (!isBlank(data[pos]) && !isLineEnd(data[pos])) {
                 result.problem = RecordProblem::TrailingData;

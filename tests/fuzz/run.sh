@@ -22,7 +22,7 @@ export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$here/../lsan.supp}
 
 status=0
-for target in saved_game scores amount; do
+for target in saved_game chronicle scores amount; do
     exe=$bin/fuzz_$target
     if [ ! -x "$exe" ]; then
         echo "missing $exe: cmake --preset fuzz && cmake --build --preset fuzz" >&2

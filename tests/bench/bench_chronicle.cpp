@@ -1,0 +1,66 @@
+// The chronicle window over a whole reign: opened and painted, and one year end added to it.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QTableView>
+
+#include "../ui/chronicle_reign.h"
+#include "ui/application.h"
+#include "ui/chronicle_window.h"
+
+namespace {
+
+// A 100-year reign with 26 battles: 125 rows.
+const Chronicle& fullReign() {
+    static const Chronicle reign = [] {
+        Chronicle chronicle;
+        playFullReign(chronicle);
+        return chronicle;
+    }();
+    return reign;
+}
+
+void BM_ChronicleOpenedAndPainted(benchmark::State& run) {
+    const Chronicle& reign = fullReign();
+    for (auto _ : run) {
+        ChronicleWindow window(reign);
+        window.show();
+        // The table, the report and the chart painted, as the event loop does after F5.
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_ChronicleOpenedAndPainted)->Unit(benchmark::kMillisecond);
+
+// The part a press of «Дальше» adds: one year end recorded, the window told and repainted.
+void BM_ChronicleYearAddedAndPainted(benchmark::State& run) {
+    Chronicle chronicle = fullReign();
+    ChronicleWindow window(chronicle);
+    window.show();
+    QApplication::processEvents();
+    KingdomState state;
+    state.year = 100;
+    state.workers = 250;
+    state.soldiers = 40;
+    state.report = chronicle.entries.back().report;
+    YearResult year;
+    year.shownReport = state.report;
+    for (auto _ : run) {
+        recordYearEnd(chronicle, state, year); // past the limit the oldest row goes
+        window.chronicleChanged();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_ChronicleYearAddedAndPainted)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QApplication application(argc, argv);
+    prepareApplication();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,53 @@
+// Any bytes as the chronicle after a saved game's record: damage is reported, and a chronicle
+// that reads must write and read back to the same entries.
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+
+#include <QByteArray>
+
+#include "fuzz_check.h"
+#include "storage/chronicle_file.h"
+
+namespace {
+
+bool sameNumber(double a, double b) {
+    // 15 significant digits are what the file keeps of a real.
+    return a == b || std::fabs(a - b) <= std::fabs(a) * 1e-14;
+}
+
+bool sameEntry(const ChronicleEntry& a, const ChronicleEntry& b) {
+    const double x[] = {a.year,  a.workers, a.soldiers, a.total, a.land,
+                        a.grain, a.money,   a.gold,     a.oil,   a.rating};
+    const double y[] = {b.year,  b.workers, b.soldiers, b.total, b.land,
+                        b.grain, b.money,   b.gold,     b.oil,   b.rating};
+    for (std::size_t i = 0; i < std::size(x); ++i) {
+        if (!sameNumber(x[i], y[i])) {
+            return false;
+        }
+    }
+    return a.mood == b.mood && a.events == b.events && a.report == b.report;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    (void)bytesAfterGameRecord(bytes);
+
+    const ChronicleRead first = readChronicle(bytes);
+    if (first.status == ChronicleRead::Status::Damaged) {
+        FUZZ_CHECK(!first.reason.isEmpty(), "a damaged chronicle must say why");
+        return 0;
+    }
+    FUZZ_CHECK(first.entries.size() <= kChronicleLimit, "only the latest entries are kept");
+    Chronicle chronicle;
+    restoreChronicle(chronicle, first.entries);
+    const ChronicleRead second = readChronicle(writeChronicle(chronicle));
+    FUZZ_CHECK(second.status == ChronicleRead::Status::Read, "a written chronicle must read");
+    FUZZ_CHECK(second.entries.size() == first.entries.size(), "every entry must come back");
+    for (std::size_t i = 0; i < first.entries.size(); ++i) {
+        FUZZ_CHECK(sameEntry(first.entries[i], second.entries[i]), "an entry must survive");
+    }
+    return 0;
+}
