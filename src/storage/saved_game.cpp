@@ -325,14 +325,15 @@ LoadResult readSavedGame(const QByteArray& bytes, const KingdomState& current) {
 }
 
 std::optional<QString> saveGame(const QString& path, const KingdomState& state,
-                                const HallOfFame& hall, const BarMaxima& bars) {
+                                const HallOfFame& hall, const BarMaxima& bars,
+                                const QByteArray& following) {
     const TextRecordWriter writer = buildRecord(state, hall, bars);
     // Such a file could never be loaded again; better to say so now than at loading time.
     if (writer.hasNonFinite()) {
         return QStringLiteral("Игру нельзя сохранить: одно из её значений не является числом.");
     }
     const QByteArray bytes = writer.record();
-    if (bytes.size() > kMaxRecordFileSize) {
+    if (bytes.size() + following.size() > kMaxRecordFileSize) {
         return QStringLiteral("Игру нельзя сохранить: она заняла бы больше 1 МБ.");
     }
     // The game is written only if it will load again.
@@ -341,7 +342,7 @@ std::optional<QString> saveGame(const QString& path, const KingdomState& state,
     if (!check.game) {
         return check.error;
     }
-    return writeWholeFile(path, bytes);
+    return writeWholeFile(path, bytes + following);
 }
 
 LoadResult loadGame(const QString& path, const KingdomState& current) {
@@ -351,5 +352,9 @@ LoadResult loadGame(const QString& path, const KingdomState& current) {
         result.error = file.error;
         return result;
     }
-    return readSavedGameFrom(file.bytes, current, path, damagedPrefix(path));
+    LoadResult result = readSavedGameFrom(file.bytes, current, path, damagedPrefix(path));
+    if (result.game) {
+        result.game->following = file.bytes.sliced(result.recordEnd);
+    }
+    return result;
 }

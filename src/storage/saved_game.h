@@ -20,6 +20,8 @@ QByteArray writeSavedGame(const KingdomState& state, const HallOfFame& hall, con
 struct LoadedGame {
     KingdomState state;
     HallOfFame hall;
+    // What the file holds after the game's record (further records, or nothing).
+    QByteArray following = {};
 };
 
 // A king's name (the player's and each of the hall of fame) is kept to this many characters in
@@ -47,11 +49,12 @@ struct LoadResult {
 // their values; the bar maxima land in sliderMax1..9. Nothing of `current` changes.
 LoadResult readSavedGame(const QByteArray& bytes, const KingdomState& current);
 
-// Writes the file atomically: on failure an existing file is left as it was and the message
-// says why. A game with a value the reader would refuse is not written. Returns nothing on
-// success.
+// Writes the file atomically, `following` (further records) after the game's record: on failure
+// an existing file is left as it was and the message says why. A game with a value the reader
+// would refuse is not written. Returns nothing on success.
 std::optional<QString> saveGame(const QString& path, const KingdomState& state,
-                                const HallOfFame& hall, const BarMaxima& bars);
+                                const HallOfFame& hall, const BarMaxima& bars,
+                                const QByteArray& following = {});
 
 // Reads the whole file; a missing, unreadable, short or unusable file gives an error.
 LoadResult loadGame(const QString& path, const KingdomState& current);

@@ -4,9 +4,12 @@
 #include "sim/end_of_reign.h"
 #include "sim/new_game.h"
 #include "sim/year.h"
+#include "storage/chronicle_file.h"
 #include "storage/saved_game.h"
 #include "storage/scores.h"
+#include "storage/text_record.h"
 #include "ui/about_box.h"
+#include "ui/chronicle_window.h"
 #include "ui/hall_of_fame_window.h"
 #include "ui/load_dialog.h"
 #include "ui/main_window.h"
@@ -23,6 +26,7 @@ GameController::GameController(GameContext& context, QObject* parent)
 
 GameController::~GameController() {
     // Windows still open when the program ends must not outlive the state they point into.
+    delete m_chronicleWindow.data();
     delete m_mainWindow.data();
     delete m_nameDialog.data();
 }
@@ -33,6 +37,10 @@ NameDialog* GameController::nameDialog() const {
 
 MainWindow* GameController::mainWindow() const {
     return m_mainWindow.data();
+}
+
+ChronicleWindow* GameController::chronicleWindow() const {
+    return m_chronicleWindow.data();
 }
 
 void GameController::start() {
@@ -61,10 +69,13 @@ void GameController::beginReign(const QString& kingName) {
     connect(window, &MainWindow::loadRequested, this, &GameController::openLoadDialog);
     connect(window, &MainWindow::tableRequested, this, &GameController::openTable);
     connect(window, &MainWindow::aboutRequested, this, &GameController::openAboutBox);
+    connect(window, &MainWindow::chronicleRequested, this, &GameController::openChronicle);
     connect(window, &QObject::destroyed, this, [this] { m_phase = ReignPhase::NoReign; });
 
     window->startReign();
     initKingdom(m_context.state, m_context.random);
+    restartChronicle(m_chronicle);
+    chronicleChanged();
     window->refreshStatus();
     window->setCommandButtonsEnabled(true);
     window->showYearLabel();
@@ -94,6 +105,8 @@ void GameController::nextYear() {
     m_phase = ReignPhase::YearReport;
 
     const YearResult year = ::nextYear(state, m_context.random);
+    recordYearEnd(m_chronicle, state, year);
+    chronicleChanged();
     window->showMoodWord();
     if (!year.stoppedBeforeHarvest) {
         if (year.starved) {
@@ -126,7 +139,10 @@ void GameController::acknowledgeBattle() {
         return;
     }
     m_phase = ReignPhase::YearReport;
-    m_mainWindow->showReport(QString::fromStdString(closeBattle(m_context.state)));
+    const std::string report = closeBattle(m_context.state);
+    recordBattleClosed(m_chronicle, report);
+    chronicleChanged();
+    m_mainWindow->showReport(QString::fromStdString(report));
     m_mainWindow->setCommandButtonsEnabled(true);
 }
 
@@ -152,8 +168,12 @@ void GameController::tableClosed() {
 }
 
 void GameController::openSaveDialog() {
-    (new SaveDialog(m_mainWindow, m_context.platform, m_context.state, m_context.hall,
-                    m_mainWindow->barMaxima()))
+    const BarMaxima bars = m_mainWindow->barMaxima();
+    // The chronicle follows the game's record in the file, as much of it as the file may hold.
+    const qsizetype room =
+        kMaxRecordFileSize - writeSavedGame(m_context.state, m_context.hall, bars).size();
+    (new SaveDialog(m_mainWindow, m_context.platform, m_context.state, m_context.hall, bars,
+                    writeChronicle(m_chronicle, room)))
         ->show();
 }
 
@@ -167,12 +187,24 @@ void GameController::openLoadDialog() {
 void GameController::installLoadedGame(const LoadedGame& game) {
     m_context.state = game.state;
     m_context.hall = game.hall;
+    ChronicleRead chronicle = readChronicle(game.following);
+    if (chronicle.status == ChronicleRead::Status::Read) {
+        restoreChronicle(m_chronicle, std::move(chronicle.entries));
+    } else {
+        restartChronicle(m_chronicle);
+    }
+    chronicleChanged();
     // Whatever the window was showing, a loaded game is played on from buy mode: a battle on
     // screen is over, and its OK with it.
     m_mainWindow->restoreBarMaxima();
     m_mainWindow->hideBattle();
     m_mainWindow->setCommandButtonsEnabled(true);
     showBuying();
+    // The game itself loaded; only its history is lost, and the player hears so.
+    if (chronicle.status == ChronicleRead::Status::Damaged) {
+        m_context.platform.message(m_mainWindow, QStringLiteral("Загрузить"),
+                                   chronicleDamagedMessage(chronicle.reason), true);
+    }
 }
 
 void GameController::loadFailed() {
@@ -194,11 +226,38 @@ void GameController::openAboutBox() {
     AboutBox::open(m_context.platform, m_mainWindow);
 }
 
+void GameController::openChronicle() {
+    if (!m_chronicleWindow) {
+        auto* window = new ChronicleWindow(m_chronicle);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        // A window beside the game: leaving the game closes it rather than waiting for it.
+        window->setAttribute(Qt::WA_QuitOnClose, false);
+        m_chronicleWindow = window;
+    }
+    m_chronicleWindow->show();
+    m_chronicleWindow->raise();
+    m_chronicleWindow->activateWindow();
+}
+
+void GameController::chronicleChanged() {
+    if (m_chronicleWindow) {
+        m_chronicleWindow->chronicleChanged();
+    }
+}
+
+void GameController::letChronicleGo() {
+    if (m_chronicleWindow) {
+        m_chronicleWindow->keepFinishedReign();
+        m_chronicleWindow = nullptr;
+    }
+}
+
 void GameController::newGame() {
     if (m_phase == ReignPhase::NoReign) {
         return;
     }
     m_phase = ReignPhase::NoReign;
+    letChronicleGo();
     // The name dialog is shown before the main window goes, so the program never finds itself
     // without a window and quits.
     showNameDialog();
@@ -209,6 +268,9 @@ void GameController::newGame() {
 
 void GameController::quit() {
     m_phase = ReignPhase::NoReign;
+    if (m_chronicleWindow) {
+        m_chronicleWindow->close();
+    }
     if (m_mainWindow) {
         m_mainWindow->close();
     }

@@ -6,9 +6,11 @@
 #include <QPointer>
 #include <QString>
 
+#include "sim/chronicle.h"
 #include "ui/game_context.h"
 
 struct LoadedGame;
+class ChronicleWindow;
 class MainWindow;
 class NameDialog;
 
@@ -37,7 +39,10 @@ public:
     // The windows now open, or null.
     NameDialog* nameDialog() const;
     MainWindow* mainWindow() const;
+    ChronicleWindow* chronicleWindow() const;
     ReignPhase phase() const { return m_phase; }
+    // The reign so far, year end by year end.
+    const Chronicle& chronicle() const { return m_chronicle; }
 
     // The transitions, each from what the player asked.
     void beginReign(const QString& kingName);
@@ -57,14 +62,21 @@ public:
     void openLoadDialog();
     void openTable();
     void openAboutBox();
+    // The chronicle beside the game (F5): opened, or raised when it is open already.
+    void openChronicle();
 
 private:
     void showNameDialog();
     void endReign();
     void showMessage(const QString& text);
+    void chronicleChanged();
+    // The reign is over: an open chronicle window keeps it, and the next reign gets its own.
+    void letChronicleGo();
 
     GameContext& m_context;
     ReignPhase m_phase = ReignPhase::NoReign;
     QPointer<NameDialog> m_nameDialog;
     QPointer<MainWindow> m_mainWindow;
+    Chronicle m_chronicle;
+    QPointer<ChronicleWindow> m_chronicleWindow;
 };

@@ -80,6 +80,7 @@ signals:
     void loadRequested();
     void tableRequested();
     void aboutRequested();
+    void chronicleRequested();
 
 public slots:
     void buy_Click();
@@ -97,6 +98,7 @@ public slots:
     void tablica_Click();
     void pravila_Click();
     void aboutgame_Click();
+    void chronicle_Click();
     void Label20_Click();
 
 private:
@@ -140,6 +142,7 @@ private:
     QAction* m_loadGame = nullptr;
     QAction* m_quit = nullptr;
     QAction* m_table = nullptr;
+    QAction* m_chronicle = nullptr;
     QAction* m_rules = nullptr;
     QAction* m_about = nullptr;
 };

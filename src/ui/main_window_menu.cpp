@@ -36,6 +36,9 @@ void MainWindow::setupActions() {
         return action;
     };
     m_table = command("tablica", QStringLiteral("&Таблица"));
+    // The chronicle of the reign, a window of ours beside the game.
+    m_chronicle = command("chronicle", QStringLiteral("&Летопись"));
+    m_chronicle->setShortcut(QKeySequence(Qt::Key_F5));
     m_rules = command("pravila", QStringLiteral("&Правила"));
     m_about = command("aboutgame", QStringLiteral("&О программе"));
 
@@ -44,6 +47,7 @@ void MainWindow::setupActions() {
     connect(m_loadGame, &QAction::triggered, this, &MainWindow::loadgame_Click);
     connect(m_quit, &QAction::triggered, this, &MainWindow::quitgame_Click);
     connect(m_table, &QAction::triggered, this, &MainWindow::tablica_Click);
+    connect(m_chronicle, &QAction::triggered, this, &MainWindow::chronicle_Click);
     connect(m_rules, &QAction::triggered, this, &MainWindow::pravila_Click);
     connect(m_about, &QAction::triggered, this, &MainWindow::aboutgame_Click);
 
@@ -96,6 +100,10 @@ void MainWindow::loadgame_Click() {
 
 void MainWindow::tablica_Click() {
     emit tableRequested();
+}
+
+void MainWindow::chronicle_Click() {
+    emit chronicleRequested();
 }
 
 void MainWindow::pravila_Click() {

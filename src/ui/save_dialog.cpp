@@ -1,6 +1,8 @@
 // The save dialog.
 #include "ui/save_dialog.h"
 
+#include <utility>
+
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -11,8 +13,9 @@ const QString kTitle = QStringLiteral("Сохранение");
 }
 
 SaveDialog::SaveDialog(QWidget* mainWindow, Platform& platform, const KingdomState& state,
-                       const HallOfFame& hall, const BarMaxima& bars)
-    : FileDialog(mainWindow, platform, 2685, 2160), m_state(state), m_hall(hall), m_bars(bars) {
+                       const HallOfFame& hall, const BarMaxima& bars, QByteArray following)
+    : FileDialog(mainWindow, platform, 2685, 2160), m_state(state), m_hall(hall), m_bars(bars),
+      m_following(std::move(following)) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Сохранить игру"));
     mainButton()->setText(QStringLiteral("Сохранить"));
@@ -26,7 +29,7 @@ void SaveDialog::saveGame() {
         platform().message(this, kTitle, QStringLiteral("Не указано имя файла"), true);
         return;
     }
-    if (const auto error = ::saveGame(chosenPath(), m_state, m_hall, m_bars)) {
+    if (const auto error = ::saveGame(chosenPath(), m_state, m_hall, m_bars, m_following)) {
         platform().message(this, kTitle, *error, true);
         return;
     }

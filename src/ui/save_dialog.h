@@ -10,8 +10,9 @@
 class SaveDialog final : public FileDialog {
     Q_OBJECT
 public:
+    // `following` is written after the game's record (the chronicle's records).
     SaveDialog(QWidget* mainWindow, Platform& platform, const KingdomState& state,
-               const HallOfFame& hall, const BarMaxima& bars);
+               const HallOfFame& hall, const BarMaxima& bars, QByteArray following = {});
 
     // The main button: writes the file and closes the window, or says why not and stays open.
     void saveGame();
@@ -23,4 +24,5 @@ private:
     KingdomState m_state;
     HallOfFame m_hall;
     BarMaxima m_bars{};
+    QByteArray m_following;
 };

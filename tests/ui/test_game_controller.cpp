@@ -2,19 +2,27 @@
 // is told on the way.
 #include <memory>
 
+#include <QAction>
 #include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "core/kingdom_state.h"
 #include "core/random.h"
 #include "fake_platform.h"
+#include "storage/chronicle_file.h"
 #include "storage/saved_game.h"
+#include "ui/chronicle_window.h"
 #include "ui/game_controller.h"
 #include "ui/hall_of_fame_window.h"
 #include "ui/main_window.h"
 #include "ui/name_dialog.h"
+#include "ui/save_dialog.h"
 
 Q_DECLARE_METATYPE(ReignPhase)
 
@@ -38,6 +46,11 @@ private slots:
     void yearOneHundredWithRatingOneEndsTheReignThenOverthrows();
     void theMenuTableReturnsToThePhaseItLeft();
     void newGameAndQuit();
+
+    void theChronicleFollowsTheReignAndKeepsAFinishedOne();
+    void aSavedGameKeepsItsChronicle();
+    void aFileWithoutOrWithADamagedChronicleLoadsTheGame_data();
+    void aFileWithoutOrWithADamagedChronicleLoadsTheGame();
 
 private:
     void startReign();
@@ -292,6 +305,109 @@ void TestGameController::newGameAndQuit() {
     QCOMPARE(m_controller->phase(), ReignPhase::NoReign);
     dropWindows();
     QCOMPARE(m_controller->mainWindow(), nullptr);
+}
+
+void TestGameController::theChronicleFollowsTheReignAndKeepsAFinishedOne() {
+    startReign();
+    quietYear();
+    m_controller->nextYear();
+    m_controller->mainWindow()->findChild<QAction*>(QStringLiteral("chronicle"))->trigger();
+    QPointer<ChronicleWindow> window = m_controller->chronicleWindow();
+    QVERIFY(window && window->isVisible());
+    QCOMPARE(
+        m_controller->mainWindow()->findChild<QAction*>(QStringLiteral("chronicle"))->shortcut(),
+        QKeySequence(Qt::Key_F5));
+    // It holds nothing back: the game goes on while it is open, and it follows.
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    QCOMPARE(window->table()->model()->rowCount(), 1);
+    battleYear();
+    m_controller->nextYear();
+    m_controller->acknowledgeBattle();
+    QCOMPARE(m_controller->chronicle().entries.size(), std::size_t(2));
+    QCOMPARE(window->table()->model()->rowCount(), 2);
+
+    // An overthrow ends the reign: the window keeps it whole; the next reign starts its own.
+    m_state->discontentYears = 4;
+    m_state->land = 80;
+    m_random->push({0.f, 0.f, 0.f, 0.f});
+    m_controller->nextYear();
+    QCOMPARE(m_controller->phase(), ReignPhase::NoReign);
+    dropWindows();
+    QVERIFY(window && window->isVisible());
+    QCOMPARE(window->table()->model()->rowCount(), 3);
+    startReign();
+    QVERIFY(m_controller->chronicle().entries.empty());
+    QCOMPARE(m_controller->chronicleWindow(), nullptr);
+    quietYear();
+    m_controller->nextYear();
+    QCOMPARE(window->table()->model()->rowCount(), 3);
+    delete window.data();
+}
+
+void TestGameController::aSavedGameKeepsItsChronicle() {
+    startReign();
+    for (int year = 0; year < 3; ++year) {
+        quietYear();
+        m_controller->nextYear();
+    }
+    const std::vector<ChronicleEntry> played = m_controller->chronicle().entries;
+    QCOMPARE(played.size(), std::size_t(3));
+    m_controller->openSaveDialog();
+    auto* save = m_controller->mainWindow()->findChild<SaveDialog*>();
+    save->setFolder(m_folder->path());
+    save->findChild<QLineEdit*>(QStringLiteral("txtFileName"))->setText(QStringLiteral("game"));
+    save->saveGame();
+    QVERIFY(m_platform->messages.empty());
+    const QString path = m_folder->filePath(QStringLiteral("game.txt"));
+    // The game's own record comes first, byte for byte as ever.
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QVERIFY(bytes.startsWith(
+        writeSavedGame(*m_state, *m_hall, m_controller->mainWindow()->barMaxima())));
+
+    quietYear();
+    m_controller->nextYear();
+    LoadResult loaded = loadGame(path, *m_state);
+    QVERIFY(loaded.game);
+    m_controller->installLoadedGame(*loaded.game);
+    QCOMPARE(m_controller->chronicle().entries, played);
+    QVERIFY(m_platform->messages.empty());
+}
+
+void TestGameController::aFileWithoutOrWithADamagedChronicleLoadsTheGame_data() {
+    QTest::addColumn<QByteArray>("following");
+    QTest::addColumn<bool>("damaged");
+    QTest::newRow("before the chronicle") << QByteArray() << false;
+    QTest::newRow("an old editor's Ctrl-Z") << QByteArray("\x1A") << false;
+    QTest::newRow("cut short") << QByteArray("\"\xCB\xE5\xF2\xEE\xEF\xE8\xF1\xFC\",1,3\r\n1,2")
+                               << true;
+    QTest::newRow("junk") << QByteArray("junk,junk\r\n") << true;
+}
+
+void TestGameController::aFileWithoutOrWithADamagedChronicleLoadsTheGame() {
+    QFETCH(QByteArray, following);
+    QFETCH(bool, damaged);
+    startReign();
+    quietYear();
+    m_controller->nextYear();
+    LoadedGame game{*m_state, *m_hall, following};
+    game.state.year = 42;
+    game.state.lastPeaceYear = 1000;
+    m_controller->installLoadedGame(game);
+    QCOMPARE(m_controller->phase(), ReignPhase::Buying);
+    QCOMPARE(m_state->year, 42.0);
+    QVERIFY(m_controller->chronicle().entries.empty());
+    QCOMPARE(m_platform->messages.size(), std::size_t(damaged ? 1 : 0));
+    if (damaged) {
+        QVERIFY(m_platform->messages[0].text.contains(QStringLiteral("летопись")));
+        QVERIFY(m_platform->messages[0].informationIcon);
+    }
+    // The chronicle goes on from the loaded year.
+    quietYear();
+    m_controller->nextYear();
+    QCOMPARE(m_controller->chronicle().entries.size(), std::size_t(1));
+    QCOMPARE(m_controller->chronicle().entries[0].year, 42.0);
 }
 
 QTEST_MAIN(TestGameController)
