@@ -4,11 +4,13 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QSplitter>
 #include <QTableView>
@@ -183,11 +185,10 @@ ChronicleWindow::ChronicleWindow(const Chronicle& chronicle, QWidget* parent)
     m_report->setObjectName(QStringLiteral("chronicleReport"));
     m_report->setReadOnly(true);
     m_report->setTabChangesFocus(true);
-    m_report->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // Lines as the report panel shows them: the rule of 89 underscores stays one line, and a
+    // narrow pane scrolls sideways rather than breaking it.
+    m_report->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_report->setFont(gameFont(9, false));
-    // Wide enough for the report's rule of 89 underscores, so that it stays one line.
-    m_report->setMinimumWidth(QFontMetrics(m_report->font()).horizontalAdvance(QString(89, u'_')) +
-                              2 * m_report->frameWidth() + 16);
     m_report->setPlaceholderText(QStringLiteral("Выберите год, чтобы прочитать его доклад."));
 
     m_chart = new ChronicleChart(chronicle);
@@ -223,10 +224,9 @@ ChronicleWindow::ChronicleWindow(const Chronicle& chronicle, QWidget* parent)
     auto* lower = new QSplitter(Qt::Horizontal);
     lower->addWidget(chartPart);
     lower->addWidget(m_report);
-    lower->setStretchFactor(0, 1);
-    lower->setStretchFactor(1, 0);
+    lower->setStretchFactor(0, 6);
+    lower->setStretchFactor(1, 5);
     lower->setChildrenCollapsible(false);
-    lower->setSizes({620, 510});
 
     auto* splitter = new QSplitter(Qt::Vertical);
     splitter->addWidget(m_table);
@@ -256,7 +256,13 @@ ChronicleWindow::ChronicleWindow(const Chronicle& chronicle, QWidget* parent)
 
     connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &ChronicleWindow::showReport);
-    resize(1140, 780);
+    // Room for the chart and a whole report where the screen has it; smaller screens keep it all
+    // on screen.
+    QSize size(1260, 780);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        size = size.boundedTo(screen->availableGeometry().size() * 0.95);
+    }
+    resize(size);
     if (m_model->rowCount() > 0) {
         m_table->selectRow(m_model->rowCount() - 1);
         m_table->scrollToBottom();

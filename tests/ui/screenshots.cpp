@@ -1,20 +1,25 @@
-// Saves pictures of the name dialog, of the main window in each of its states and of the other
-// windows, to look at them as a player would: veloria_screenshots <folder>.
+// Saves pictures of the name dialog, of the main window in each of its states, of the other
+// windows and of the chronicle of a long reign, to look at them as a player would:
+// veloria_screenshots <folder>.
 #include <cstdio>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QWidget>
 
+#include "chronicle_reign.h"
 #include "core/kingdom_state.h"
 #include "core/random.h"
 #include "fake_platform.h"
 #include "ui/application.h"
 #include "ui/art/art.h"
+#include "ui/chronicle_window.h"
 #include "ui/game_controller.h"
 #include "ui/main_window.h"
 #include "ui/name_dialog.h"
@@ -34,6 +39,25 @@ bool save(QWidget* window, const QDir& folder, const QString& name) {
 
 template <typename T> T* child(QWidget* window, const char* name) {
     return window->findChild<T*>(QLatin1String(name));
+}
+
+// The chronicle after a long reign with wars, with all its series and with three, and empty.
+bool chronicleShots(const QDir& folder) {
+    Chronicle chronicle;
+    playFullReign(chronicle);
+    ChronicleWindow window(chronicle);
+    window.show();
+    window.table()->selectRow(60);
+    bool ok = save(&window, folder, QStringLiteral("chronicle_reign"));
+    for (const char* hidden : {"chronicleSeries_population", "chronicleSeries_workers",
+                               "chronicleSeries_land", "chronicleSeries_grain"}) {
+        child<QCheckBox>(&window, hidden)->setChecked(false);
+    }
+    ok = save(&window, folder, QStringLiteral("chronicle_three_series")) && ok;
+    const Chronicle empty;
+    ChronicleWindow fresh(empty);
+    fresh.show();
+    return save(&fresh, folder, QStringLiteral("chronicle_empty")) && ok;
 }
 
 } // namespace
@@ -117,5 +141,5 @@ int main(int argc, char* argv[]) {
     controller.openTable();
     ok = save(opened("Form7"), folder, QStringLiteral("hall_of_fame")) && ok;
     opened("Form7")->close();
-    return ok ? 0 : 1;
+    return chronicleShots(folder) && ok ? 0 : 1;
 }
