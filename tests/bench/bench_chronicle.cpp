@@ -4,7 +4,7 @@
 #include <QApplication>
 #include <QTableView>
 
-#include "../ui/chronicle_reign.h"
+#include "../support/chronicle_reign.h"
 #include "ui/application.h"
 #include "ui/chronicle_window.h"
 

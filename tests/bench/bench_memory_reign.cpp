@@ -15,7 +15,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
-#include "../ui/fake_platform.h"
+#include "../support/fake_platform.h"
 #include "core/kingdom_state.h"
 #include "core/random.h"
 #include "first_paint.h"

@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "../ui/fake_platform.h"
+#include "../support/fake_platform.h"
 #include "core/kingdom_state.h"
 #include "core/random.h"
 #include "ui/application.h"

@@ -16,7 +16,7 @@
 #include <QWidget>
 
 #include "../support/proc_status.h"
-#include "../ui/fake_platform.h"
+#include "../support/fake_platform.h"
 #include "core/kingdom_state.h"
 #include "core/random.h"
 #include "sim/year.h"

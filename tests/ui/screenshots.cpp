@@ -13,10 +13,10 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
-#include "chronicle_reign.h"
+#include "support/chronicle_reign.h"
 #include "core/kingdom_state.h"
 #include "core/random.h"
-#include "fake_platform.h"
+#include "support/fake_platform.h"
 #include "ui/application.h"
 #include "ui/art/art.h"
 #include "ui/chronicle_window.h"

@@ -8,7 +8,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "fake_platform.h"
+#include "support/fake_platform.h"
 #include "ui/about_box.h"
 #include "ui/art/art.h"
 #include "ui/links.h"

@@ -9,7 +9,7 @@
 #include <QTableView>
 #include <QTest>
 
-#include "chronicle_reign.h"
+#include "support/chronicle_reign.h"
 #include "ui/chronicle_chart.h"
 #include "ui/chronicle_window.h"
 

@@ -13,7 +13,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "fake_platform.h"
+#include "support/fake_platform.h"
 #include "storage/saved_game.h"
 #include "ui/load_dialog.h"
 #include "ui/save_dialog.h"

@@ -14,9 +14,9 @@
 
 #include "core/kingdom_state.h"
 #include "core/random.h"
-#include "fake_platform.h"
 #include "storage/chronicle_file.h"
 #include "storage/saved_game.h"
+#include "support/scripted_reign.h"
 #include "ui/chronicle_window.h"
 #include "ui/game_controller.h"
 #include "ui/hall_of_fame_window.h"
@@ -53,53 +53,37 @@ private slots:
     void aFileWithoutOrWithADamagedChronicleLoadsTheGame();
 
 private:
-    void startReign();
-    void quietYear() { m_random->push({0.f, 0.f, 0.f, 0.f, 0.5f, 0.35f, 0.5f, 0.5f}); }
-    void battleYear();
+    void startReign() { m_reign->begin(); }
+    void quietYear() { m_reign->pushQuietYear(); }
+    void battleYear() { m_reign->setUpWonBattle(); }
     void dropWindows() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
     HallOfFameWindow* shownTable() const;
-    QString messageText(std::size_t index) const { return m_platform->messages.at(index).text; }
+    QString messageText(std::size_t index) const {
+        return m_reign->platform.messages.at(index).text;
+    }
 
-    std::unique_ptr<KingdomState> m_state;
-    std::unique_ptr<HallOfFame> m_hall;
-    std::unique_ptr<ScriptedRandom> m_random;
-    std::unique_ptr<FakePlatform> m_platform;
-    std::unique_ptr<QTemporaryDir> m_folder;
-    std::unique_ptr<GameContext> m_context;
-    std::unique_ptr<GameController> m_controller;
+    std::unique_ptr<ScriptedReign> m_reign;
+    KingdomState* m_state = nullptr;
+    HallOfFame* m_hall = nullptr;
+    ScriptedRandom* m_random = nullptr;
+    FakePlatform* m_platform = nullptr;
+    QTemporaryDir* m_folder = nullptr;
+    GameController* m_controller = nullptr;
 };
 
 void TestGameController::init() {
-    m_state = std::make_unique<KingdomState>();
-    m_hall = std::make_unique<HallOfFame>();
-    m_random = std::make_unique<ScriptedRandom>();
-    m_platform = std::make_unique<FakePlatform>();
-    m_folder = std::make_unique<QTemporaryDir>();
-    m_context = std::make_unique<GameContext>(
-        GameContext{*m_state, *m_hall, *m_random, *m_platform,
-                    m_folder->filePath(QStringLiteral("scores.tab"))});
-    m_controller = std::make_unique<GameController>(*m_context);
+    m_reign = std::make_unique<ScriptedReign>();
+    m_state = &m_reign->state;
+    m_hall = &m_reign->hall;
+    m_random = &m_reign->random;
+    m_platform = &m_reign->platform;
+    m_folder = &m_reign->folder;
+    m_controller = &m_reign->controller;
 }
 
 void TestGameController::cleanup() {
-    m_controller.reset();
+    m_reign.reset();
     dropWindows();
-}
-
-void TestGameController::startReign() {
-    m_random->push({0.25f, 0.25f, 0.25f, 0.25f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f});
-    m_controller->beginReign(QStringLiteral("Иван"));
-    QCOMPARE(m_random->remaining(), std::size_t(0));
-}
-
-void TestGameController::battleYear() {
-    m_state->year = 7;
-    m_state->warCountdown = 1;
-    m_state->enemyArmy = 20;
-    m_state->grain = 1000;
-    m_state->land = 1000;
-    m_random->push({0.f, 0.f, 0.f, 0.f, 0.1f, 0.f, 0.f, 0.5f});
-    m_random->push({0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f});
 }
 
 HallOfFameWindow* TestGameController::shownTable() const {
@@ -239,11 +223,7 @@ void TestGameController::overthrowAndStarvationStartANewGame() {
 
 void TestGameController::yearOneHundredEndsInTheTable() {
     startReign();
-    m_state->year = 99;
-    m_state->lastPeaceYear = 1000;
-    m_state->land = 1e9;
-    m_state->rating = 192;
-    m_random->push({0.f, 0.f, 0.f, 0.f, 0.f, 0.f, 0.f});
+    m_reign->setUpLastYear(200);
     m_controller->nextYear();
     QCOMPARE(m_controller->phase(), ReignPhase::EndOfReign);
     QCOMPARE(m_platform->messages.size(), std::size_t(1));
@@ -262,13 +242,9 @@ void TestGameController::yearOneHundredEndsInTheTable() {
 
 void TestGameController::yearOneHundredWithRatingOneEndsTheReignThenOverthrows() {
     startReign();
-    m_state->year = 99;
-    m_state->lastPeaceYear = 1000;
-    m_state->land = 1e9;
     // The year's first steps score 8 and leave -1; births and a growing army bring it to 1.
+    m_reign->setUpLastYear(-1);
     m_state->armyGrowthLevel = 3;
-    m_state->rating = -9;
-    m_random->push({0.f, 0.f, 0.f, 0.f, 0.f, 0.f, 0.f});
     m_controller->nextYear();
     QCOMPARE(m_platform->messages.size(), std::size_t(2));
     QVERIFY(messageText(0).contains(QStringLiteral("рейтинг -  1\r\n")));

@@ -16,7 +16,7 @@
 #include <QtTest>
 
 #include "core/random.h"
-#include "fake_platform.h"
+#include "support/fake_platform.h"
 #include "sim/end_of_reign.h"
 #include "storage/scores.h"
 #include "ui/game_controller.h"

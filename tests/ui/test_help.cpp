@@ -10,7 +10,7 @@
 #include <QTest>
 #include <QTextBrowser>
 
-#include "fake_platform.h"
+#include "support/fake_platform.h"
 #include "ui/help.h"
 #include "ui/help_viewer.h"
 

@@ -19,7 +19,7 @@
 
 #include "core/kingdom_state.h"
 #include "core/random.h"
-#include "fake_platform.h"
+#include "support/scripted_reign.h"
 #include "ui/about_box.h"
 #include "ui/game_controller.h"
 #include "ui/hall_of_fame_window.h"
@@ -128,34 +128,30 @@ private:
     void click(const char* name) { QTest::mouseClick(find<QPushButton>(name), Qt::LeftButton); }
     void dropWindows() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
-    std::unique_ptr<KingdomState> m_state;
-    std::unique_ptr<HallOfFame> m_hall;
-    std::unique_ptr<ScriptedRandom> m_random;
-    std::unique_ptr<FakePlatform> m_platform;
-    std::unique_ptr<QTemporaryDir> m_scoresDir;
-    std::unique_ptr<GameContext> m_context;
-    std::unique_ptr<GameController> m_controller;
+    std::unique_ptr<ScriptedReign> m_reign;
+    KingdomState* m_state = nullptr;
+    ScriptedRandom* m_random = nullptr;
+    FakePlatform* m_platform = nullptr;
+    QTemporaryDir* m_scoresDir = nullptr;
+    GameController* m_controller = nullptr;
 };
 
 void TestMainWindow::init() {
-    m_state = std::make_unique<KingdomState>();
-    m_hall = std::make_unique<HallOfFame>();
-    m_random = std::make_unique<ScriptedRandom>();
-    m_platform = std::make_unique<FakePlatform>();
-    m_scoresDir = std::make_unique<QTemporaryDir>();
-    m_context = std::make_unique<GameContext>(
-        GameContext{*m_state, *m_hall, *m_random, *m_platform,
-                    m_scoresDir->filePath(QStringLiteral("scores.tab"))});
-    m_controller = std::make_unique<GameController>(*m_context);
+    m_reign = std::make_unique<ScriptedReign>();
+    m_state = &m_reign->state;
+    m_random = &m_reign->random;
+    m_platform = &m_reign->platform;
+    m_scoresDir = &m_reign->folder;
+    m_controller = &m_reign->controller;
 }
 
 void TestMainWindow::cleanup() {
-    m_controller.reset();
+    m_reign.reset();
     dropWindows();
 }
 
 MainWindow* TestMainWindow::startGame() {
-    m_random->push({0.25f, 0.25f, 0.25f, 0.25f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f});
+    m_reign->pushNewKingdom();
     if (!m_controller->nameDialog()) {
         m_controller->start();
     }
@@ -299,6 +295,7 @@ void TestMainWindow::menuHasItsCommands() {
         {"loadgame", QStringLiteral("Загрузить"), QKeySequence(Qt::Key_F4)},
         {"quitgame", QStringLiteral("Выход"), QKeySequence(Qt::Key_F12)},
         {"tablica", QStringLiteral("&Таблица"), QKeySequence()},
+        {"chronicle", QStringLiteral("&Летопись"), QKeySequence(Qt::Key_F5)},
         {"pravila", QStringLiteral("&Правила"), QKeySequence()},
         {"aboutgame", QStringLiteral("&О программе"), QKeySequence()},
     };
@@ -309,7 +306,10 @@ void TestMainWindow::menuHasItsCommands() {
         QCOMPARE(action->shortcut(), item.shortcut);
     }
     QCOMPARE(files->actions().size(), 4);
-    QCOMPARE(window->menuBar()->actions().size(), 4);
+    // The chronicle stands between the table and the rules.
+    const QList<QAction*> bar = window->menuBar()->actions();
+    QCOMPARE(bar.size(), 5);
+    QCOMPARE(bar[2]->objectName(), QStringLiteral("chronicle"));
 }
 
 void TestMainWindow::labelsShowTheirWholeText() {
@@ -698,7 +698,7 @@ void TestMainWindow::barMaximaForSavingAndLoading() {
 
 void TestMainWindow::aQuietYearShowsItsReport() {
     startGame();
-    m_random->push({0.f, 0.f, 0.f, 0.f, 0.5f, 0.35f, 0.5f, 0.5f});
+    m_reign->pushQuietYear();
     click("dalshe");
     QCOMPARE(m_random->remaining(), std::size_t(0));
 
@@ -737,13 +737,7 @@ void TestMainWindow::aQuietYearShowsItsReport() {
 
 void TestMainWindow::aWonBattle() {
     startGame();
-    m_state->year = 7;
-    m_state->warCountdown = 1;
-    m_state->enemyArmy = 20;
-    m_state->grain = 1000;
-    m_state->land = 1000;
-    m_random->push({0.f, 0.f, 0.f, 0.f, 0.1f, 0.f, 0.f, 0.5f});
-    m_random->push({0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f});
+    m_reign->setUpWonBattle();
     click("dalshe");
     QCOMPARE(m_random->remaining(), std::size_t(0));
 
@@ -1075,11 +1069,7 @@ void TestMainWindow::loadingDuringABattleGivesThePlayBack() {
     save->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
     dropWindows();
 
-    m_state->year = 7;
-    m_state->warCountdown = 1;
-    m_state->enemyArmy = 20;
-    m_random->push({0.f, 0.f, 0.f, 0.f, 0.1f, 0.f, 0.f, 0.5f});
-    m_random->push({0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f});
+    m_reign->setUpWonBattle();
     click("dalshe");
     QVERIFY(find<QGroupBox>("boy")->isVisible());
 
@@ -1099,7 +1089,7 @@ void TestMainWindow::loadingDuringABattleGivesThePlayBack() {
     QCOMPARE(textOf("Label15"), QStringLiteral("Покупайте!"));
 
     // The loaded year goes on.
-    m_random->push({0.f, 0.f, 0.f, 0.f, 0.5f, 0.35f, 0.5f, 0.5f});
+    m_reign->pushQuietYear();
     click("dalshe");
     QCOMPARE(textOf("Label14"), QStringLiteral(" 2  год правления ."));
     QVERIFY(!find<QGroupBox>("boy")->isVisible());
@@ -1109,7 +1099,7 @@ void TestMainWindow::heldWindowKeepsItsLookAndTakesNoInput() {
     MainWindow* window = startGame();
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window));
-    m_random->push({0.f, 0.f, 0.f, 0.f, 0.5f, 0.35f, 0.5f, 0.5f});
+    m_reign->pushQuietYear();
     click("dalshe");
     const QImage before = window->grab().toImage();
 

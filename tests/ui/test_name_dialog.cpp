@@ -11,7 +11,7 @@
 
 #include "core/kingdom_state.h"
 #include "core/random.h"
-#include "fake_platform.h"
+#include "support/fake_platform.h"
 #include "ui/game_controller.h"
 #include "ui/main_window.h"
 #include "ui/name_dialog.h"

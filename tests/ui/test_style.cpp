@@ -16,7 +16,7 @@
 
 #include "core/kingdom_state.h"
 #include "core/random.h"
-#include "fake_platform.h"
+#include "support/fake_platform.h"
 #include "ui/about_box.h"
 #include "ui/application.h"
 #include "ui/game_controller.h"

@@ -14,7 +14,7 @@
 #include <QTest>
 
 #include "core/random.h"
-#include "fake_platform.h"
+#include "support/fake_platform.h"
 #include "sim/end_of_reign.h"
 #include "ui/application.h"
 #include "ui/figure_label.h"

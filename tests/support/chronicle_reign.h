@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "../support/careful_king.h"
+#include "careful_king.h"
 #include "sim/chronicle.h"
 #include "sim/new_game.h"
 #include "sim/year.h"
