@@ -8,11 +8,13 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QSplitter>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -21,6 +23,29 @@
 #include "ui/twips.h"
 
 namespace {
+
+// Cells drawn as plain text: the style's own item painting measures every cell for eliding and
+// focus frames, which cost most of a year end's repaint while the window is open.
+class PlainCellDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        const bool selected = option.state & QStyle::State_Selected;
+        const QPalette::ColorGroup group =
+            option.state & QStyle::State_Active ? QPalette::Active : QPalette::Inactive;
+        if (selected) {
+            painter->fillRect(option.rect, option.palette.brush(group, QPalette::Highlight));
+        }
+        painter->setPen(
+            option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
+        painter->setFont(option.font);
+        painter->drawText(option.rect.adjusted(3, 0, -3, 0),
+                          index.data(Qt::TextAlignmentRole).toInt() | Qt::TextSingleLine,
+                          index.data(Qt::DisplayRole).toString());
+    }
+};
 
 const char* const kColumnTitles[ChronicleTableModel::ColumnCount] = {
     "Год",    "Рабочие", "Солдаты", "Всего",      "Земля",   "Зерно",
@@ -154,6 +179,7 @@ ChronicleWindow::ChronicleWindow(const Chronicle& chronicle, QWidget* parent)
     m_table = new QTableView;
     m_table->setObjectName(QStringLiteral("chronicleTable"));
     m_table->setModel(m_model);
+    m_table->setItemDelegate(new PlainCellDelegate(m_table));
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
