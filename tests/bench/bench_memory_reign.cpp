@@ -1,6 +1,7 @@
 // Peak memory of the game after a whole reign of 100 years played through the main window
 // (offscreen): prints VmHWM in kB. With --stages it also reports, on standard error, the peak and
-// resident memory and the heap at each stage of the run, to show where the memory goes.
+// resident memory and the heap at each stage of the run, to show where the memory goes; with
+// --chronicle the chronicle window is open beside the game from the first year.
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -28,6 +29,7 @@
 namespace {
 
 bool g_stages = false;
+bool g_chronicle = false;
 
 void stage(const char* name) {
     if (!g_stages) {
@@ -49,6 +51,7 @@ void stage(const char* name) {
 int main(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) {
         g_stages = g_stages || std::strcmp(argv[i], "--stages") == 0;
+        g_chronicle = g_chronicle || std::strcmp(argv[i], "--chronicle") == 0;
     }
     QApplication application(argc, argv);
     prepareApplication();
@@ -74,6 +77,12 @@ int main(int argc, char* argv[]) {
     window->show();
     QApplication::processEvents();
     stage("main window shown");
+    if (g_chronicle) {
+        // The chronicle open beside the game from the first year, following every year end.
+        controller.openChronicle();
+        QApplication::processEvents();
+        stage("chronicle shown");
+    }
 
     auto* next = window->findChild<QPushButton*>(QStringLiteral("dalshe"));
     auto* peace = window->findChild<QPushButton*>(QStringLiteral("Command3"));

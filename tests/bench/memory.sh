@@ -8,8 +8,10 @@ export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", a / b }'; }
 
 game=$("$bin/bench_memory_reign" 2>/dev/null)
+chronicle=$("$bin/bench_memory_reign" --chronicle 2>/dev/null)
 empty=$("$bin/bench_startup_minimal" --report-memory 2>/dev/null)
 hello=$("$bin/bench_startup_minimal" --hello --report-memory 2>/dev/null)
 echo "after a 100-year reign: ${game} kB"
 echo "empty window:           ${empty} kB   ratio $(ratio "$game" "$empty")"
 echo "hello-world button:     ${hello} kB   ratio $(ratio "$game" "$hello")"
+echo "with the chronicle open: ${chronicle} kB   ratio to the button $(ratio "$chronicle" "$hello")"

@@ -7,6 +7,7 @@
 #include <string>
 #include <utility>
 
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,12 +16,13 @@
 #include <QString>
 #include <QWidget>
 
-#include "../support/proc_status.h"
 #include "../support/fake_platform.h"
+#include "../support/proc_status.h"
 #include "core/kingdom_state.h"
 #include "core/random.h"
 #include "sim/year.h"
 #include "ui/application.h"
+#include "ui/chronicle_window.h"
 #include "ui/game_controller.h"
 #include "ui/hall_of_fame_window.h"
 #include "ui/main_window.h"
@@ -73,11 +75,14 @@ public:
         m_state.money = 1e12;
         window->refreshStatus();
         window->refreshMarket();
+        // The chronicle follows the whole reign, and the player closes it once the reign is over.
+        window->findChild<QAction*>(QStringLiteral("chronicle"))->trigger();
 
         for (int step = 0; step < 1000; ++step) {
             if (m_controller.mainWindow() == nullptr || !m_controller.mainWindow()->isVisible()) {
                 NameDialog* next = m_controller.nameDialog();
                 if (next != nullptr && next->isVisible() && (first.isNull() || next != first)) {
+                    closeChronicles();
                     return record;
                 }
                 record.problem = "the main window went away, and no name dialog came";
@@ -136,6 +141,15 @@ public:
     }
 
 private:
+    static void closeChronicles() {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (qobject_cast<ChronicleWindow*>(window) != nullptr) {
+                window->close();
+            }
+        }
+        settle();
+    }
+
     static void typeAndPress(MainWindow* window, const char* box, const char* button,
                              double amount) {
         if (amount < 1) {
