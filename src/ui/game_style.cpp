@@ -47,9 +47,7 @@ public:
     QIconEngine* clone() const override { return new ChevronIconEngine; }
 };
 
-// How far a frame's caption stands in from the frame's left edge, and the gap the border leaves
-// on either side of it.
-constexpr int kCaptionIndent = 8;
+// The gap the border leaves on either side of a frame's caption.
 constexpr int kCaptionGap = 2;
 
 } // namespace

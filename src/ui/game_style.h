@@ -3,6 +3,9 @@
 
 #include <QProxyStyle>
 
+// How far a frame's caption stands in from the frame's left edge.
+inline constexpr int kCaptionIndent = 8;
+
 // Draws the few things the stock style would read from image files: frames with a caption get
 // the classic etched border, and the menu bar's overflow button a chevron of its own. Loading
 // one image file makes Qt load every image plugin it has, which costs the game more memory than

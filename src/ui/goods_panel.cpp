@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,6 +11,7 @@
 #include <QScrollBar>
 
 #include "ui/controls.h"
+#include "ui/game_style.h"
 #include "ui/key_filters.h"
 #include "ui/twips.h"
 
@@ -58,9 +60,9 @@ GoodsPanel::GoodsPanel(QWidget* area, Good good, AmountBoxFilter& amountFilter, 
     const bool gold = good == Good::Gold;
 
     const QPoint place = kFramePlaces[index];
-    QWidget* surface =
-        makeFrame(area, names.frame, twipRect(place.x(), place.y(), 3495, 2295),
-                  QString::fromUtf8(names.caption), good == Good::Oil ? 11.25 : 12.0, &m_frame);
+    m_captionPoints = good == Good::Oil ? 11.25 : 12.0;
+    QWidget* surface = makeFrame(area, names.frame, twipRect(place.x(), place.y(), 3495, 2295),
+                                 QString::fromUtf8(names.caption), m_captionPoints, &m_frame);
     switch (good) {
     case Good::Gold:
         setTextColour(m_frame, QColor(255, 255, 192));
@@ -133,6 +135,20 @@ void GoodsPanel::showMode(bool buying) {
     m_buyTyped->setVisible(buying);
     m_buyBar->setVisible(buying);
     m_sellBar->setVisible(!buying);
+}
+
+void GoodsPanel::showCaption(const QString& caption) {
+    m_frame->setTitle(caption);
+    // The caption stands in from the frame's edge and needs a little room behind it.
+    const int room = m_frame->width() - 2 * kCaptionIndent - 4;
+    QFont font = gameFont(m_captionPoints);
+    for (qreal points = m_captionPoints;
+         points > 6 && QFontMetrics(font).horizontalAdvance(caption) > room; points -= 0.75) {
+        font.setPointSizeF(points - 0.75);
+    }
+    if (font != m_frame->font()) {
+        m_frame->setFont(font);
+    }
 }
 
 QString GoodsPanel::typedAmount() const {

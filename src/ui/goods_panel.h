@@ -24,6 +24,9 @@ public:
     Good good() const { return m_good; }
     // Buy mode shows the buy bar and the buy buttons, sell mode the sell ones; both show the frame.
     void showMode(bool buying);
+    // The frame's caption, the stock in it: a caption too long for the frame is written smaller,
+    // so that the figure is shown whole.
+    void showCaption(const QString& caption);
     // The text typed into the amount box; emptied after a trade or a refusal.
     QString typedAmount() const;
     void clearTypedAmount();
@@ -44,6 +47,7 @@ signals:
 
 private:
     Good m_good;
+    qreal m_captionPoints = 12;
     QGroupBox* m_frame = nullptr;
     QLabel* m_price = nullptr;
     QLabel* m_picture = nullptr;

@@ -157,7 +157,7 @@ void MainWindow::refreshMarket() {
     }
     for (GoodsPanel* panel : m_goods) {
         const Good good = panel->good();
-        panel->frame()->setTitle(utf8Text(goodCaption(good)) + numberQText(stockOf(m_state, good)));
+        panel->showCaption(utf8Text(goodCaption(good)) + numberQText(stockOf(m_state, good)));
         panel->priceLabel()->setText(QStringLiteral("Цена: ") +
                                      numberQText(priceOf(m_state, good)));
     }

@@ -99,6 +99,7 @@ private slots:
     void tableFromTheMenuDuringAGame();
     void loadingDuringABattleGivesThePlayBack();
     void heldWindowKeepsItsLookAndTakesNoInput();
+    void aHugeStockKeepsItsCaptionWhole();
 
 private:
     // The visible top-level window of a kind, or null.
@@ -1136,6 +1137,19 @@ void TestMainWindow::heldWindowKeepsItsLookAndTakesNoInput() {
     QVERIFY(QTest::qWaitForWindowActive(window));
     QTest::keyClick(window->windowHandle(), Qt::Key_F2);
     QCOMPARE(m_controller->phase(), ReignPhase::NoReign);
+}
+
+void TestMainWindow::aHugeStockKeepsItsCaptionWhole() {
+    startGame();
+    m_state->gold = 1.23456789012345e15;
+    click("buy");
+    auto* gold = find<QGroupBox>("zol");
+    QCOMPARE(gold->title(), QStringLiteral("Золото:  1.23456789012345e+15"));
+    QVERIFY(QFontMetrics(gold->font()).horizontalAdvance(gold->title()) < gold->width() - 16);
+    // An ordinary stock keeps the frame's own caption size.
+    m_state->gold = 26;
+    click("buy");
+    QCOMPARE(gold->font().pointSizeF(), 12.0);
 }
 
 QTEST_MAIN(TestMainWindow)
