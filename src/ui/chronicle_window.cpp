@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
@@ -14,6 +15,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QSplitter>
+#include <QStaticText>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -24,8 +26,9 @@
 
 namespace {
 
-// Cells drawn as plain text: the style's own item painting measures every cell for eliding and
-// focus frames, which cost most of a year end's repaint while the window is open.
+// Cells drawn as plain text from laid-out texts kept between paints: the style's own item
+// painting measures and shapes every cell again for eliding and focus frames, which cost most of
+// a year end's repaint while the window is open. A new row shifts the others, whose texts stay.
 class PlainCellDelegate final : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -38,13 +41,43 @@ public:
         if (selected) {
             painter->fillRect(option.rect, option.palette.brush(group, QPalette::Highlight));
         }
+        const QStaticText& text = laidOut(index.data(Qt::DisplayRole).toString(), option.font);
+        const QRect room = option.rect.adjusted(3, 0, -3, 0);
+        const QSizeF size = text.size();
+        const bool right = index.data(Qt::TextAlignmentRole).toInt() & Qt::AlignRight;
+        const QPointF at(right ? room.right() + 1 - size.width() : room.left(),
+                         room.top() + (room.height() - size.height()) / 2);
         painter->setPen(
             option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
         painter->setFont(option.font);
-        painter->drawText(option.rect.adjusted(3, 0, -3, 0),
-                          index.data(Qt::TextAlignmentRole).toInt() | Qt::TextSingleLine,
-                          index.data(Qt::DisplayRole).toString());
+        const bool tooWide = size.width() > room.width();
+        if (tooWide) {
+            painter->save();
+            painter->setClipRect(room);
+        }
+        painter->drawStaticText(at, text);
+        if (tooWide) {
+            painter->restore();
+        }
     }
+
+private:
+    const QStaticText& laidOut(const QString& text, const QFont& font) const {
+        auto found = m_texts.find(text);
+        if (found == m_texts.end()) {
+            // A long reign shows a few thousand different texts; start afresh past that.
+            if (m_texts.size() > 4096) {
+                m_texts.clear();
+            }
+            QStaticText laid(text);
+            laid.setTextFormat(Qt::PlainText);
+            laid.prepare(QTransform(), font);
+            found = m_texts.insert(text, laid);
+        }
+        return *found;
+    }
+
+    mutable QHash<QString, QStaticText> m_texts;
 };
 
 const char* const kColumnTitles[ChronicleTableModel::ColumnCount] = {
