@@ -13,9 +13,9 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
-#include "support/chronicle_reign.h"
 #include "core/kingdom_state.h"
 #include "core/random.h"
+#include "support/chronicle_reign.h"
 #include "support/fake_platform.h"
 #include "ui/application.h"
 #include "ui/art/art.h"

@@ -13,8 +13,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "support/fake_platform.h"
 #include "storage/saved_game.h"
+#include "support/fake_platform.h"
 #include "ui/load_dialog.h"
 #include "ui/save_dialog.h"
 

@@ -16,9 +16,9 @@
 #include <QtTest>
 
 #include "core/random.h"
-#include "support/fake_platform.h"
 #include "sim/end_of_reign.h"
 #include "storage/scores.h"
+#include "support/fake_platform.h"
 #include "ui/game_controller.h"
 #include "ui/hall_of_fame_window.h"
 #include "ui/main_window.h"

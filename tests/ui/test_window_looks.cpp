@@ -14,8 +14,8 @@
 #include <QTest>
 
 #include "core/random.h"
-#include "support/fake_platform.h"
 #include "sim/end_of_reign.h"
+#include "support/fake_platform.h"
 #include "ui/application.h"
 #include "ui/figure_label.h"
 #include "ui/game_controller.h"
