@@ -70,7 +70,12 @@ void GameController::beginReign(const QString& kingName) {
     connect(window, &MainWindow::tableRequested, this, &GameController::openTable);
     connect(window, &MainWindow::aboutRequested, this, &GameController::openAboutBox);
     connect(window, &MainWindow::chronicleRequested, this, &GameController::openChronicle);
-    connect(window, &QObject::destroyed, this, [this] { m_phase = ReignPhase::NoReign; });
+    // A window closed by its frame ends the reign; an older one going later ends nothing.
+    connect(window, &QObject::destroyed, this, [this] {
+        if (!m_mainWindow) {
+            m_phase = ReignPhase::NoReign;
+        }
+    });
 
     window->startReign();
     initKingdom(m_context.state, m_context.random);

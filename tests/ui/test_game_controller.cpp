@@ -275,6 +275,15 @@ void TestGameController::newGameAndQuit() {
     QCOMPARE(m_controller->mainWindow(), nullptr);
     QVERIFY(m_controller->nameDialog()->isVisible());
 
+    // The old window going after the next reign began ends nothing of the new one.
+    startReign();
+    m_controller->newGame();
+    startReign();
+    dropWindows();
+    QCOMPARE(m_controller->phase(), ReignPhase::Buying);
+    m_controller->newGame();
+    dropWindows();
+
     startReign();
     QCOMPARE(m_controller->phase(), ReignPhase::Buying);
     m_controller->quit();
