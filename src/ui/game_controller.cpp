@@ -70,9 +70,12 @@ void GameController::beginReign(const QString& kingName) {
     connect(window, &MainWindow::tableRequested, this, &GameController::openTable);
     connect(window, &MainWindow::aboutRequested, this, &GameController::openAboutBox);
     connect(window, &MainWindow::chronicleRequested, this, &GameController::openChronicle);
-    // A window closed by its frame ends the reign; an older one going later ends nothing.
-    connect(window, &QObject::destroyed, this, [this] {
-        if (!m_mainWindow) {
+    // A window closed by its frame ends the reign; an older one going later ends nothing. Only
+    // the address is compared: the window is half destroyed when it says so.
+    m_reignWindow = window;
+    connect(window, &QObject::destroyed, this, [this](QObject* gone) {
+        if (gone == m_reignWindow) {
+            m_reignWindow = nullptr;
             m_phase = ReignPhase::NoReign;
         }
     });

@@ -77,6 +77,8 @@ private:
     ReignPhase m_phase = ReignPhase::NoReign;
     QPointer<NameDialog> m_nameDialog;
     QPointer<MainWindow> m_mainWindow;
+    // The window of the reign now played, for telling it from an older one as it goes.
+    const QObject* m_reignWindow = nullptr;
     Chronicle m_chronicle;
     QPointer<ChronicleWindow> m_chronicleWindow;
 };
