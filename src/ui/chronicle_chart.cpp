@@ -7,7 +7,6 @@
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStaticText>
 #include <QToolTip>
 
 #include "core/number_text.h"
@@ -301,18 +300,19 @@ void ChronicleChart::paintEvent(QPaintEvent*) {
         painter.setFont(gameFont(9, true));
         const int nameHeight = QFontMetrics(painter.font()).height();
         if (plot.height() >= 3 * metrics.height()) {
-            drawLabel(painter, labels, Qt::AlignRight | Qt::AlignVCenter, seriesName(band.series));
+            m_labels.draw(painter, labels, Qt::AlignRight | Qt::AlignVCenter,
+                          seriesName(band.series));
             painter.setFont(font());
-            drawLabel(painter, labels, Qt::AlignRight | Qt::AlignTop, shortNumber(high));
-            drawLabel(painter, labels, Qt::AlignRight | Qt::AlignBottom, shortNumber(low));
+            m_labels.draw(painter, labels, Qt::AlignRight | Qt::AlignTop, shortNumber(high));
+            m_labels.draw(painter, labels, Qt::AlignRight | Qt::AlignBottom, shortNumber(low));
         } else {
             // A thin band has room for the name and its last value only.
-            drawLabel(painter, labels.adjusted(0, 0, 0, -(plot.height() - nameHeight) / 2),
-                      Qt::AlignRight | Qt::AlignBottom, seriesName(band.series));
+            m_labels.draw(painter, labels.adjusted(0, 0, 0, -(plot.height() - nameHeight) / 2),
+                          Qt::AlignRight | Qt::AlignBottom, seriesName(band.series));
             painter.setFont(font());
-            drawLabel(painter, labels.adjusted(0, (plot.height() + 1) / 2, 0, 0),
-                      Qt::AlignRight | Qt::AlignTop,
-                      shortNumber(value(band.series, std::size_t(count - 1))));
+            m_labels.draw(painter, labels.adjusted(0, (plot.height() + 1) / 2, 0, 0),
+                          Qt::AlignRight | Qt::AlignTop,
+                          shortNumber(value(band.series, std::size_t(count - 1))));
         }
         painter.setFont(font());
     }
@@ -323,38 +323,12 @@ void ChronicleChart::paintEvent(QPaintEvent*) {
         const QString year =
             QString::fromStdString(plainNumberText(entries[std::size_t(entry)].year));
         const int x = int(std::lround(xOf(entry)));
-        drawLabel(painter, QRect(x - labelWidth / 2, labelTop, labelWidth, kBottomMargin - 3),
-                  Qt::AlignHCenter | Qt::AlignTop, year);
+        m_labels.draw(painter, QRect(x - labelWidth / 2, labelTop, labelWidth, kBottomMargin - 3),
+                      Qt::AlignHCenter | Qt::AlignTop, year);
     }
     if (m_hoverEntry >= 0 && m_hoverEntry < count) {
         painter.setPen(QPen(QColor(96, 96, 96), 1, Qt::DotLine));
         const int x = int(std::lround(xOf(m_hoverEntry)));
         painter.drawLine(x, area.top(), x, shownBands.back().plot.bottom());
     }
-}
-
-void ChronicleChart::drawLabel(QPainter& painter, const QRect& rect, int alignment,
-                               const QString& text) const {
-    // The names, scales and years come back at every year end: laid out once, drawn many times.
-    const QFont font = painter.font();
-    const QString key = QString::number(font.pointSizeF()) + (font.bold() ? u'b' : u'r') + text;
-    auto found = m_labels.find(key);
-    if (found == m_labels.end()) {
-        if (m_labels.size() > 1024) {
-            m_labels.clear();
-        }
-        QStaticText laid(text);
-        laid.setTextFormat(Qt::PlainText);
-        laid.prepare(QTransform(), font);
-        found = m_labels.insert(key, laid);
-    }
-    const QSizeF size = found->size();
-    const qreal x = alignment & Qt::AlignRight     ? rect.right() + 1 - size.width()
-                    : alignment & Qt::AlignHCenter ? rect.left() + (rect.width() - size.width()) / 2
-                                                   : rect.left();
-    const qreal y = alignment & Qt::AlignBottom ? rect.bottom() + 1 - size.height()
-                    : alignment & Qt::AlignVCenter
-                        ? rect.top() + (rect.height() - size.height()) / 2
-                        : rect.top();
-    painter.drawStaticText(QPointF(x, y), *found);
 }

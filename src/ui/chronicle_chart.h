@@ -4,12 +4,10 @@
 #include <array>
 
 #include <QColor>
-#include <QHash>
-#include <QStaticText>
 #include <QString>
 #include <QWidget>
 
-class QPainter;
+#include "ui/text_cache.h"
 
 struct Chronicle;
 
@@ -52,11 +50,10 @@ private:
     QRect plotArea() const;
     int entryAt(int x) const;
     double value(int series, std::size_t entry) const;
-    // Draws one line of text aligned in `rect`, from a layout kept between paints.
-    void drawLabel(QPainter& painter, const QRect& rect, int alignment, const QString& text) const;
 
     const Chronicle* m_chronicle;
     std::array<bool, SeriesCount> m_visible{};
     int m_hoverEntry = -1;
-    mutable QHash<QString, QStaticText> m_labels;
+    // The names, scales and years, laid out once.
+    mutable TextCache m_labels;
 };

@@ -6,7 +6,6 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QHash>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
@@ -15,13 +14,13 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QSplitter>
-#include <QStaticText>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
 
 #include "core/number_text.h"
 #include "ui/chronicle_chart.h"
+#include "ui/text_cache.h"
 #include "ui/twips.h"
 
 namespace {
@@ -41,43 +40,16 @@ public:
         if (selected) {
             painter->fillRect(option.rect, option.palette.brush(group, QPalette::Highlight));
         }
-        const QStaticText& text = laidOut(index.data(Qt::DisplayRole).toString(), option.font);
-        const QRect room = option.rect.adjusted(3, 0, -3, 0);
-        const QSizeF size = text.size();
-        const bool right = index.data(Qt::TextAlignmentRole).toInt() & Qt::AlignRight;
-        const QPointF at(right ? room.right() + 1 - size.width() : room.left(),
-                         room.top() + (room.height() - size.height()) / 2);
         painter->setPen(
             option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
         painter->setFont(option.font);
-        const bool tooWide = size.width() > room.width();
-        if (tooWide) {
-            painter->save();
-            painter->setClipRect(room);
-        }
-        painter->drawStaticText(at, text);
-        if (tooWide) {
-            painter->restore();
-        }
+        m_texts.draw(*painter, option.rect.adjusted(3, 0, -3, 0),
+                     index.data(Qt::TextAlignmentRole).toInt() | Qt::AlignVCenter,
+                     index.data(Qt::DisplayRole).toString());
     }
 
 private:
-    const QStaticText& laidOut(const QString& text, const QFont& font) const {
-        auto found = m_texts.find(text);
-        if (found == m_texts.end()) {
-            // A long reign shows a few thousand different texts; start afresh past that.
-            if (m_texts.size() > 4096) {
-                m_texts.clear();
-            }
-            QStaticText laid(text);
-            laid.setTextFormat(Qt::PlainText);
-            laid.prepare(QTransform(), font);
-            found = m_texts.insert(text, laid);
-        }
-        return *found;
-    }
-
-    mutable QHash<QString, QStaticText> m_texts;
+    mutable TextCache m_texts;
 };
 
 const char* const kColumnTitles[ChronicleTableModel::ColumnCount] = {

@@ -157,15 +157,20 @@ void GameController::acknowledgeBattle() {
 void GameController::endReign() {
     m_phase = ReignPhase::EndOfReign;
     KingdomState& state = m_context.state;
-    auto* table = new HallOfFameWindow(m_mainWindow, m_context.platform, m_context.hall,
-                                       m_context.scoresFile());
-    connect(table, &HoldingWindow::closed, this, &GameController::tableClosed);
+    HallOfFameWindow* table = makeTable();
     table->loadScores();
     showMessage(QString::fromStdString(ratingMessage(state.rating)));
     placeKing(m_context.hall, state.rating, state.kingName);
     table->showScores();
     table->saveScores();
     table->show();
+}
+
+HallOfFameWindow* GameController::makeTable() {
+    auto* table = new HallOfFameWindow(m_mainWindow, m_context.platform, m_context.hall,
+                                       m_context.scoresFile());
+    connect(table, &HoldingWindow::closed, this, &GameController::tableClosed);
+    return table;
 }
 
 void GameController::tableClosed() {
@@ -223,9 +228,7 @@ void GameController::loadFailed() {
 }
 
 void GameController::openTable() {
-    auto* table = new HallOfFameWindow(m_mainWindow, m_context.platform, m_context.hall,
-                                       m_context.scoresFile());
-    connect(table, &HoldingWindow::closed, this, &GameController::tableClosed);
+    HallOfFameWindow* table = makeTable();
     table->show();
     table->loadScores();
 }

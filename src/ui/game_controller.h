@@ -11,6 +11,7 @@
 
 struct LoadedGame;
 class ChronicleWindow;
+class HallOfFameWindow;
 class MainWindow;
 class NameDialog;
 
@@ -68,6 +69,8 @@ public:
 private:
     void showNameDialog();
     void endReign();
+    // The table of the best kings over the main window, its closing reported to tableClosed.
+    HallOfFameWindow* makeTable();
     void showMessage(const QString& text);
     void chronicleChanged();
     // The reign is over: an open chronicle window keeps it, and the next reign gets its own.
