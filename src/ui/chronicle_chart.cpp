@@ -53,7 +53,7 @@ ChronicleChart::ChronicleChart(const Chronicle& chronicle, QWidget* parent)
     setObjectName(QStringLiteral("chronicleChart"));
     m_visible.fill(true);
     setMouseTracking(true);
-    setFont(gameFont(8.25, false));
+    setFont(gameFont(9));
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -297,24 +297,20 @@ void ChronicleChart::paintEvent(QPaintEvent*) {
         // Name and scale in the series' colour, left of its band.
         const QRect labels(0, plot.top(), kLeftMargin - 6, plot.height());
         painter.setPen(colour.darker(115));
-        painter.setFont(gameFont(9, true));
-        const int nameHeight = QFontMetrics(painter.font()).height();
+        const int nameHeight = metrics.height();
         if (plot.height() >= 3 * metrics.height()) {
             m_labels.draw(painter, labels, Qt::AlignRight | Qt::AlignVCenter,
                           seriesName(band.series));
-            painter.setFont(font());
             m_labels.draw(painter, labels, Qt::AlignRight | Qt::AlignTop, shortNumber(high));
             m_labels.draw(painter, labels, Qt::AlignRight | Qt::AlignBottom, shortNumber(low));
         } else {
             // A thin band has room for the name and its last value only.
             m_labels.draw(painter, labels.adjusted(0, 0, 0, -(plot.height() - nameHeight) / 2),
                           Qt::AlignRight | Qt::AlignBottom, seriesName(band.series));
-            painter.setFont(font());
             m_labels.draw(painter, labels.adjusted(0, (plot.height() + 1) / 2, 0, 0),
                           Qt::AlignRight | Qt::AlignTop,
                           shortNumber(value(band.series, std::size_t(count - 1))));
         }
-        painter.setFont(font());
     }
 
     painter.setPen(palette().color(QPalette::WindowText));

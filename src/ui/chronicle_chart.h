@@ -7,7 +7,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "ui/text_cache.h"
+#include "ui/line_drawer.h"
 
 struct Chronicle;
 
@@ -54,6 +54,6 @@ private:
     const Chronicle* m_chronicle;
     std::array<bool, SeriesCount> m_visible{};
     int m_hoverEntry = -1;
-    // The names, scales and years, laid out once.
-    mutable TextCache m_labels;
+    // The names, scales and years.
+    mutable LineDrawer m_labels;
 };

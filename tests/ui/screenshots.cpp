@@ -9,7 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTableView>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QWidget>
 
@@ -19,6 +19,7 @@
 #include "support/fake_platform.h"
 #include "ui/application.h"
 #include "ui/art/art.h"
+#include "ui/chronicle_table.h"
 #include "ui/chronicle_window.h"
 #include "ui/game_controller.h"
 #include "ui/main_window.h"
@@ -41,14 +42,17 @@ template <typename T> T* child(QWidget* window, const char* name) {
     return window->findChild<T*>(QLatin1String(name));
 }
 
-// The chronicle after a long reign with wars, with all its series and with three, and empty.
+// The chronicle after a long reign with wars: its table, its chart with all its series and with
+// three; and an empty one.
 bool chronicleShots(const QDir& folder) {
     Chronicle chronicle;
     playFullReign(chronicle);
     ChronicleWindow window(chronicle);
     window.show();
-    window.table()->selectRow(60);
+    window.table()->setCurrentRow(60);
     bool ok = save(&window, folder, QStringLiteral("chronicle_reign"));
+    window.pages()->setCurrentIndex(1);
+    ok = save(&window, folder, QStringLiteral("chronicle_chart")) && ok;
     for (const char* hidden : {"chronicleSeries_population", "chronicleSeries_workers",
                                "chronicleSeries_land", "chronicleSeries_grain"}) {
         child<QCheckBox>(&window, hidden)->setChecked(false);
