@@ -2,13 +2,16 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QHelpEvent>
 #include <QImage>
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolTip>
 
 #include "support/chronicle_reign.h"
 #include "ui/chronicle_chart.h"
@@ -221,6 +224,13 @@ void TestChronicleWindow::choosesRowsByMouseAndKeys() {
     QCOMPARE(table->firstShownRow(), first);
     QTest::keyClick(table, Qt::Key_Down);
     QCOMPARE(table->currentRow(), 59);
+
+    // Scrolled to its far side, the events of a year show whole in a tooltip.
+    table->horizontalScrollBar()->setValue(table->horizontalScrollBar()->maximum());
+    const QPoint events(rows->width() - 5, rows->height() / 2);
+    QHelpEvent help(QEvent::ToolTip, events, rows->mapToGlobal(events));
+    QApplication::sendEvent(rows, &help);
+    QCOMPARE(QToolTip::text(), QStringLiteral("мир"));
 }
 
 // The ink of a line drawn from its glyphs lies where it was aligned, for a text the font has and
