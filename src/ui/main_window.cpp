@@ -271,6 +271,25 @@ bool MainWindow::commandButtonsEnabled() const {
 // ---------------------------------------------------------------------------------------------
 // Trades and hires
 
+namespace {
+
+// A typed amount leaves its box once the trade is done or refused, with a beep when refused.
+// Says whether the trade was done.
+template <typename Panel>
+bool typedTradeDone(TradeResult result, Panel& panel, Platform& platform) {
+    if (result == TradeResult::Ignored) {
+        return false;
+    }
+    panel.clearTypedAmount();
+    if (result == TradeResult::Refused) {
+        platform.beep();
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
 void MainWindow::tradeByBar(Good good, bool buying) {
     const GoodsPanel* panel = m_goods[goodIndex(good)];
     const TradeResult result = buying ? buyByBar(m_state, good, panel->buyBar()->value())
@@ -285,17 +304,8 @@ void MainWindow::tradeTyped(Good good, bool buying) {
     const std::string typed = panel->typedAmount().toStdString();
     const TradeResult result =
         buying ? buyTyped(m_state, good, typed) : sellTyped(m_state, good, typed);
-    switch (result) {
-    case TradeResult::Ignored:
-        return;
-    case TradeResult::Refused:
-        panel->clearTypedAmount();
-        m_context.platform.beep();
-        return;
-    case TradeResult::Done:
-        panel->clearTypedAmount();
+    if (typedTradeDone(result, *panel, m_context.platform)) {
         afterTrade(good, buying);
-        return;
     }
 }
 
@@ -319,17 +329,9 @@ void MainWindow::buy5_Click() {
 }
 
 void MainWindow::buy5_1_Click() {
-    switch (hireTyped(m_state, m_mercenaries->typedAmount().toStdString())) {
-    case TradeResult::Ignored:
-        return;
-    case TradeResult::Refused:
-        m_mercenaries->clearTypedAmount();
-        m_context.platform.beep();
-        return;
-    case TradeResult::Done:
-        m_mercenaries->clearTypedAmount();
+    const TradeResult result = hireTyped(m_state, m_mercenaries->typedAmount().toStdString());
+    if (typedTradeDone(result, *m_mercenaries, m_context.platform)) {
         refreshStatus();
         showMercenaries();
-        return;
     }
 }

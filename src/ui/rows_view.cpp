@@ -115,10 +115,14 @@ int RowsView::columnAt(int x) const {
     return -1;
 }
 
+QFont RowsView::headerFont() const {
+    QFont bold = font();
+    bold.setBold(true);
+    return bold;
+}
+
 int RowsView::textWidth(const QString& text, bool header) const {
-    QFont measured = font();
-    measured.setBold(header || measured.bold());
-    return qCeil(m_drawer.width(measured, text));
+    return qCeil(m_drawer.width(header ? headerFont() : font(), text));
 }
 
 QString RowsView::cellToolTip(int, int) const {
@@ -221,9 +225,7 @@ void RowsView::paintHeader(QPainter& painter, int width) {
     const QPalette& colours = palette();
     const int height = headerHeight();
     painter.fillRect(QRect(0, 0, width, height), colours.button());
-    QFont bold = font();
-    bold.setBold(true);
-    painter.setFont(bold);
+    painter.setFont(headerFont());
     int x = -horizontalScrollBar()->value();
     for (int c = 0; c < columnCount() && x < width; ++c) {
         const int cellWidth = c == columnCount() - 1

@@ -68,6 +68,7 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    QFont headerFont() const; // the view's font in bold
     int headerHeight() const;
     int shownRows() const; // whole rows that fit below the header
     int contentWidth() const;

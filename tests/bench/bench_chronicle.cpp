@@ -5,8 +5,8 @@
 #include <QTabWidget>
 
 #include "../support/chronicle_reign.h"
-#include "ui/application.h"
 #include "ui/chronicle_window.h"
+#include "window_bench_main.h"
 
 namespace {
 
@@ -69,12 +69,5 @@ BENCHMARK(BM_ChronicleYearAddedAndPainted)->Arg(0)->Arg(1)->Unit(benchmark::kMic
 } // namespace
 
 int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication application(argc, argv);
-    prepareApplication();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWindowBenchmarks(argc, argv);
 }

@@ -8,10 +8,10 @@
 #include "../support/fake_platform.h"
 #include "core/kingdom_state.h"
 #include "core/random.h"
-#include "ui/application.h"
 #include "ui/game_controller.h"
 #include "ui/main_window.h"
 #include "ui/name_dialog.h"
+#include "window_bench_main.h"
 
 namespace {
 
@@ -67,12 +67,5 @@ BENCHMARK(BM_NextYearPressedAndGrabbed)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication application(argc, argv);
-    prepareApplication();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWindowBenchmarks(argc, argv);
 }

@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -20,6 +19,7 @@
 #include "core/kingdom_state.h"
 #include "core/random.h"
 #include "support/scripted_reign.h"
+#include "support/typing.h"
 #include "ui/about_box.h"
 #include "ui/game_controller.h"
 #include "ui/hall_of_fame_window.h"
@@ -29,16 +29,6 @@
 #include "ui/save_dialog.h"
 
 namespace {
-
-// Types text the way a keyboard does, one key event a character; QTest only spells ASCII.
-void typeText(QWidget* widget, const QString& text) {
-    for (const QChar character : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(character));
-        QApplication::sendEvent(widget, &press);
-        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(character));
-        QApplication::sendEvent(widget, &release);
-    }
-}
 
 const QColor kRed(255, 0, 0);
 

@@ -1,7 +1,6 @@
 // Window tests of the name dialog: its looks, its place, and what OK does with and without a name.
 #include <QApplication>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -9,24 +8,21 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "core/kingdom_state.h"
-#include "core/random.h"
-#include "support/fake_platform.h"
-#include "ui/game_controller.h"
+#include "support/scripted_reign.h"
+#include "support/typing.h"
 #include "ui/main_window.h"
 #include "ui/name_dialog.h"
 
 namespace {
 
-// Types text the way a keyboard does, one key event a character; QTest only spells ASCII.
-void typeText(QWidget* widget, const QString& text) {
-    for (const QChar character : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(character));
-        QApplication::sendEvent(widget, &press);
-        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(character));
-        QApplication::sendEvent(widget, &release);
+// A controller started on its name dialog, with the draws of the kingdom a name starts: prices,
+// people, stocks and the last year of peace.
+struct NameAsked : ScriptedReign {
+    NameAsked() {
+        random.push({0.f, 0.f, 0.f, 0.f, 0.f, 0.f, 0.f, 0.f, 0.f, 0.f, 0.f});
+        controller.start();
     }
-}
+};
 
 } // namespace
 
@@ -72,14 +68,8 @@ void TestNameDialog::opensNearTheCentreOfTheScreen() {
 }
 
 void TestNameDialog::emptyNameDoesNothing() {
-    KingdomState state;
-    HallOfFame hall;
-    ScriptedRandom random;
-    FakePlatform platform;
-    GameContext context{state, hall, random, platform};
-    GameController controller(context);
-    controller.start();
-    NameDialog* dialog = controller.nameDialog();
+    NameAsked game;
+    NameDialog* dialog = game.controller.nameDialog();
     QVERIFY(dialog && dialog->isVisible());
     QSignalSpy confirmed(dialog, &NameDialog::nameConfirmed);
 
@@ -87,80 +77,60 @@ void TestNameDialog::emptyNameDoesNothing() {
 
     QCOMPARE(confirmed.count(), 0);
     QVERIFY(dialog->isVisible());
-    QCOMPARE(controller.mainWindow(), nullptr);
-    QVERIFY(platform.messages.empty());
-    QCOMPARE(platform.beeps, 0);
-    QCOMPARE(state.kingName, std::string());
+    QCOMPARE(game.controller.mainWindow(), nullptr);
+    QVERIFY(game.platform.messages.empty());
+    QCOMPARE(game.platform.beeps, 0);
+    QCOMPARE(game.state.kingName, std::string());
 }
 
 void TestNameDialog::blankNameStartsAGame() {
-    KingdomState state;
-    HallOfFame hall;
-    ScriptedRandom random;
-    random.push({0.f, 0.f, 0.f, 0.f, 0.f, 0.f, 0.f, 0.f, 0.f, 0.f, 0.f});
-    FakePlatform platform;
-    GameContext context{state, hall, random, platform};
-    GameController controller(context);
-    controller.start();
-    NameDialog* dialog = controller.nameDialog();
+    NameAsked game;
+    NameDialog* dialog = game.controller.nameDialog();
     dialog->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral(" "));
 
     dialog->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
-    QVERIFY(controller.nameDialog() == nullptr || !controller.nameDialog()->isVisible());
-    MainWindow* window = controller.mainWindow();
+    QVERIFY(game.controller.nameDialog() == nullptr || !game.controller.nameDialog()->isVisible());
+    MainWindow* window = game.controller.mainWindow();
     QVERIFY(window && window->isVisible());
     QCOMPARE(window->windowTitle(), QStringLiteral("Король Велории -  "));
-    QCOMPARE(state.kingName, std::string(" "));
-    QCOMPARE(random.remaining(), std::size_t(0));
+    QCOMPARE(game.state.kingName, std::string(" "));
+    QCOMPARE(game.random.remaining(), std::size_t(0));
 }
 
 void TestNameDialog::nameIsTakenAsTyped() {
-    KingdomState state;
-    HallOfFame hall;
-    ScriptedRandom random;
-    random.push({0.f, 0.f, 0.f, 0.f, 0.f, 0.f, 0.f, 0.f, 0.f, 0.f, 0.f});
-    FakePlatform platform;
-    GameContext context{state, hall, random, platform};
-    GameController controller(context);
-    controller.start();
-    auto* box = controller.nameDialog()->findChild<QLineEdit*>(QStringLiteral("Text1"));
+    NameAsked game;
+    auto* box = game.controller.nameDialog()->findChild<QLineEdit*>(QStringLiteral("Text1"));
     typeText(box, QStringLiteral("  Ярослав Мудрый "));
 
-    QTest::mouseClick(controller.nameDialog()->findChild<QPushButton*>(QStringLiteral("Command1")),
-                      Qt::LeftButton);
+    QTest::mouseClick(
+        game.controller.nameDialog()->findChild<QPushButton*>(QStringLiteral("Command1")),
+        Qt::LeftButton);
 
-    QVERIFY(controller.mainWindow());
-    QCOMPARE(state.kingName, std::string("  Ярослав Мудрый "));
-    QCOMPARE(controller.mainWindow()->windowTitle(),
+    QVERIFY(game.controller.mainWindow());
+    QCOMPARE(game.state.kingName, std::string("  Ярослав Мудрый "));
+    QCOMPARE(game.controller.mainWindow()->windowTitle(),
              QStringLiteral("Король Велории -   Ярослав Мудрый "));
 }
 
 void TestNameDialog::escapeDoesNothingEnterConfirms() {
-    KingdomState state;
-    HallOfFame hall;
-    // Prices, people, stocks and the last year of peace of the game Enter starts.
-    ScriptedRandom random{0.f, 0.f, 0.f, 0.f, 0.f, 0.f, 0.f, 0.f, 0.f, 0.f, 0.f};
-    FakePlatform platform;
-    GameContext context{state, hall, random, platform};
-    GameController controller(context);
-    controller.start();
-    NameDialog* dialog = controller.nameDialog();
+    NameAsked game;
+    NameDialog* dialog = game.controller.nameDialog();
     auto* box = dialog->findChild<QLineEdit*>(QStringLiteral("Text1"));
     QTest::keyClick(box, Qt::Key_Escape);
     QTest::keyClick(box, Qt::Key_Return); // no name yet: nothing happens
     QTest::keyClicks(box, QStringLiteral("Ivan"));
     QTest::keyClick(dialog, Qt::Key_Escape);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(controller.nameDialog() && controller.nameDialog()->isVisible());
-    QCOMPARE(controller.mainWindow(), nullptr);
+    QVERIFY(game.controller.nameDialog() && game.controller.nameDialog()->isVisible());
+    QCOMPARE(game.controller.mainWindow(), nullptr);
     QCOMPARE(box->text(), QStringLiteral("Ivan"));
 
     QTest::keyClick(box, Qt::Key_Return);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(controller.mainWindow());
-    QCOMPARE(state.kingName, std::string("Ivan"));
+    QVERIFY(game.controller.mainWindow());
+    QCOMPARE(game.state.kingName, std::string("Ivan"));
 }
 
 QTEST_MAIN(TestNameDialog)
