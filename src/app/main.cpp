@@ -1,5 +1,7 @@
 // The program's entry: it owns the kingdom, the table of the best kings, the random source and the
 // platform, and hands them to the game controller.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <cstdio>
 #include <cstdlib>
 

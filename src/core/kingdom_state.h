@@ -1,4 +1,6 @@
 // The record of every value of one game, and the hall-of-fame lists that outlive games.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <array>

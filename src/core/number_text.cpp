@@ -1,4 +1,6 @@
 // Number text: locale-independent through std::to_chars.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/number_text.h"
 
 #include <charconv>

@@ -1,4 +1,6 @@
 // How labels, report lines and files spell numbers.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

@@ -1,4 +1,6 @@
 // The clock-seeded generator, the scripted one, and whole numbers from draws.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/random.h"
 
 #include <chrono>

@@ -1,5 +1,7 @@
 // The game's one source of random numbers, a scripted source for tests, and how draws become
 // whole numbers.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstdint>

@@ -1,4 +1,6 @@
 // The year's report: title, lines ended by CR LF, and the year's label.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/report.h"
 
 #include "core/number_text.h"

@@ -1,4 +1,6 @@
 // The year's report: its title, its lines and the year's label.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

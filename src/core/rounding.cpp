@@ -1,4 +1,6 @@
 // Rounding halves to the even neighbour, and the range of a scroll bar.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/rounding.h"
 
 #include <cmath>

@@ -1,4 +1,6 @@
 // Reals to whole numbers as the game converts them to 16 bits: saved games and scroll bars.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstdint>

@@ -1,4 +1,6 @@
 // The amount boxes' text: digits only, read as a real.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/typed_amount.h"
 
 #include <charconv>

@@ -1,4 +1,6 @@
 // The amount boxes: which keys they take, which texts are amounts, and what a typed trade did.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <optional>

@@ -1,4 +1,6 @@
 // The goods table: each good's stock, price and purchase maximum in the kingdom's record.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "market/goods.h"
 
 namespace {

@@ -1,4 +1,6 @@
 // The four goods and their fields in the kingdom's record.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <array>

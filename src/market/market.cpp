@@ -1,4 +1,6 @@
 // The market's arithmetic: what the treasury can buy and how far each trading bar reaches.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "market/market.h"
 
 #include <cmath>

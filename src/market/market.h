@@ -1,4 +1,6 @@
 // The market's arithmetic: purchase maxima and the ranges of the trading bars.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <array>

@@ -1,4 +1,6 @@
 // Buying and selling the four goods, by bar and by typed amount.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string_view>

@@ -1,4 +1,6 @@
 // The chronicle of a reign: what each year end leaves in it, and its events in short.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "sim/chronicle.h"
 
 #include <array>

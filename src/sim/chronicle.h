@@ -1,4 +1,6 @@
 // The chronicle of a reign: one entry per year end, with the figures, the events and the report.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstddef>

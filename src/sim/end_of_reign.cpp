@@ -1,4 +1,6 @@
 // The end of a reign: its three messages and the king's place among the ten best.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "sim/end_of_reign.h"
 
 #include "core/number_text.h"

@@ -1,4 +1,6 @@
 // The end of a reign: the messages, the rating and the placement in the table of the best kings.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

@@ -1,4 +1,6 @@
 // Setting up a new kingdom: the first draws of the people, the stocks and the peace years.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "sim/new_game.h"
 
 #include <cmath>

@@ -1,4 +1,6 @@
 // The status column's figures, computed afresh from the people and the stocks.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "sim/status.h"
 
 #include "core/number_text.h"

@@ -1,4 +1,6 @@
 // The status column's figures and warnings.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <optional>

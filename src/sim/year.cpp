@@ -1,4 +1,6 @@
 // One year of the reign: feeding, land, sowing, mood, harvest, births and the army, in order.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "sim/year.h"
 
 #include <cmath>

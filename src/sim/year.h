@@ -1,4 +1,6 @@
 // One year of the reign: its steps, its report and how it ended.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <optional>

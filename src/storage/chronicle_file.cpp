@@ -1,4 +1,6 @@
 // The chronicle's records after the saved game's record: writing, finding and reading them.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/chronicle_file.h"
 
 #include <charconv>

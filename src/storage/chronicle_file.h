@@ -1,4 +1,6 @@
 // The chronicle in a saved game: further text records after the game's own record.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <vector>

@@ -1,4 +1,6 @@
 // Reading and writing whole files for the storage layer.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/file_access.h"
 
 #include <sys/stat.h>

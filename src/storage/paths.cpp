@@ -1,4 +1,6 @@
 // Finding the files that ship with the program.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/paths.h"
 
 #include <QCoreApplication>

@@ -1,4 +1,6 @@
 // The saved-game record: its 73 fields in file order, writing, reading and the file itself.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/saved_game.h"
 
 #include <array>

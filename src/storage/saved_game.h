@@ -1,4 +1,6 @@
 // The saved-game file: one record of 73 fields.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <array>

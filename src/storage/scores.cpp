@@ -1,4 +1,6 @@
 // The hall-of-fame file: its record of ten names and ten scores, and where it is kept.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/scores.h"
 
 #include <cmath>

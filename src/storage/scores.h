@@ -1,4 +1,6 @@
 // The hall-of-fame file "scores.tab": one record of ten names and ten scores.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <optional>

@@ -1,4 +1,6 @@
 // Text records: writing fields in Windows-1251, splitting a record and converting its fields.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/text_record.h"
 
 #include <algorithm>

@@ -1,4 +1,6 @@
 // The text-record convention shared by saved games and the hall-of-fame file.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstdint>

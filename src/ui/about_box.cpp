@@ -1,4 +1,6 @@
 // The about box.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/about_box.h"
 
 #include <QGroupBox>

@@ -1,4 +1,6 @@
 // The about box (Form2): the king's portrait, the version, the credits and the game's links.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "ui/holding_window.h"

@@ -1,4 +1,6 @@
 // Program-wide set-up of the windows.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/application.h"
 
 #include <QApplication>

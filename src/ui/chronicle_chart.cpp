@@ -1,4 +1,6 @@
 // The chronicle's chart: one band per shown series, each on its own scale, and values on hover.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/chronicle_chart.h"
 
 #include <algorithm>

@@ -1,4 +1,6 @@
 // The chronicle's chart: the reign's figures over the years, drawn with QPainter.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <array>

@@ -1,4 +1,6 @@
 // The chronicle's table: its columns, the texts of its cells, following the chronicle, copying.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/chronicle_table.h"
 
 #include <algorithm>

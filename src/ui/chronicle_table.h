@@ -1,4 +1,6 @@
 // The chronicle window's table of year ends and the pane with the chosen year's report.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstdint>

@@ -1,4 +1,6 @@
 // The chronicle window: its two pages, the report of the chosen year, following and copying.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/chronicle_window.h"
 
 #include <QApplication>

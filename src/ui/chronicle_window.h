@@ -1,4 +1,6 @@
 // The chronicle window: the reign year by year in a table, the chosen year's report and a chart.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <array>

@@ -1,4 +1,6 @@
 // The makers of the main window's controls.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/controls.h"
 
 #include <algorithm>

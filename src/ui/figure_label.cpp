@@ -1,4 +1,6 @@
 // A label that shrinks its one line of text to fit instead of cutting it.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/figure_label.h"
 
 #include <algorithm>

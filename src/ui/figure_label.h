@@ -1,4 +1,6 @@
 // A label that shows its one line whole, in a smaller font when the line is wider than the label.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QLabel>

@@ -1,4 +1,6 @@
 // The common body of the save and load windows.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/file_dialog.h"
 
 #include <utility>

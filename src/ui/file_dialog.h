@@ -1,5 +1,7 @@
 // The common body of the save and load windows: drive, folder and file lists, the name box and
 // the two buttons.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>

@@ -1,5 +1,7 @@
 // What every window of a game works on: the kingdom, the table of the best kings, the random
 // source, the platform and where the table's file lives. main() owns it.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>

@@ -1,4 +1,6 @@
 // The course of a reign, from the name dialog through the years to its end and the next game.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/game_controller.h"
 
 #include "sim/end_of_reign.h"

@@ -1,5 +1,7 @@
 // The course of a reign: which window is open, which phase the main window is in, and what comes
 // after each thing the player asks.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QObject>

@@ -1,4 +1,6 @@
 // The game's style: classic frames and a drawn overflow chevron over the platform's style.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/game_style.h"
 
 #include <QApplication>

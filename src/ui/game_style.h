@@ -1,4 +1,6 @@
 // The look of the game's controls: the platform's style with classic frames and no picture files.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QProxyStyle>

@@ -1,4 +1,6 @@
 // One goods panel of the main window.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/goods_panel.h"
 
 #include <array>

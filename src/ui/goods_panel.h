@@ -1,5 +1,7 @@
 // One goods panel of the main window: the frame of gold, land, grain or oil with its price, stock,
 // bars, trade buttons and amount box.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QObject>

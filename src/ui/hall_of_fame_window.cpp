@@ -1,4 +1,6 @@
 // The table of the ten best kings.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/hall_of_fame_window.h"
 
 #include <utility>

@@ -1,4 +1,6 @@
 // The table of the ten best kings (Form7), and the reading and writing of its file.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <array>

@@ -1,4 +1,6 @@
 // The main window's help operations.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/help.h"
 
 #include <QVariant>

@@ -1,4 +1,6 @@
 // The main window's help operations: where the rules file lives and what the viewer is asked.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>

@@ -1,4 +1,6 @@
 // The rules viewer.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/help_viewer.h"
 
 #include <algorithm>

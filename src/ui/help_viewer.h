@@ -1,4 +1,6 @@
 // The rules viewer: a window of ours that shows the help file at a topic, beside the game.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QList>

@@ -1,4 +1,6 @@
 // The base of the windows that hold the main window while they are open.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/holding_window.h"
 
 #include <QAction>

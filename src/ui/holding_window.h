@@ -1,5 +1,7 @@
 // The base of the small windows that hold the main window while they are open: save, load, the
 // table of the best kings and the about box.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QPointer>

@@ -1,4 +1,6 @@
 // Event filters the windows share.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/key_filters.h"
 
 #include <utility>

@@ -1,5 +1,7 @@
 // Event filters the windows share: the amount boxes' key filter, the bars' arrow keys and the
 // labels that act as links.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <functional>

@@ -1,4 +1,6 @@
 // One-line texts drawn from the font's glyphs placed by their advances.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/line_drawer.h"
 
 #include <algorithm>

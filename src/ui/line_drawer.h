@@ -1,4 +1,6 @@
 // One-line texts drawn straight from the font's glyphs: the chronicle's cells, report and labels.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QFont>

@@ -1,4 +1,6 @@
 // The game's links, opened through the platform.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/links.h"
 
 #include <QUrl>

@@ -1,4 +1,6 @@
 // The game's links: the web page and the two mail addresses, handed to the platform shell.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>

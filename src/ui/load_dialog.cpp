@@ -1,4 +1,6 @@
 // The load dialog.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/load_dialog.h"
 
 #include <optional>

@@ -1,4 +1,6 @@
 // The load dialog (Form4): reads a saved game from a file the player picks.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "core/kingdom_state.h"

@@ -1,4 +1,6 @@
 // The main window: its controls, the trading modes, the trades and hires, and its menu.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main_window.h"
 
 #include <QAction>

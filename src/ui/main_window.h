@@ -1,6 +1,8 @@
 // The main window (Form1): the panels, the status column and the menu of a running game. It shows
 // what the game controller tells it and forwards what the player asks; trades and hires it runs
 // itself, as they never change the course of the reign.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <array>

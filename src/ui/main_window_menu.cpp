@@ -1,4 +1,6 @@
 // The main window's menu and the requests its buttons and menu forward to the game controller.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QAction>
 #include <QApplication>
 #include <QMenu>

@@ -1,4 +1,6 @@
 // The mercenaries panel of the main window: their price, the hiring bar and the amount box.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstdint>

@@ -1,4 +1,6 @@
 // The game's message box.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/message_box.h"
 
 #include <QDialogButtonBox>

@@ -1,4 +1,6 @@
 // The game's message box: a title, an optional information icon, the text and one OK button.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QDialog>

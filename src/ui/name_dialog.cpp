@@ -1,4 +1,6 @@
 // The name dialog: one box for the name and an OK button.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/name_dialog.h"
 
 #include <QLabel>

@@ -1,4 +1,6 @@
 // The name dialog that opens every game: it asks the king's name.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>

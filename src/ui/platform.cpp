@@ -1,4 +1,6 @@
 // The real platform calls.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/platform.h"
 
 #include <QApplication>

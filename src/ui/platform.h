@@ -1,5 +1,7 @@
 // The platform calls the windows make (beep, message boxes, the shell, the help viewer),
 // behind one interface so that window tests can watch them instead of blocking on them.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <memory>

@@ -1,4 +1,6 @@
 // The report panel and the war panel of the main window.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/report_panel.h"
 
 #include <utility>

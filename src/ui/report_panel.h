@@ -1,4 +1,6 @@
 // The report panel of the main window («Прошёл год») and the war panel that opens over it.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QObject>

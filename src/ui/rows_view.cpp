@@ -1,4 +1,6 @@
 // A scrolling list of one-line rows in columns: scrolling, choosing a row, painting, tooltips.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/rows_view.h"
 
 #include <algorithm>

@@ -1,4 +1,6 @@
 // A scrolling list of one-line rows in columns, painted from laid-out texts kept between paints.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <vector>

@@ -1,4 +1,6 @@
 // The save dialog.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/save_dialog.h"
 
 #include <utility>

@@ -1,4 +1,6 @@
 // The save dialog (Form3): writes the running game to a file the player picks.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "core/kingdom_state.h"

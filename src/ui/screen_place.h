@@ -1,4 +1,6 @@
 // Placing a window in the middle of its screen.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QSize>

@@ -1,4 +1,6 @@
 // The status column of the main window.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/status_column.h"
 
 #include <QApplication>

@@ -1,5 +1,7 @@
 // The status column of the main window: money, workers, soldiers, their total, the land and grain
 // the people need, and their mood.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QObject>

@@ -1,4 +1,6 @@
 // Window geometry in twips and the game's fonts, shared by the windows.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QFont>

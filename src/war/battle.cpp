@@ -1,4 +1,6 @@
 // Wars: the announcement and its countdown, the battle, and what it brings or costs.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "war/battle.h"
 
 #include <cmath>

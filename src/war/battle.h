@@ -1,4 +1,6 @@
 // Wars: the announcement and countdown, the battle, its spoils or losses.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <array>

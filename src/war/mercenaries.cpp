@@ -1,4 +1,6 @@
 // Hiring mercenaries with the treasury's money.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "war/mercenaries.h"
 
 #include <algorithm>

@@ -1,4 +1,6 @@
 // The chronicle window over a whole reign: opened and painted, and one year end added to it.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <benchmark/benchmark.h>
 
 #include <QApplication>

@@ -3,6 +3,8 @@
 // resident memory and the heap at each stage of the run, to show where the memory goes; with
 // --chronicle the chronicle window is open beside the game from the first year, on its table
 // until year 50 and on its chart after it.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <algorithm>
 #include <cstdio>
 #include <cstring>

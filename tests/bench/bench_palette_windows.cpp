@@ -1,6 +1,8 @@
 // Qt alone, without the game: opens and deletes a window of twenty coloured buttons and scroll
 // bars many times and prints the heap in use. Shows that the style's pixmap cache keeps a key for
 // every palette it has painted with. Usage: bench_palette_windows [windows] [cache limit in kB]
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <cstdio>
 #include <cstdlib>
 

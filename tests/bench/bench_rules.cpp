@@ -1,4 +1,6 @@
 // How long the rules take: one year with its report, and a whole reign with a simple king.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <benchmark/benchmark.h>
 
 #include <string>

@@ -1,5 +1,7 @@
 // Start-up benchmark, the game's side: the program's own start, ended once the name dialog has
 // been painted. With --report-memory it prints its peak memory in kB instead of staying silent.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <cstdio>
 #include <cstring>
 

@@ -2,6 +2,8 @@
 // that window has been painted. Plain: an empty window, which never loads a font. With --hello:
 // the toolkit's classic first program, one "Hello world!" button. With --report-memory it prints
 // its peak memory in kB.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <cstdio>
 #include <cstring>
 #include <memory>

@@ -1,4 +1,6 @@
 // How long saving and loading one game takes: the record in memory, and the file on disk.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <benchmark/benchmark.h>
 
 #include <QTemporaryDir>

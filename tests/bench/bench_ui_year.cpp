@@ -1,4 +1,6 @@
 // One press of «Дальше» handled and painted, through the real main window (offscreen).
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <benchmark/benchmark.h>
 
 #include <QApplication>

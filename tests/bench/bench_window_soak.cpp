@@ -1,6 +1,8 @@
 // A thousand reigns of 100 years in one process through the windows, offscreen: prints the peak
 // and the resident memory after every hundred reigns, so that growth shows between the first and
 // the last hundred. Usage: bench_window_soak [reigns]
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <cstdio>
 #include <cstdlib>
 

@@ -1,5 +1,7 @@
 // Shared by the window benchmarks: leave the event loop once a window has been painted, and read
 // the process's peak memory.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QCoreApplication>

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Peak memory (VmHWM) after a 100-year reign against the smallest Qt Widgets programs (an empty
 # window; a "Hello world!" button), offscreen unless a platform is set: memory.sh [bin folder].
+# SPDX-FileCopyrightText: 2026 The Veloria developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 set -euo pipefail
 bin=${1:-build/bench/bin}
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}

@@ -2,6 +2,8 @@
 # Start-up time of the game to its painted name dialog against the smallest Qt Widgets programs
 # (an empty window; a "Hello world!" button), N runs each, offscreen unless a platform is set:
 # startup.sh [bin folder] [N].
+# SPDX-FileCopyrightText: 2026 The Veloria developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 set -euo pipefail
 bin=${1:-build/bench/bin}
 runs=${2:-30}

@@ -1,5 +1,7 @@
 // The main of the window benchmarks: offscreen unless a platform is set, the game's application
 // prepared as the game prepares it, then Google Benchmark.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <benchmark/benchmark.h>

@@ -2,6 +2,8 @@
 # A thousand 100-year reigns through the windows in one process, offscreen, with the memory after
 # every hundred: window_soak.sh [bin folder] [reigns] [pixmap cache limit in kB]. The program runs from a scratch copy of the
 # bin folder, so the reigns' kings never reach the build tree's table of the best kings.
+# SPDX-FileCopyrightText: 2026 The Veloria developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 set -euo pipefail
 bin=${1:-build/bench/bin}
 reigns=${2:-1000}

@@ -1,4 +1,6 @@
 // How numbers are spelled on labels and in reports.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <clocale>

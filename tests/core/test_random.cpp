@@ -1,5 +1,7 @@
 // The game's generator: its range, its repeatability with a fixed seed, its reseeding, and whole
 // numbers from draws.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <vector>

@@ -1,4 +1,6 @@
 // Rounding halves to the even neighbour, and the range a scroll bar can hold.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <cmath>

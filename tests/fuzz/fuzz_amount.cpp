@@ -6,6 +6,8 @@
 // "0" to "3" buy gold, land, grain, oil by typed amount, "4" to "7" sell them, "8" hires by typed
 // number, "9" buys and ":" sells by bar (the good taken in turn), ";" hires by bar; a bar's
 // position is drawn from the line's text.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <cmath>
 #include <cstddef>
 #include <cstdint>

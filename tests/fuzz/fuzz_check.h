@@ -1,4 +1,6 @@
 // A check that stops the fuzzer with a message: failed promises must count as crashes.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstdio>

@@ -1,5 +1,7 @@
 // Any bytes as the chronicle after a saved game's record: damage is reported, and a chronicle
 // that reads must write and read back to the same entries.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <cmath>
 #include <cstddef>
 #include <cstdint>

@@ -1,5 +1,7 @@
 // Any bytes as a saved game: a file that loads must re-save and reload to the same bytes, and the
 // kingdom it carries must survive a year without undefined behaviour.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <cmath>
 #include <cstddef>
 #include <cstdint>

@@ -1,5 +1,7 @@
 // Any bytes as "scores.tab": a table that loads must write and read back to the same bytes, and
 // a new king must fit into it without undefined behaviour.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <cmath>
 #include <cstddef>
 #include <cstdint>

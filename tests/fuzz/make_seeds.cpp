@@ -1,5 +1,7 @@
 // Writes the fuzzers' seed files: saved games from real reigns, written by the game's own writer,
 // and a few typed-amount sessions. Usage: fuzz_make_seeds <corpus folder>
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>

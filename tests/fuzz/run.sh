@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
 # Runs every fuzzer for a bounded time and fails on the first crash, leak or broken promise.
+# SPDX-FileCopyrightText: 2026 The Veloria developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 #
 #   tests/fuzz/run.sh [seconds per fuzzer] [build folder] [more libFuzzer flags...]
 #

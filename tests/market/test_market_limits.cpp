@@ -1,4 +1,6 @@
 // The bars' ranges and the purchase maxima.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include "market/market.h"

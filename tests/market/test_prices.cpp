@@ -1,4 +1,6 @@
 // The yearly price roll and the goods table.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include "market/goods.h"

@@ -2,6 +2,8 @@
 # Installs the built game into a scratch prefix, packs it as a .deb, unpacks that, checks the
 # files of both trees and starts the unpacked game without a display.
 # Usage: check_package.sh <build dir> <source dir> <cmake> <cpack>
+# SPDX-FileCopyrightText: 2026 The Veloria developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 set -euo pipefail
 
 build=$1

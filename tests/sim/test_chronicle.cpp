@@ -1,4 +1,6 @@
 // The chronicle of scripted reigns: every year end's figures, events and report, and its bound.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <array>

@@ -1,4 +1,6 @@
 // The end of a reign: its messages and the table of the ten best kings.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include "sim/end_of_reign.h"

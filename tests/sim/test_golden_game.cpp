@@ -1,5 +1,7 @@
 // A whole scripted reign of eight presses of «Дальше», with trades, hires, a war and a battle,
 // compared line by line with the reports the player reads.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <string>

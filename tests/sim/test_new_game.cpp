@@ -1,4 +1,6 @@
 // Setting up a new kingdom: the order of its draws, its ranges and what it leaves alone.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include "sim/new_game.h"

@@ -1,4 +1,6 @@
 // Thousands of whole reigns with a random player: the promises every year must keep.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -1,4 +1,6 @@
 // The status column: figures, warnings and the mood word.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include "sim/status.h"

@@ -1,4 +1,6 @@
 // The whole year: the order of its steps and draws, its report, and the ways it can end.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <initializer_list>

@@ -1,4 +1,6 @@
 // The year's single steps: feeding, land, sowing, mood, harvest, births and the army.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <cmath>

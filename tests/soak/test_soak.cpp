@@ -3,6 +3,8 @@
 //
 // Size: VELORIA_SOAK_GAMES reigns (default below), starting at seed VELORIA_SOAK_SEED. A failure
 // names the game's seed, so `VELORIA_SOAK_SEED=<seed> VELORIA_SOAK_GAMES=1` replays it alone.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <algorithm>

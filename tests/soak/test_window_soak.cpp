@@ -1,5 +1,7 @@
 // A few whole reigns through the real windows, offscreen: every reign ends in a new name dialog,
 // and no window or widget of a finished reign stays behind.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <cstdlib>
 
 #include <QApplication>

@@ -1,5 +1,7 @@
 // Plays whole reigns through the real windows, offscreen: the name dialog, the main window's
 // buttons, the war panel and the table at the end, as a player clicks them.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <algorithm>

@@ -1,4 +1,6 @@
 // Runs the storage tests inside a QCoreApplication, which the program-folder lookups need.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>

@@ -1,4 +1,6 @@
 // Helpers shared by the storage tests.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage_test_support.h"
 
 #include <sys/resource.h>

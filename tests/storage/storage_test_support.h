@@ -1,4 +1,6 @@
 // Helpers shared by the storage tests: files on disk and whether permissions bind this process.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <functional>

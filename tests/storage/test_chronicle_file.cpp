@@ -1,4 +1,6 @@
 // Tests of the chronicle's records in a saved game: exact bytes, round trips and damage.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <string>

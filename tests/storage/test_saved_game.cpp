@@ -1,4 +1,6 @@
 // Tests of the saved-game file: its exact bytes, round trips, locales and every way to fail.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>

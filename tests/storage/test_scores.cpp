@@ -1,4 +1,6 @@
 // Tests of the hall-of-fame file, its shipped copy, its place, and the program-file lookup.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>

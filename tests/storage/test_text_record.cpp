@@ -1,4 +1,6 @@
 // Tests of the text-record convention: field syntax, number reading and the code page.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <limits>

@@ -1,4 +1,6 @@
 // A simple king who plays whole reigns for the rules benchmark and the fuzzers' seed files.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>

@@ -1,4 +1,6 @@
 // A whole reign played by the careful king, its chronicle recorded as the game records it.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstdint>

@@ -1,5 +1,7 @@
 // A platform for window tests and tools: it records beeps, messages, links and help calls and
 // returns at once instead of showing anything.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <functional>

@@ -1,4 +1,6 @@
 // Kingdoms several rule tests start from.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "core/kingdom_state.h"

@@ -1,4 +1,6 @@
 // Figures of /proc/self/status for the soaks and the memory benchmarks.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <fstream>

@@ -1,5 +1,7 @@
 // A reign run through the game controller on scripted draws and a recording platform, for the
 // window tests: what every test of the course of a reign starts from.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QTemporaryDir>

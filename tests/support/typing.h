@@ -1,4 +1,6 @@
 // Typing into a widget the way a keyboard does, for the window tests.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QApplication>

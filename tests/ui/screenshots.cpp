@@ -1,6 +1,8 @@
 // Saves pictures of the name dialog, of the main window in each of its states, of the other
 // windows and of the chronicle of a long reign, to look at them as a player would:
 // veloria_screenshots <folder>.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <cstdio>
 
 #include <QApplication>

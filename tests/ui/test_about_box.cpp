@@ -1,4 +1,6 @@
 // Tests of the about box and of the game's links.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>

@@ -1,4 +1,6 @@
 // Tests of the chronicle window: its rows, the report, the series, copying and following.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>

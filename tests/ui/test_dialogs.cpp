@@ -1,5 +1,7 @@
 // Window tests of the save and load windows: their looks, their lists, and saving and loading
 // through them.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <memory>
 
 #include <QComboBox>

@@ -1,5 +1,7 @@
 // The course of a reign, transition by transition: from which phase to which, and what the player
 // is told on the way.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <memory>
 
 #include <QAction>

@@ -1,4 +1,6 @@
 // Window tests of the table of the best kings and of the end of a reign that reached year 100.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <memory>
 
 #include <QApplication>

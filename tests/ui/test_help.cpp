@@ -1,4 +1,6 @@
 // Tests of the help operations and of the rules viewer.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 #include <QDir>
 #include <QFile>

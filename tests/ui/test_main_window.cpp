@@ -1,5 +1,7 @@
 // Window tests of the main window: a new game, trading, the key filter, mercenaries, a year, a
 // battle and the ends of a reign, driven through the real widgets with scripted draws.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <memory>
 
 #include <QAction>

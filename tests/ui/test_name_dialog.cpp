@@ -1,4 +1,6 @@
 // Window tests of the name dialog: its looks, its place, and what OK does with and without a name.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>

@@ -1,5 +1,7 @@
 // Tests of the game's style: every window of a reign painted without reading an image file, so
 // without loading Qt's image plugins, and the overflow chevron drawn in their stead.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <algorithm>
 #include <fstream>
 #include <string>

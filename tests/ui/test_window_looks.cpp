@@ -1,5 +1,7 @@
 // Window tests of how the windows read: captions clear of their frames, black boxes, whole
 // figures, messages on their own lines, a regular menu bar, input-method text and Enter.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QAction>
 #include <QApplication>
 #include <QGroupBox>

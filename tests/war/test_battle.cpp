@@ -1,4 +1,6 @@
 // Battles: the reinforced enemy, the three outcomes, spoils and losses, and the panel's texts.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include "war/battle.h"

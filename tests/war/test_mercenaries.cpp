@@ -1,4 +1,6 @@
 // Hiring mercenaries by bar and by typed number.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <cmath>

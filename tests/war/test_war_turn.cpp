@@ -1,4 +1,6 @@
 // The war turn: announcement, quiet years, the battle year and the next announcement.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include "war/battle.h"

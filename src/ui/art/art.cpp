@@ -1,4 +1,6 @@
 // Rendering of the game's SVG pictures.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/art/art.h"
 
 #include <utility>

@@ -1,4 +1,6 @@
 // The game's hand-drawn pictures: rendering the SVG resources into pixmaps and the window icon.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QIcon>
