@@ -17,8 +17,8 @@ struct RuleText {
 };
 
 // The windows' translation collects the rules' texts where they are written: lupdate is told that
-// RULE_TEXT is QT_TRANSLATE_NOOP and RULE_COUNT_TEXT is QT_TRANSLATE_N_NOOP (see the
-// CMakeLists.txt beside), so each text stands here once. The context is always "RuleTexts".
+// RULE_TEXT is QT_TRANSLATE_NOOP and RULE_COUNT_TEXT is QT_TRANSLATE_N_NOOP (src/CMakeLists.txt),
+// so each text stands in the rules once. The context is always "RuleTexts".
 #define RULE_TEXT(context, text) (RuleText{text, false})
 #define RULE_COUNT_TEXT(context, text) (RuleText{text, true})
 inline constexpr const char* kRuleTextContext = "RuleTexts";

@@ -25,6 +25,7 @@
 #include "ui/mercenary_panel.h"
 #include "ui/platform.h"
 #include "ui/report_panel.h"
+#include "ui/rule_texts.h"
 #include "ui/screen_place.h"
 #include "ui/status_column.h"
 #include "ui/twips.h"
@@ -119,14 +120,14 @@ void MainWindow::buildWindow() {
 
 void MainWindow::startReign() {
     centreOnScreen(this, QSize(twips(9600), twips(5550)));
-    setWindowTitle(utf8Text(kMainCaptionPrefix) + QString::fromStdString(m_state.kingName));
+    setWindowTitle(ruletext::mainCaptionPrefix() + QString::fromStdString(m_state.kingName));
 }
 
 // ---------------------------------------------------------------------------------------------
 // What the controller shows
 
 void MainWindow::showYearLabel() {
-    m_reignYear->setText(QString::fromStdString(yearLabelText(m_state.year)));
+    m_reignYear->setText(ruletext::yearLabel(m_state.year));
 }
 
 void MainWindow::showMoodWord() {
@@ -159,7 +160,7 @@ void MainWindow::refreshMarket() {
     }
     for (GoodsPanel* panel : m_goods) {
         const Good good = panel->good();
-        panel->showCaption(utf8Text(goodCaption(good)) + numberQText(stockOf(m_state, good)));
+        panel->showCaption(ruletext::goodCaption(good) + numberQText(stockOf(m_state, good)));
         panel->priceLabel()->setText(QStringLiteral("Цена: ") +
                                      numberQText(priceOf(m_state, good)));
     }
