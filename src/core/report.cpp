@@ -111,7 +111,14 @@ void appendReportLine(KingdomState& state, std::string_view line) {
 }
 
 void appendReportLine(KingdomState& state, ReportLineKind kind, double figure) {
-    appendReportLine(state, reportLineText(ReportLine{kind, figure}));
+    // Written straight into the report: the year writes a dozen lines.
+    const std::string_view text = reportLineTemplate(kind).source;
+    if (reportLineHasFigure(kind)) {
+        appendRuleText(state.report, text, {numberText(figure)});
+    } else {
+        state.report.append(text);
+    }
+    state.report.append("\r\n");
 }
 
 std::string takeReport(KingdomState& state) {

@@ -25,18 +25,26 @@ std::size_t nextPlaceholder(std::string_view text, std::size_t from) {
 
 } // namespace
 
+void appendRuleText(std::string& out, std::string_view text,
+                    std::initializer_list<std::string_view> figures) {
+    std::size_t from = 0;
+    for (std::size_t at = nextPlaceholder(text, 0); at != std::string_view::npos;
+         at = nextPlaceholder(text, from)) {
+        const std::size_t number = std::size_t(placeholderAt(text, at));
+        out.append(text.substr(from, at - from));
+        if (number <= figures.size()) {
+            out.append(figures.begin()[number - 1]);
+        } else {
+            out.append(text.substr(at, 2));
+        }
+        from = at + 2;
+    }
+    out.append(text.substr(from));
+}
+
 std::string fillRuleText(std::string_view text, std::initializer_list<std::string_view> figures) {
     std::string filled;
-    filled.reserve(text.size() + 16);
-    for (std::size_t at = 0; at < text.size(); ++at) {
-        const int number = placeholderAt(text, at);
-        if (number != 0 && std::size_t(number) <= figures.size()) {
-            filled.append(figures.begin()[number - 1]);
-            ++at;
-        } else {
-            filled.push_back(text[at]);
-        }
-    }
+    appendRuleText(filled, text, figures);
     return filled;
 }
 

@@ -12,7 +12,8 @@
 // One text the rules write: the Russian, with %1, %2, %3 where its figures go. The Russian is
 // what the game shows, saves and keeps in the chronicle; the windows may show a translation.
 struct RuleText {
-    const char* source = ""; // a literal: the Russian, as the translation knows it
+    // Always a literal, so that its data() ends in the NUL the translation's lookup wants.
+    std::string_view source; // the Russian, as the translation knows it
     bool counted = false;    // the text names a count: its translation has plural forms
 };
 
@@ -25,6 +26,9 @@ inline constexpr const char* kRuleTextContext = "RuleTexts";
 
 // `text` with each %1..%9 replaced by the figure of that number; a % that names no figure stays.
 std::string fillRuleText(std::string_view text, std::initializer_list<std::string_view> figures);
+// The same, appended to `out`.
+void appendRuleText(std::string& out, std::string_view text,
+                    std::initializer_list<std::string_view> figures);
 
 // The texts standing where the template's %1..%9 are, in the order of the template, when `text`
 // has the template's shape; nothing otherwise. The figures are not read: see readNumberText.

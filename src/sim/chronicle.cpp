@@ -40,8 +40,7 @@ constexpr std::array<RuleText, kEventKinds> kPhrases = {
 };
 
 bool hasFigure(ChronicleEventKind kind) {
-    return std::string_view(kPhrases[std::size_t(kind)].source).find("%1") !=
-           std::string_view::npos;
+    return kPhrases[std::size_t(kind)].source.find("%1") != std::string_view::npos;
 }
 
 RuleText battleTemplate(BattleOutcome outcome) {

@@ -48,9 +48,9 @@ std::string TranslatedRuleText::write(const RuleText& text,
                                       double count) const {
     // A count is passed only to a counted text: for any other the translation has one form, and
     // asked for a plural it would have none.
-    const QString translation = QCoreApplication::translate(kRuleTextContext, text.source, nullptr,
-                                                            text.counted ? pluralCount(count) : -1);
-    if (translation == QString::fromUtf8(text.source)) {
+    const QString translation = QCoreApplication::translate(
+        kRuleTextContext, text.source.data(), nullptr, text.counted ? pluralCount(count) : -1);
+    if (translation == fromUtf8(text.source)) {
         return RuleTextWriter::write(text, figures, count);
     }
     m_translated = true;
