@@ -33,8 +33,8 @@ template <class Write> QString shown(Write write) {
     return QString::fromStdString(write(writer));
 }
 
-} // namespace
-
+// The plural form a counted text takes for a figure: a whole figure chooses by its size, any
+// other (a fraction, a figure too large to count) the form of many.
 int pluralCount(double figure) {
     const double size = std::fabs(figure);
     if (size != std::floor(size) || !(size <= double(INT_MAX))) {
@@ -42,6 +42,8 @@ int pluralCount(double figure) {
     }
     return int(size);
 }
+
+} // namespace
 
 std::string TranslatedRuleText::write(const RuleText& text,
                                       std::initializer_list<std::string_view> figures,

@@ -27,10 +27,6 @@ private:
     mutable bool m_translated = false;
 };
 
-// The plural form a counted text takes for a figure: a whole figure chooses by its size (at most
-// the largest int), any other (a fraction, a figure too large to count) the form of many.
-int pluralCount(double figure);
-
 // Without a translation each of these is exactly the text the rules wrote; a line, phrase or word
 // the rules do not know (a hand-edited file) is shown as it stands.
 namespace ruletext {

@@ -75,16 +75,13 @@ TEST(ChronicleEvents, PhrasesTheChronicleDoesNotWriteStandAsTheyAre) {
              std::string("народ голодал!"),
              std::string("Народ голодал"),
              std::string("родилось детей:  7"), // number text, not plain number text
-             std::string("родилось детей: 07"),
              std::string("родилось детей: "),
              std::string("битва, 5 против 3: победа, захвачено золото 0"),
              std::string("битва, 5 против 3: победа, захвачено земля 1, золото 2"),
              std::string("битва, 5 против 3: победа, захвачено золото 1, золото 2"),
-             std::string("битва, 5 против 3: победа, захвачено золото 1,земля 2"),
              std::string("битва, 5 против 3: победа, захвачено "),
              std::string("битва, 5 против 3: победа, захвачено ничего, золото 1"),
              std::string("битва, 5 против 3: ничья, обе армии погибли, золото 1"),
-             std::string("битва,5 против 3: ничья, обе армии погибли"),
          }) {
         EXPECT_FALSE(readOne(text).has_value()) << text;
     }
@@ -135,13 +132,4 @@ TEST(ChronicleEvents, WholeReignsReadBackLineByLine) {
     EXPECT_TRUE(events.contains(ChronicleEventKind::OverthrownByDiscontent) ||
                 events.contains(ChronicleEventKind::OverthrownByRating));
     EXPECT_GE(moods.size(), 3u);
-}
-
-TEST(MoodWords, EachWordNamesItsLevel) {
-    for (const double level : {0.0, 1.0, 2.0, 3.0, 4.0}) {
-        EXPECT_EQ(moodLevelOfWord(*moodWord(level)), level);
-    }
-    EXPECT_FALSE(moodLevelOfWord("").has_value());
-    EXPECT_FALSE(moodLevelOfWord("Хорошее ").has_value());
-    EXPECT_FALSE(moodLevelOfWord("хорошее").has_value());
 }
