@@ -9,6 +9,7 @@
 #include <QScrollBar>
 
 #include "core/number_text.h"
+#include "ui/rule_texts.h"
 #include "ui/twips.h"
 
 namespace {
@@ -31,11 +32,11 @@ QString entryText(const ChronicleEntry& e, int column) {
     }
     switch (column) {
     case ChronicleTable::Mood:
-        return QString::fromStdString(e.mood);
+        return ruletext::chronicleMood(e.mood);
     case ChronicleTable::Rating:
         return QString::fromStdString(plainNumberText(e.rating));
     default:
-        return QString::fromStdString(e.events);
+        return ruletext::chronicleEvents(e.events);
     }
 }
 

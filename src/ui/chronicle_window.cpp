@@ -18,6 +18,7 @@
 #include "ui/chronicle_chart.h"
 #include "ui/chronicle_table.h"
 #include "ui/controls.h"
+#include "ui/rule_texts.h"
 #include "ui/twips.h"
 
 namespace {
@@ -151,7 +152,7 @@ void ChronicleWindow::adoptChronicle(const Chronicle& chronicle) {
 void ChronicleWindow::showReport() {
     const int row = m_table->currentRow();
     m_report->setText(row >= 0 && row < m_table->rowCount()
-                          ? QString::fromStdString(m_chronicle->entries[std::size_t(row)].report)
+                          ? ruletext::report(m_chronicle->entries[std::size_t(row)].report)
                           : QString());
 }
 
