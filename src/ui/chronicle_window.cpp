@@ -76,6 +76,9 @@ ChronicleWindow::ChronicleWindow(const Chronicle& chronicle, QWidget* parent)
 
     m_pages = new QTabWidget;
     m_pages->setObjectName(QStringLiteral("chroniclePages"));
+    // Named for a screen reader, which would otherwise find it nameless. Its tab bar reads as
+    // the page shown, as every Qt tab bar does.
+    m_pages->setAccessibleName(tr("Страницы летописи"));
     m_pages->addTab(tablePage, QStringLiteral("&Таблица"));
     m_pages->addTab(chartPage, QStringLiteral("&График"));
     m_copy = new QPushButton(QStringLiteral("Копировать"));

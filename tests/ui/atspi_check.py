@@ -274,6 +274,9 @@ def check_window(window, arguments, pid):
         elif "coveredBy" in entry:
             report["faults"].append({"kind": "covered by " + entry["coveredBy"], "object": entry})
     for name, entries in names.items():
+        # A Qt tab bar reads as its current tab: the two are one control, told apart by role.
+        if sorted(e["role"] for e in entries) == ["page tab", "page tab list"]:
+            continue
         if len(entries) > 1:
             report["faults"].append({"kind": "shared name", "name": name, "count": len(entries),
                                      "roles": [e["role"] for e in entries]})
