@@ -1,6 +1,6 @@
-// What a screen reader gets from the chronicle's painted views: the table, the report and the
-// chart. SPDX-FileCopyrightText: 2026 The Veloria developers SPDX-License-Identifier:
-// GPL-3.0-or-later
+// What a screen reader gets from the chronicle's painted views: table, report and chart.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>

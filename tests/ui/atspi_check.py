@@ -1,6 +1,5 @@
 #!/usr/bin/python3
-# Reads the game's windows over the real accessibility bus, as a screen reader does, and reports
-# what a player without sight would miss.
+# Reads the game's windows over the real accessibility bus as a screen reader does: what is missed.
 # SPDX-FileCopyrightText: 2026 The Veloria developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 """atspi_check.py [options] STATE [STATE...]
