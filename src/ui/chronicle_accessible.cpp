@@ -17,6 +17,7 @@
 #include "sim/chronicle.h"
 #include "ui/chronicle_chart.h"
 #include "ui/chronicle_table.h"
+#include "ui/chronicle_window.h"
 
 namespace {
 
@@ -378,6 +379,10 @@ public:
 };
 
 QAccessibleInterface* factory(const QString&, QObject* object) {
+    // A plain widget made a window is told as a filler: the chronicle is a window of its own.
+    if (auto* window = qobject_cast<ChronicleWindow*>(object)) {
+        return new QAccessibleWidget(window, QAccessible::Window);
+    }
     if (auto* report = qobject_cast<ReportView*>(object)) {
         return new ReportAccessible(report);
     }

@@ -15,6 +15,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "ui/chronicle_accessible.h"
 #include "ui/chronicle_chart.h"
 #include "ui/chronicle_table.h"
 #include "ui/controls.h"
@@ -30,6 +31,7 @@ const char* const kSeriesKeys[ChronicleChart::SeriesCount] = {
 ChronicleWindow::ChronicleWindow(const Chronicle& chronicle, QWidget* parent)
     : QWidget(parent, Qt::Window), m_chronicle(&chronicle) {
     setObjectName(QStringLiteral("chronicle"));
+    chronicleAccessibility::install();
     setWindowTitle(QStringLiteral("Летопись"));
     setFont(gameFont(9.75));
     QPalette grey = palette();

@@ -8,9 +8,10 @@ Starts a private D-Bus session, the AT-SPI bus and an X server (xvfb-run), opens
 veloria_window_state (its --list names them) and walks the accessible tree of the window:
 
 - every focusable object with its role, name and states;
-- faults: focusable objects without a name, names shared by two focusable objects of a window,
-  focusable objects that are visible but not showing (covered: the focus could land there), and,
-  with --tab N, the objects Tab reaches that are not showing;
+- faults: a window whose role is not a window's (frame, dialog), focusable objects without a
+  name, names shared by two focusable objects of a window, focusable objects that are not showing
+  or that a later sibling covers (the focus could land where nothing is seen), and, with --tab N,
+  the Tab stops that are not showing or covered;
 - tables: size, column headers, the first rows' cells and the chosen rows; texts: their lines.
 
 Exit status: 0 when it ran (1 with --strict when it found a fault), 77 when no bus or display can
@@ -259,6 +260,12 @@ def check_window(window, arguments, pid):
                 text = read_text(obj, arguments.lines)
                 if text is not None and text["characters"] > 0:
                     report["texts"].append(text)
+    # A window is told as one: a frame, a dialog or an alert, not a plain filler or panel.
+    if window.getRole() not in (pyatspi.ROLE_FRAME, pyatspi.ROLE_DIALOG, pyatspi.ROLE_WINDOW,
+                                pyatspi.ROLE_ALERT, pyatspi.ROLE_FILE_CHOOSER):
+        report["faults"].append({"kind": "window role " + window.getRoleName(),
+                                 "object": {"role": window.getRoleName(), "name": window.name or "",
+                                            "states": []}})
     names = {}
     # A hidden control cannot take the focus: only the visible ones are judged.
     for obj, entry in focusable:

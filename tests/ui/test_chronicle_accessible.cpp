@@ -110,6 +110,7 @@ void TestChronicleAccessible::costsNothingWithoutAReader() {
     window.pages()->setCurrentIndex(0);
     QCoreApplication::processEvents();
     QCOMPARE(asked, 3);
+    QCOMPARE(QAccessible::queryAccessibleInterface(&window)->role(), QAccessible::Window);
     asked = 0;
     for (int year = 0; year < 20; ++year) {
         chronicle.entries.push_back(reign().entries[40 + std::size_t(year)]);
