@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include <QApplication>
+#include <QLocale>
 
 #include "core/kingdom_state.h"
 #include "core/random.h"
@@ -41,6 +42,8 @@ int main(int argc, char* argv[]) {
     }
     QApplication application(argc, argv);
     prepareApplication();
+    // The desktop's language, when the game has a translation for it; Russian otherwise.
+    installTranslation(QLocale::system());
 
     KingdomState state;
     HallOfFame hall;

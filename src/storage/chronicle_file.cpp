@@ -3,9 +3,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/chronicle_file.h"
 
+#include <algorithm>
 #include <charconv>
+#include <climits>
 #include <cmath>
 #include <string_view>
+
+#include <QCoreApplication>
 
 #include "storage/text_record.h"
 
@@ -15,7 +19,13 @@ namespace {
 constexpr int kGameFieldCount = 73;
 constexpr int kEntryFieldCount = 13;
 constexpr int kVersion = 1;
+// Part of the file, which is the same in every language.
 const std::string kTag = "Летопись";
+
+// The player's messages about a chronicle that cannot be read.
+class ChronicleFile {
+    Q_DECLARE_TR_FUNCTIONS(ChronicleFile)
+};
 
 QByteArray headerRecord(qsizetype count) {
     TextRecordWriter writer;
@@ -81,11 +91,13 @@ QString takeRecord(QByteArrayView& rest, int count, ParsedRecord& record) {
     case RecordProblem::MissingFields:
     case RecordProblem::UnclosedText:
     case RecordProblem::MissingRecordEnd:
-        return QStringLiteral("запись обрывается");
+        //: What is wrong with a record of the chronicle; it follows "заголовок: " or
+        //: "запись 3: ". So do the two below.
+        return ChronicleFile::tr("запись обрывается");
     case RecordProblem::JunkAfterText:
-        return QStringLiteral("после текста нет запятой");
+        return ChronicleFile::tr("после текста нет запятой");
     default:
-        return QStringLiteral("в записи больше %1 полей").arg(count);
+        return ChronicleFile::tr("в записи больше %1 полей").arg(count);
     }
 }
 
@@ -141,19 +153,21 @@ ChronicleRead readChronicle(QByteArrayView bytes) {
     QByteArrayView rest = bytes;
     ParsedRecord record;
     if (const QString problem = takeRecord(rest, 3, record); !problem.isEmpty()) {
-        return damaged(QStringLiteral("заголовок: %1").arg(problem));
+        //: Why the chronicle cannot be read; %1: what is wrong with its header record. This and
+        //: the reasons below go into "…прочитать не удалось (%1)…".
+        return damaged(ChronicleFile::tr("заголовок: %1").arg(problem));
     }
     double version = 0;
     double count = 0;
     if (!record.fields[0].quoted || readText(record.fields[0]) != kTag) {
-        return damaged(QStringLiteral("после записи игры идёт что-то другое"));
+        return damaged(ChronicleFile::tr("после записи игры идёт что-то другое"));
     }
     if (!strictReal(record.fields[1], version) || version != kVersion) {
-        return damaged(QStringLiteral("она записана другой версией игры"));
+        return damaged(ChronicleFile::tr("она записана другой версией игры"));
     }
     if (!strictReal(record.fields[2], count) || count < 0 || count != std::floor(count) ||
         count > double(kMaxRecordFileSize)) {
-        return damaged(QStringLiteral("в заголовке неверное число записей"));
+        return damaged(ChronicleFile::tr("в заголовке неверное число записей"));
     }
 
     ChronicleRead result;
@@ -161,12 +175,14 @@ ChronicleRead readChronicle(QByteArrayView bytes) {
     result.entries.reserve(std::min(total, kChronicleLimit));
     for (std::size_t number = 1; number <= total; ++number) {
         const auto at = [number](const QString& what) {
-            return QStringLiteral("запись %1: %2").arg(number).arg(what);
+            //: %1: the record's number; %2: what is wrong with it.
+            return ChronicleFile::tr("запись %1: %2").arg(number).arg(what);
         };
         if (onlyFiller(rest)) {
-            return damaged(QStringLiteral("она обрывается: прочитано %1 записей из %2")
-                               .arg(number - 1)
-                               .arg(total));
+            //: %1 of the %n records the header promises were read.
+            return damaged(ChronicleFile::tr("она обрывается: прочитано %1 записей из %n", nullptr,
+                                             int(std::min<std::size_t>(total, INT_MAX)))
+                               .arg(number - 1));
         }
         if (const QString problem = takeRecord(rest, kEntryFieldCount, record);
             !problem.isEmpty()) {
@@ -179,15 +195,16 @@ ChronicleRead readChronicle(QByteArrayView bytes) {
                                    &entry.money, &entry.gold,    &entry.oil};
         for (std::size_t i = 0; i < std::size(numbers); ++i) {
             if (!strictReal(f[i], *numbers[i])) {
-                return damaged(at(QStringLiteral("поле %1 — не число").arg(i + 1)));
+                //: %1: the field's number.
+                return damaged(at(ChronicleFile::tr("поле %1 — не число").arg(i + 1)));
             }
         }
         if (!strictReal(f[10], entry.rating)) {
-            return damaged(at(QStringLiteral("поле 11 — не число")));
+            return damaged(at(ChronicleFile::tr("поле %1 — не число").arg(11)));
         }
         for (std::size_t i : {9u, 11u, 12u}) {
             if (!f[i].quoted) {
-                return damaged(at(QStringLiteral("поле %1 — не текст").arg(i + 1)));
+                return damaged(at(ChronicleFile::tr("поле %1 — не текст").arg(i + 1)));
             }
         }
         entry.mood = readText(f[9]);
@@ -200,14 +217,15 @@ ChronicleRead readChronicle(QByteArrayView bytes) {
         }
     }
     if (!onlyFiller(rest)) {
-        return damaged(QStringLiteral("после последней записи есть лишние данные"));
+        return damaged(ChronicleFile::tr("после последней записи есть лишние данные"));
     }
     result.status = ChronicleRead::Status::Read;
     return result;
 }
 
 QString chronicleDamagedMessage(const QString& reason) {
-    return QStringLiteral("Игра загружена, но летопись правления прочитать не удалось (%1). "
-                          "Летопись начнётся заново с загруженного года.")
+    //: %1: why the chronicle could not be read.
+    return ChronicleFile::tr("Игра загружена, но летопись правления прочитать не удалось (%1). "
+                             "Летопись начнётся заново с загруженного года.")
         .arg(reason);
 }

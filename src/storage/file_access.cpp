@@ -8,6 +8,7 @@
 
 #include <cerrno>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,20 +18,27 @@
 
 namespace {
 
+// The player's messages about files.
+class FileAccess {
+    Q_DECLARE_TR_FUNCTIONS(FileAccess)
+};
+
 QString reasonFor(QFileDevice::FileError error) {
     switch (error) {
     case QFileDevice::PermissionsError:
-        return QStringLiteral("нет прав на запись");
+        //: Why a file could not be written: it follows "Не удалось записать файл «…»: ", and a
+        //: full stop ends it. So do the reasons below.
+        return FileAccess::tr("нет прав на запись");
     case QFileDevice::ResourceError:
-        return QStringLiteral("на диске не хватает места");
+        return FileAccess::tr("на диске не хватает места");
     case QFileDevice::WriteError:
-        return QStringLiteral("ошибка записи на диск");
+        return FileAccess::tr("ошибка записи на диск");
     case QFileDevice::RenameError:
-        return QStringLiteral("старый файл не удалось заменить");
+        return FileAccess::tr("старый файл не удалось заменить");
     case QFileDevice::OpenError:
-        return QStringLiteral("файл не удаётся создать");
+        return FileAccess::tr("файл не удаётся создать");
     default:
-        return QStringLiteral("файловая система отказала в записи");
+        return FileAccess::tr("файловая система отказала в записи");
     }
 }
 
@@ -41,13 +49,13 @@ constexpr qsizetype kTemporarySuffix = 7;
 QString writeFailure(int code, QFileDevice::FileError error) {
     switch (code) {
     case ENOSPC:
-        return QStringLiteral("на диске не хватает места");
+        return FileAccess::tr("на диске не хватает места");
     case EDQUOT:
-        return QStringLiteral("исчерпана дисковая квота");
+        return FileAccess::tr("исчерпана дисковая квота");
     case EFBIG:
-        return QStringLiteral("файл превысил разрешённый ему размер");
+        return FileAccess::tr("файл превысил разрешённый ему размер");
     case EIO:
-        return QStringLiteral("ошибка ввода-вывода на диске");
+        return FileAccess::tr("ошибка ввода-вывода на диске");
     default:
         return reasonFor(error == QFileDevice::NoError ? QFileDevice::WriteError : error);
     }
@@ -75,30 +83,33 @@ QString closedFolder(const QString& path) {
 QString unreachable(int code, const QString& path) {
     switch (code) {
     case ENAMETOOLONG:
-        return QStringLiteral("имя файла слишком длинное для этой файловой системы");
+        //: Why a file cannot be reached: it follows "Не удалось открыть файл «…»: " or
+        //: "Не удалось записать файл «…»: ", and a full stop ends it.
+        return FileAccess::tr("имя файла слишком длинное для этой файловой системы");
     case EACCES:
-        return QStringLiteral("нет доступа к папке %1").arg(quotedFileName(closedFolder(path)));
+        return FileAccess::tr("нет доступа к папке %1").arg(quotedFileName(closedFolder(path)));
     case ELOOP:
-        return QStringLiteral("символические ссылки в пути замыкаются в петлю");
+        return FileAccess::tr("символические ссылки в пути замыкаются в петлю");
     default:
         return {};
     }
 }
 
 QString tooLarge(const QString& path) {
-    return QStringLiteral("Файл %1 слишком велик: в нём больше 1 МБ.").arg(quotedFileName(path));
+    return FileAccess::tr("Файл %1 слишком велик: в нём больше 1 МБ.").arg(quotedFileName(path));
 }
 
 } // namespace
 
 QString quotedFileName(const QString& path) {
-    return QStringLiteral("«%1»").arg(QDir::toNativeSeparators(path));
+    //: A file's name as the messages quote it.
+    return FileAccess::tr("«%1»").arg(QDir::toNativeSeparators(path));
 }
 
 FileBytes readWholeFile(const QString& path) {
     FileBytes result;
     if (path.isEmpty()) {
-        result.error = QStringLiteral("Не указано имя файла.");
+        result.error = FileAccess::tr("Не указано имя файла.");
         return result;
     }
     const QFileInfo info(path);
@@ -106,18 +117,18 @@ FileBytes readWholeFile(const QString& path) {
     if (::stat(QFile::encodeName(path).constData(), &status) != 0) {
         const QString reason = unreachable(errno, path);
         result.error = reason.isEmpty()
-                           ? QStringLiteral("Файл %1 не найден.").arg(quotedFileName(path))
-                           : QStringLiteral("Не удалось открыть файл %1: %2.")
+                           ? FileAccess::tr("Файл %1 не найден.").arg(quotedFileName(path))
+                           : FileAccess::tr("Не удалось открыть файл %1: %2.")
                                  .arg(quotedFileName(path), reason);
         return result;
     }
     if (info.isDir()) {
-        result.error = QStringLiteral("%1 — это папка, а не файл.").arg(quotedFileName(path));
+        result.error = FileAccess::tr("%1 — это папка, а не файл.").arg(quotedFileName(path));
         return result;
     }
     // A pipe or a device would block or never end; only regular files are read.
     if (!info.isFile()) {
-        result.error = QStringLiteral("%1 — не обычный файл.").arg(quotedFileName(path));
+        result.error = FileAccess::tr("%1 — не обычный файл.").arg(quotedFileName(path));
         return result;
     }
     if (info.size() > kMaxRecordFileSize) {
@@ -127,10 +138,10 @@ FileBytes readWholeFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (!info.isReadable()) {
-            result.error = QStringLiteral("Не удалось открыть файл %1: нет прав на чтение.")
+            result.error = FileAccess::tr("Не удалось открыть файл %1: нет прав на чтение.")
                                .arg(quotedFileName(path));
         } else {
-            result.error = QStringLiteral("Не удалось открыть файл %1.").arg(quotedFileName(path));
+            result.error = FileAccess::tr("Не удалось открыть файл %1.").arg(quotedFileName(path));
         }
         return result;
     }
@@ -147,7 +158,7 @@ FileBytes readWholeFile(const QString& path) {
         bytes += piece;
     }
     if (file.error() != QFileDevice::NoError) {
-        result.error = QStringLiteral("Не удалось прочитать файл %1.").arg(quotedFileName(path));
+        result.error = FileAccess::tr("Не удалось прочитать файл %1.").arg(quotedFileName(path));
         return result;
     }
     if (bytes.size() > kMaxRecordFileSize) {
@@ -160,13 +171,14 @@ FileBytes readWholeFile(const QString& path) {
 
 std::optional<QString> writeWholeFile(const QString& path, const QByteArray& bytes) {
     if (path.isEmpty()) {
-        return QStringLiteral("Не указано имя файла.");
+        return FileAccess::tr("Не указано имя файла.");
     }
+    //: The start of a message: the reason follows the blank.
     const QString prefix =
-        QStringLiteral("Не удалось записать файл %1: ").arg(quotedFileName(path));
+        FileAccess::tr("Не удалось записать файл %1: ").arg(quotedFileName(path));
     const QFileInfo info(path);
     if (info.isDir()) {
-        return prefix + QStringLiteral("под этим именем уже есть папка.");
+        return prefix + FileAccess::tr("под этим именем уже есть папка.");
     }
     const QFileInfo folder(info.absolutePath());
     struct stat status {};
@@ -174,11 +186,11 @@ std::optional<QString> writeWholeFile(const QString& path, const QByteArray& byt
         const QString reason = unreachable(errno, path);
         return prefix +
                (reason.isEmpty()
-                    ? QStringLiteral("папки %1 нет.").arg(quotedFileName(folder.filePath()))
+                    ? FileAccess::tr("папки %1 нет.").arg(quotedFileName(folder.filePath()))
                     : reason + QLatin1Char('.'));
     }
     if (!S_ISDIR(status.st_mode)) {
-        return prefix + QStringLiteral("папки %1 нет.").arg(quotedFileName(folder.filePath()));
+        return prefix + FileAccess::tr("папки %1 нет.").arg(quotedFileName(folder.filePath()));
     }
     // The temporary file beside it needs a few more characters than the name itself.
     long nameMax = ::pathconf(QFile::encodeName(folder.filePath()).constData(), _PC_NAME_MAX);
@@ -192,7 +204,7 @@ std::optional<QString> writeWholeFile(const QString& path, const QByteArray& byt
         // A device or a pipe (or a link to one) would be replaced by a plain file, or, written
         // into, would swallow the game.
         if (!S_ISREG(status.st_mode)) {
-            return prefix + QStringLiteral("это не обычный файл, а устройство или канал.");
+            return prefix + FileAccess::tr("это не обычный файл, а устройство или канал.");
         }
     } else if (errno != ENOENT) {
         const QString reason = unreachable(errno, path);
@@ -206,10 +218,10 @@ std::optional<QString> writeWholeFile(const QString& path, const QByteArray& byt
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         if (info.exists() && !info.isWritable()) {
-            return prefix + QStringLiteral("файл защищён от записи.");
+            return prefix + FileAccess::tr("файл защищён от записи.");
         }
         if (!folder.isWritable()) {
-            return prefix + QStringLiteral("нет прав на запись в папку %1.")
+            return prefix + FileAccess::tr("нет прав на запись в папку %1.")
                                 .arg(quotedFileName(folder.filePath()));
         }
         return prefix + reasonFor(file.error()) + QLatin1Char('.');

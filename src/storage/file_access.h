@@ -1,4 +1,4 @@
-// Whole-file reading and atomic writing, with messages for the player in Russian.
+// Whole-file reading and atomic writing, with messages for the player.
 // SPDX-FileCopyrightText: 2026 The Veloria developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once

@@ -7,12 +7,19 @@
 #include <cmath>
 #include <string_view>
 
+#include <QCoreApplication>
+
 #include "storage/file_access.h"
 #include "storage/text_record.h"
 
 namespace {
 
 constexpr int kFieldCount = 73;
+
+// The player's messages about saved games, and the names of the fields they speak of.
+class SavedGame {
+    Q_DECLARE_TR_FUNCTIONS(SavedGame)
+};
 
 enum class Kind {
     Real,  // a real the game computes with: within kMaxGameValue
@@ -27,7 +34,7 @@ enum class Kind {
 
 struct FieldSpec {
     Kind kind = Kind::Real;
-    const char* name = ""; // for the player, in messages
+    const char* name = ""; // for the player, in messages (translated there)
     double KingdomState::*real = nullptr;
     std::int16_t KingdomState::*small = nullptr;
     std::string KingdomState::*text = nullptr;
@@ -57,65 +64,72 @@ constexpr std::array<FieldSpec, kFieldCount> makeFields() {
     using S = KingdomState;
     std::array<FieldSpec, kFieldCount> f{};
     int i = 0;
-    f[i++] = price("цена золота", &S::goldPrice);
-    f[i++] = price("цена земли", &S::landPrice);
-    f[i++] = price("цена зерна", &S::grainPrice);
-    f[i++] = price("цена нефти", &S::oilPrice);
-    f[i++] = real("рабочие", &S::workers);
-    f[i++] = real("солдаты", &S::soldiers);
-    f[i++] = price("цена наёмника", &S::mercenaryPrice);
-    f[i++] = spare("запасное значение 3", &S::spareValue3);
-    f[i++] = spare("запасное значение 4", &S::spareValue4);
-    f[i++] = spare("запасное значение 5", &S::spareValue5);
-    f[i++] = spare("запасное значение 6", &S::spareValue6);
-    f[i++] = spare("запасное значение 7", &S::spareValue7);
-    f[i++] = spare("запасное значение 8", &S::spareValue8);
-    f[i++] = real("казна", &S::money);
-    f[i++] = real("сумма сделки", &S::tradeSum);
-    f[i++] = real("рост армии", &S::armyGrowthLevel);
-    f[i++] = real("настроение", &S::moodLevel);
-    f[i++] = spare("запасное значение 1", &S::spareValue1);
-    f[i++] = small("народ накормлен", &S::fedFlag);
-    f[i++] = small("земли хватило", &S::landFlag);
-    f[i++] = small("посев", &S::sownFlag);
-    f[i++] = real("годы недовольства", &S::discontentYears);
-    f[i++] = small("посев для урожая", &S::harvestSownFlag);
-    f[i++] = spare("запасное значение 2", &S::spareValue2);
-    f[i++] = real("год", &S::year);
-    f[i++] = real("последний мирный год", &S::lastPeaceYear);
-    f[i++] = real("армия врага", &S::enemyArmy);
-    f[i++] = small("годы до битвы", &S::warCountdown);
-    f[i++] = spare("запасное значение 9", &S::spareValue9);
-    f[i++] = real("население", &S::population);
-    f[i++] = real("нужное зерно", &S::grainNeeded);
-    f[i++] = text("отчёт", &S::report);
-    f[i++] = real("урожай", &S::harvestRoll);
-    f[i++] = bar("продажа золота", &S::sliderMax1, 0);
-    f[i++] = bar("продажа земли", &S::sliderMax2, 1);
-    f[i++] = bar("продажа зерна", &S::sliderMax3, 2);
-    f[i++] = bar("продажа нефти", &S::sliderMax4, 3);
-    f[i++] = bar("наёмники", &S::sliderMax5, 4);
-    f[i++] = bar("покупка золота", &S::sliderMax6, 5);
-    f[i++] = bar("покупка земли", &S::sliderMax7, 6);
-    f[i++] = bar("покупка зерна", &S::sliderMax8, 7);
-    f[i++] = bar("покупка нефти", &S::sliderMax9, 8);
-    f[i++] = text("имя короля", &S::kingName);
+    //: The name of a field of the saved game, in messages such as "поле 1 (цена золота)". So
+    //: are the names that follow.
+    f[i++] = price(QT_TRANSLATE_NOOP("SavedGame", "цена золота"), &S::goldPrice);
+    f[i++] = price(QT_TRANSLATE_NOOP("SavedGame", "цена земли"), &S::landPrice);
+    f[i++] = price(QT_TRANSLATE_NOOP("SavedGame", "цена зерна"), &S::grainPrice);
+    f[i++] = price(QT_TRANSLATE_NOOP("SavedGame", "цена нефти"), &S::oilPrice);
+    f[i++] = real(QT_TRANSLATE_NOOP("SavedGame", "рабочие"), &S::workers);
+    f[i++] = real(QT_TRANSLATE_NOOP("SavedGame", "солдаты"), &S::soldiers);
+    f[i++] = price(QT_TRANSLATE_NOOP("SavedGame", "цена наёмника"), &S::mercenaryPrice);
+    f[i++] = spare(QT_TRANSLATE_NOOP("SavedGame", "запасное значение 3"), &S::spareValue3);
+    f[i++] = spare(QT_TRANSLATE_NOOP("SavedGame", "запасное значение 4"), &S::spareValue4);
+    f[i++] = spare(QT_TRANSLATE_NOOP("SavedGame", "запасное значение 5"), &S::spareValue5);
+    f[i++] = spare(QT_TRANSLATE_NOOP("SavedGame", "запасное значение 6"), &S::spareValue6);
+    f[i++] = spare(QT_TRANSLATE_NOOP("SavedGame", "запасное значение 7"), &S::spareValue7);
+    f[i++] = spare(QT_TRANSLATE_NOOP("SavedGame", "запасное значение 8"), &S::spareValue8);
+    f[i++] = real(QT_TRANSLATE_NOOP("SavedGame", "казна"), &S::money);
+    f[i++] = real(QT_TRANSLATE_NOOP("SavedGame", "сумма сделки"), &S::tradeSum);
+    f[i++] = real(QT_TRANSLATE_NOOP("SavedGame", "рост армии"), &S::armyGrowthLevel);
+    f[i++] = real(QT_TRANSLATE_NOOP("SavedGame", "настроение"), &S::moodLevel);
+    f[i++] = spare(QT_TRANSLATE_NOOP("SavedGame", "запасное значение 1"), &S::spareValue1);
+    f[i++] = small(QT_TRANSLATE_NOOP("SavedGame", "народ накормлен"), &S::fedFlag);
+    f[i++] = small(QT_TRANSLATE_NOOP("SavedGame", "земли хватило"), &S::landFlag);
+    f[i++] = small(QT_TRANSLATE_NOOP("SavedGame", "посев"), &S::sownFlag);
+    f[i++] = real(QT_TRANSLATE_NOOP("SavedGame", "годы недовольства"), &S::discontentYears);
+    f[i++] = small(QT_TRANSLATE_NOOP("SavedGame", "посев для урожая"), &S::harvestSownFlag);
+    f[i++] = spare(QT_TRANSLATE_NOOP("SavedGame", "запасное значение 2"), &S::spareValue2);
+    f[i++] = real(QT_TRANSLATE_NOOP("SavedGame", "год"), &S::year);
+    f[i++] = real(QT_TRANSLATE_NOOP("SavedGame", "последний мирный год"), &S::lastPeaceYear);
+    f[i++] = real(QT_TRANSLATE_NOOP("SavedGame", "армия врага"), &S::enemyArmy);
+    f[i++] = small(QT_TRANSLATE_NOOP("SavedGame", "годы до битвы"), &S::warCountdown);
+    f[i++] = spare(QT_TRANSLATE_NOOP("SavedGame", "запасное значение 9"), &S::spareValue9);
+    f[i++] = real(QT_TRANSLATE_NOOP("SavedGame", "население"), &S::population);
+    f[i++] = real(QT_TRANSLATE_NOOP("SavedGame", "нужное зерно"), &S::grainNeeded);
+    f[i++] = text(QT_TRANSLATE_NOOP("SavedGame", "отчёт"), &S::report);
+    f[i++] = real(QT_TRANSLATE_NOOP("SavedGame", "урожай"), &S::harvestRoll);
+    f[i++] = bar(QT_TRANSLATE_NOOP("SavedGame", "продажа золота"), &S::sliderMax1, 0);
+    f[i++] = bar(QT_TRANSLATE_NOOP("SavedGame", "продажа земли"), &S::sliderMax2, 1);
+    f[i++] = bar(QT_TRANSLATE_NOOP("SavedGame", "продажа зерна"), &S::sliderMax3, 2);
+    f[i++] = bar(QT_TRANSLATE_NOOP("SavedGame", "продажа нефти"), &S::sliderMax4, 3);
+    f[i++] = bar(QT_TRANSLATE_NOOP("SavedGame", "наёмники"), &S::sliderMax5, 4);
+    f[i++] = bar(QT_TRANSLATE_NOOP("SavedGame", "покупка золота"), &S::sliderMax6, 5);
+    f[i++] = bar(QT_TRANSLATE_NOOP("SavedGame", "покупка земли"), &S::sliderMax7, 6);
+    f[i++] = bar(QT_TRANSLATE_NOOP("SavedGame", "покупка зерна"), &S::sliderMax8, 7);
+    f[i++] = bar(QT_TRANSLATE_NOOP("SavedGame", "покупка нефти"), &S::sliderMax9, 8);
+    f[i++] = text(QT_TRANSLATE_NOOP("SavedGame", "имя короля"), &S::kingName);
     for (int place = 0; place < 10; ++place) {
-        f[i++] = {Kind::BestName, "имя в таблице лучших", nullptr, nullptr, nullptr, place};
+        f[i++] = {Kind::BestName, QT_TRANSLATE_NOOP("SavedGame", "имя в таблице лучших"),
+                  nullptr,        nullptr,
+                  nullptr,        place};
     }
     for (int place = 0; place < 10; ++place) {
-        f[i++] = {Kind::BestScore, "счёт в таблице лучших", nullptr, nullptr, nullptr, place};
+        f[i++] = {Kind::BestScore, QT_TRANSLATE_NOOP("SavedGame", "счёт в таблице лучших"),
+                  nullptr,         nullptr,
+                  nullptr,         place};
     }
-    f[i++] = real("очки короля", &S::rating);
-    f[i++] = real("золото", &S::gold);
-    f[i++] = real("земля", &S::land);
-    f[i++] = real("зерно", &S::grain);
-    f[i++] = real("нефть", &S::oil);
-    f[i++] = real("наёмников по карману", &S::mercenariesAffordable);
-    f[i++] = real("покупка золота до", &S::goldMax);
-    f[i++] = real("покупка земли до", &S::landMax);
-    f[i++] = real("покупка зерна до", &S::grainMax);
-    f[i++] = real("покупка нефти до", &S::oilMax);
+    f[i++] = real(QT_TRANSLATE_NOOP("SavedGame", "очки короля"), &S::rating);
+    f[i++] = real(QT_TRANSLATE_NOOP("SavedGame", "золото"), &S::gold);
+    f[i++] = real(QT_TRANSLATE_NOOP("SavedGame", "земля"), &S::land);
+    f[i++] = real(QT_TRANSLATE_NOOP("SavedGame", "зерно"), &S::grain);
+    f[i++] = real(QT_TRANSLATE_NOOP("SavedGame", "нефть"), &S::oil);
+    f[i++] =
+        real(QT_TRANSLATE_NOOP("SavedGame", "наёмников по карману"), &S::mercenariesAffordable);
+    f[i++] = real(QT_TRANSLATE_NOOP("SavedGame", "покупка золота до"), &S::goldMax);
+    f[i++] = real(QT_TRANSLATE_NOOP("SavedGame", "покупка земли до"), &S::landMax);
+    f[i++] = real(QT_TRANSLATE_NOOP("SavedGame", "покупка зерна до"), &S::grainMax);
+    f[i++] = real(QT_TRANSLATE_NOOP("SavedGame", "покупка нефти до"), &S::oilMax);
     return f;
 }
 
@@ -159,17 +173,25 @@ TextRecordWriter buildRecord(const KingdomState& state, const HallOfFame& hall,
 }
 
 QString subject(const QString& path) {
-    return path.isEmpty() ? QStringLiteral("Файл")
-                          : QStringLiteral("Файл %1").arg(quotedFileName(path));
+    if (path.isEmpty()) {
+        //: The file a message is about, when its name is not known; it starts the message.
+        return SavedGame::tr("Файл");
+    }
+    //: The file a message is about; it starts the message.
+    return SavedGame::tr("Файл %1").arg(quotedFileName(path));
 }
 
 QString fieldLabel(int number) {
     const FieldSpec& spec = kFields[std::size_t(number - 1)];
-    QString label = QStringLiteral("поле %1 (%2").arg(number).arg(QString::fromUtf8(spec.name));
+    const QString name = SavedGame::tr(spec.name);
     if (spec.kind == Kind::BestName || spec.kind == Kind::BestScore) {
-        label += QStringLiteral(", место %1").arg(spec.index + 1);
+        //: A field of the table of the best kings in a saved game: its number, its name, the
+        //: place in the table.
+        return SavedGame::tr("поле %1 (%2, место %3)")
+            .arg(QString::number(number), name, QString::number(spec.index + 1));
     }
-    return label + QLatin1Char(')');
+    //: A field of the saved game: its number and its name.
+    return SavedGame::tr("поле %1 (%2)").arg(QString::number(number), name);
 }
 
 // Enough of a bad field to recognise it, never a whole report.
@@ -178,25 +200,26 @@ QString shownContent(const RecordField& field) {
     if (content.size() > 24) {
         content = content.left(24) + QStringLiteral("…");
     }
-    return QStringLiteral("«%1»").arg(content);
+    //: What the file holds in a field, quoted as the messages quote it.
+    return SavedGame::tr("«%1»").arg(content);
 }
 
 QString recordProblemMessage(const ParsedRecord& record, const QString& path) {
     const QString who = subject(path);
     switch (record.problem) {
     case RecordProblem::MissingFields:
-        return QStringLiteral("%1 обрывается: в нём только %2 из %3 полей сохранённой игры.")
-            .arg(who)
-            .arg(record.fields.size())
-            .arg(kFieldCount);
+        //: %1: the file ("Файл «…»"); %2 fields of the %3 a saved game has were found.
+        return SavedGame::tr("%1 обрывается: в нём только %2 из %3 полей сохранённой игры.")
+            .arg(who, QString::number(record.fields.size()), QString::number(kFieldCount));
     case RecordProblem::UnclosedText:
-        return QStringLiteral("%1 обрывается: %2 — текст без закрывающей кавычки.")
+        //: %1: the file ("Файл «…»"); %2: the field ("поле 12 (отчёт)").
+        return SavedGame::tr("%1 обрывается: %2 — текст без закрывающей кавычки.")
             .arg(who, fieldLabel(record.problemField));
     case RecordProblem::JunkAfterText:
-        return QStringLiteral("%1 повреждён: %2 — после закрывающей кавычки нет запятой.")
+        return SavedGame::tr("%1 повреждён: %2 — после закрывающей кавычки нет запятой.")
             .arg(who, fieldLabel(record.problemField));
     case RecordProblem::MissingRecordEnd:
-        return QStringLiteral("%1 обрывается: последнее поле не закончено.").arg(who);
+        return SavedGame::tr("%1 обрывается: последнее поле не закончено.").arg(who);
     case RecordProblem::TrailingData: // what follows a whole record is not read
     case RecordProblem::None:
         break;
@@ -205,19 +228,23 @@ QString recordProblemMessage(const ParsedRecord& record, const QString& path) {
 }
 
 // What is wrong with a real the game is to compute with, or nothing.
-std::optional<QString> realProblem(Kind kind, double value) {
+std::optional<QString> realProblem(Kind kind, double value, const RecordField& field) {
     const QString limit = QString::fromLatin1(QByteArray::number(kMaxGameValue, 'g', 15));
     if (kind == Kind::Price) {
         if (!(value > 0)) {
-            return QStringLiteral("цена %1, а она должна быть больше нуля.");
+            //: What is wrong with a field; %1: what the file holds there, in quotes.
+            return SavedGame::tr("цена %1, а она должна быть больше нуля.")
+                .arg(shownContent(field));
         }
         if (value < kMinPrice) {
-            return QStringLiteral("цена %1 слишком мала: она должна быть не меньше 1.");
+            return SavedGame::tr("цена %1 слишком мала: она должна быть не меньше 1.")
+                .arg(shownContent(field));
         }
     }
     if ((kind == Kind::Price || kind == Kind::Real) && std::fabs(value) > kMaxGameValue) {
-        return QStringLiteral("число %1 слишком велико: игра считает только до ") + limit +
-               QLatin1Char('.');
+        //: %1: what the file holds there, in quotes; %2: the largest number the game uses.
+        return SavedGame::tr("число %1 слишком велико: игра считает только до %2.")
+            .arg(shownContent(field), limit);
     }
     return std::nullopt;
 }
@@ -229,11 +256,11 @@ LoadResult readSavedGameFrom(QByteArrayView bytes, const KingdomState& current, 
     LoadResult result;
     const QString who = subject(path);
     if (bytes.size() > kMaxRecordFileSize) {
-        result.error = QStringLiteral("%1 слишком велик: в нём больше 1 МБ.").arg(who);
+        result.error = SavedGame::tr("%1 слишком велик: в нём больше 1 МБ.").arg(who);
         return result;
     }
     if (QByteArray(bytes.data(), bytes.size()).trimmed().isEmpty()) {
-        result.error = QStringLiteral("%1 пуст.").arg(who);
+        result.error = SavedGame::tr("%1 пуст.").arg(who);
         return result;
     }
     // What follows the record (another line, an editor's end-of-file mark) is not ours to judge;
@@ -259,9 +286,8 @@ LoadResult readSavedGameFrom(QByteArrayView bytes, const KingdomState& current, 
             if (status != FieldStatus::Ok) {
                 break;
             }
-            if (const auto problem = realProblem(spec.kind, value.value)) {
-                result.error = fieldPrefix + fieldLabel(number) + QStringLiteral(" — ") +
-                               problem->arg(shownContent(field));
+            if (const auto problem = realProblem(spec.kind, value.value, field)) {
+                result.error = fieldPrefix + fieldLabel(number) + QStringLiteral(" — ") + *problem;
                 return result;
             }
             if (spec.kind == Kind::BestScore) {
@@ -295,13 +321,14 @@ LoadResult readSavedGameFrom(QByteArrayView bytes, const KingdomState& current, 
             break;
         }
         if (status == FieldStatus::NotFinite) {
-            result.error = fieldPrefix + QStringLiteral("%1 — недопустимое число %2.")
+            //: %1: the field ("поле 1 (цена золота)"); %2: what the file holds there, in quotes.
+            result.error = fieldPrefix + SavedGame::tr("%1 — недопустимое число %2.")
                                              .arg(fieldLabel(number), shownContent(field));
             return result;
         }
         if (status == FieldStatus::OutOfRange) {
-            result.error = fieldPrefix + QStringLiteral("%1 — число %2 выходит за пределы "
-                                                        "от -32768 до 32767.")
+            result.error = fieldPrefix + SavedGame::tr("%1 — число %2 выходит за пределы "
+                                                       "от -32768 до 32767.")
                                              .arg(fieldLabel(number), shownContent(field));
             return result;
         }
@@ -312,7 +339,8 @@ LoadResult readSavedGameFrom(QByteArrayView bytes, const KingdomState& current, 
 }
 
 QString damagedPrefix(const QString& path) {
-    return QStringLiteral("%1 повреждён: ").arg(subject(path));
+    //: The start of a message about a field; %1: the file ("Файл «…»"). The field follows.
+    return SavedGame::tr("%1 повреждён: ").arg(subject(path));
 }
 
 } // namespace
@@ -332,15 +360,16 @@ std::optional<QString> saveGame(const QString& path, const KingdomState& state,
     const TextRecordWriter writer = buildRecord(state, hall, bars);
     // Such a file could never be loaded again; better to say so now than at loading time.
     if (writer.hasNonFinite()) {
-        return QStringLiteral("Игру нельзя сохранить: одно из её значений не является числом.");
+        return SavedGame::tr("Игру нельзя сохранить: одно из её значений не является числом.");
     }
     const QByteArray bytes = writer.record();
     if (bytes.size() + following.size() > kMaxRecordFileSize) {
-        return QStringLiteral("Игру нельзя сохранить: она заняла бы больше 1 МБ.");
+        return SavedGame::tr("Игру нельзя сохранить: она заняла бы больше 1 МБ.");
     }
     // The game is written only if it will load again.
     const LoadResult check =
-        readSavedGameFrom(bytes, state, QString(), QStringLiteral("Игру нельзя сохранить: "));
+        //: The start of a message about a field of the game; the field follows.
+        readSavedGameFrom(bytes, state, QString(), SavedGame::tr("Игру нельзя сохранить: "));
     if (!check.game) {
         return check.error;
     }

@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -20,6 +21,11 @@ namespace {
 constexpr int kPlaces = 10;
 constexpr int kFieldCount = 2 * kPlaces;
 const char* const kFileName = "scores.tab";
+
+// The player's messages about the table of the best kings.
+class Scores {
+    Q_DECLARE_TR_FUNCTIONS(Scores)
+};
 
 } // namespace
 
@@ -39,7 +45,9 @@ namespace {
 // The table, or why there is none.
 std::optional<HallOfFame> readTable(QByteArrayView bytes, QString* reason) {
     if (bytes.size() > kMaxRecordFileSize) {
-        *reason = QStringLiteral("в нём больше 1 МБ");
+        //: Why the table's file cannot be read: it follows "…прочитать нельзя: ", and a full stop
+        //: ends it. So do the reasons below.
+        *reason = Scores::tr("в нём больше 1 МБ");
         return std::nullopt;
     }
     const ParsedRecord record = parseRecord(bytes, kFieldCount);
@@ -47,15 +55,15 @@ std::optional<HallOfFame> readTable(QByteArrayView bytes, QString* reason) {
         switch (record.problem) {
         case RecordProblem::UnclosedText:
             *reason =
-                QStringLiteral("в поле %1 текст без закрывающей кавычки").arg(record.problemField);
+                Scores::tr("в поле %1 текст без закрывающей кавычки").arg(record.problemField);
             break;
         case RecordProblem::JunkAfterText:
-            *reason = QStringLiteral("в поле %1 после закрывающей кавычки нет запятой")
+            *reason = Scores::tr("в поле %1 после закрывающей кавычки нет запятой")
                           .arg(record.problemField);
             break;
         default:
-            *reason = record.fields.empty() ? QStringLiteral("он пуст")
-                                            : QStringLiteral("в нём только %1 из %2 полей")
+            *reason = record.fields.empty() ? Scores::tr("он пуст")
+                                            : Scores::tr("в нём только %1 из %2 полей")
                                                   .arg(record.fields.size())
                                                   .arg(kFieldCount);
             break;
@@ -125,18 +133,24 @@ ScoresLoad loadScoresFile(const QString& path) {
         if (result.hall) {
             return result;
         }
-        reason = QStringLiteral("Таблицу лучших королей из файла %1 прочитать нельзя: %2.")
+        //: %1: the file, quoted; %2: why.
+        reason = Scores::tr("Таблицу лучших королей из файла %1 прочитать нельзя: %2.")
                      .arg(quotedFileName(path), reason);
     } else {
-        reason = QStringLiteral("Таблицу лучших королей прочитать нельзя. ") + file.error;
+        //: The file's own message follows the blank.
+        reason = Scores::tr("Таблицу лучших королей прочитать нельзя. ") + file.error;
     }
     const QString aside = keepAside(path);
-    result.problem =
-        reason + QLatin1Char(' ') +
-        (aside.isEmpty()
-             ? QStringLiteral("Отложить файл не удалось, и новые короли в него записаны не будут.")
-             : QStringLiteral("Файл сохранён под именем %1, а таблица начата заново.")
-                   .arg(quotedFileName(aside)));
+    result.problem = reason + QLatin1Char(' ');
+    if (aside.isEmpty()) {
+        //: Follows the reason the table cannot be read.
+        result.problem +=
+            Scores::tr("Отложить файл не удалось, и новые короли в него записаны не будут.");
+    } else {
+        //: Follows the reason the table cannot be read; %1: where the old file is kept.
+        result.problem += Scores::tr("Файл сохранён под именем %1, а таблица начата заново.")
+                              .arg(quotedFileName(aside));
+    }
     return result;
 }
 
@@ -147,7 +161,7 @@ std::optional<HallOfFame> loadScores(const QString& path) {
 std::optional<QString> saveScores(const QString& path, const HallOfFame& hall) {
     for (int place = 0; place < kPlaces; ++place) {
         if (!std::isfinite(hall.bestScores[std::size_t(place)])) {
-            return QStringLiteral("Таблицу нельзя сохранить: счёт на месте %1 не является числом.")
+            return Scores::tr("Таблицу нельзя сохранить: счёт на месте %1 не является числом.")
                 .arg(place + 1);
         }
     }
@@ -158,8 +172,8 @@ std::optional<QString> saveScores(const QString& path, const HallOfFame& hall) {
         QString reason;
         if ((!file.error.isEmpty() || !readTable(file.bytes, &reason)) &&
             keepAside(path).isEmpty()) {
-            return QStringLiteral("Не удалось записать файл %1: прежнюю таблицу в нём прочитать "
-                                  "нельзя, а отложить её не удалось.")
+            return Scores::tr("Не удалось записать файл %1: прежнюю таблицу в нём прочитать "
+                              "нельзя, а отложить её не удалось.")
                 .arg(quotedFileName(path));
         }
     }

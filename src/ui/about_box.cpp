@@ -34,7 +34,7 @@ AboutBox* AboutBox::open(Platform& platform, QWidget* mainWindow) {
 AboutBox::AboutBox(Platform& platform, QWidget* mainWindow)
     : HoldingWindow(mainWindow, Qt::Dialog), m_platform(platform) {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("О программе"));
+    setWindowTitle(tr("О программе"));
     setFixedSize(twips(4605), twips(3615));
 
     m_frame = new QGroupBox(this);
@@ -53,13 +53,14 @@ AboutBox::AboutBox(Platform& platform, QWidget* mainWindow)
     m_credits->setFont(gameFont(kTextPoints));
     m_credits->setTextFormat(Qt::PlainText);
     m_credits->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_credits->setText(QString::fromUtf8(kVersionLine) + u'\n' + QString::fromUtf8(kCreditsLine));
+    m_credits->setText(tr(kVersionLine) + u'\n' + tr(kCreditsLine));
 
-    m_ok = new QPushButton(QStringLiteral("&Ok"), m_frame);
+    m_ok = new QPushButton(tr("&Ok"), m_frame);
     m_ok->setObjectName(QStringLiteral("Command1"));
     m_ok->setGeometry(twipRect(1920, 2520, 855, 375));
     m_ok->setFont(gameFont(9.75));
-    m_ok->setToolTip(QStringLiteral("Насмотрелся"));
+    //: "Seen enough": the tool tip of the box's OK.
+    m_ok->setToolTip(tr("Насмотрелся"));
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &QWidget::close);
 
@@ -67,14 +68,14 @@ AboutBox::AboutBox(Platform& platform, QWidget* mainWindow)
     m_webLink->setObjectName(QStringLiteral("Label2"));
     m_webLink->setGeometry(twipRect(1320, 3000, 2175, 255));
     m_webLink->setFont(gameFont(kLinkPoints));
-    makeLink(m_webLink, QStringLiteral("Сайт игры"));
+    makeLink(m_webLink, tr("Сайт игры"));
     new LinkLabel(m_webLink, [this] { openWebPage(m_platform); });
 
     m_mailLink = new QLabel(QString::fromLatin1(kFirstMailAddress), m_frame);
     m_mailLink->setObjectName(QStringLiteral("Label3"));
     m_mailLink->setGeometry(twipRect(1200, 3240, 2415, 255));
     m_mailLink->setFont(gameFont(kLinkPoints));
-    makeLink(m_mailLink, QStringLiteral("Написать письмо"));
+    makeLink(m_mailLink, tr("Написать письмо"));
     new LinkLabel(m_mailLink, [this] { openMailFirst(m_platform); });
 
     placeInScreenCentre(size());

@@ -11,8 +11,12 @@ class QLabel;
 class QPushButton;
 
 // The first line of the box: its leading blanks centre it roughly in the label.
-inline constexpr char kVersionLine[] = "                          Король Велории  v1.21";
-inline constexpr char kCreditsLine[] = "Код и рисунки: мастера Велории";
+inline constexpr char kVersionLine[] =
+    //: The game's name and version: the blanks in front centre it roughly in the box.
+    QT_TRANSLATE_NOOP("AboutBox", "                          Король Велории  v1.21");
+inline constexpr char kCreditsLine[] =
+    //: "Code and drawings: the masters of Veloria".
+    QT_TRANSLATE_NOOP("AboutBox", "Код и рисунки: мастера Велории");
 
 // Holds the main window while it is open; OK, Escape and the close box close it.
 class AboutBox final : public HoldingWindow {

@@ -21,9 +21,10 @@
 
 namespace {
 
-QString translate(const char* text) {
-    return QCoreApplication::translate("ChronicleAccessibility", text);
-}
+// The texts a screen reader speaks for the chronicle's views.
+class ChronicleSpeech {
+    Q_DECLARE_TR_FUNCTIONS(ChronicleSpeech)
+};
 
 // ---- the table --------------------------------------------------------------------------------
 
@@ -197,11 +198,12 @@ public:
     QString text(QAccessible::Text t) const override {
         switch (t) {
         case QAccessible::Name:
-            return view()->accessibleName().isEmpty() ? translate("Летопись по годам")
+            return view()->accessibleName().isEmpty() ? ChronicleSpeech::tr("Летопись по годам")
                                                       : view()->accessibleName();
         case QAccessible::Description:
-            return translate("Строка — год; стрелки, Page Up, Page Down, Home и End выбирают год, "
-                             "его доклад — ниже.");
+            return ChronicleSpeech::tr(
+                "Строка — год; стрелки, Page Up, Page Down, Home и End выбирают год, "
+                "его доклад — ниже.");
         default:
             return QAccessibleWidget::text(t);
         }
@@ -291,8 +293,9 @@ public:
     QString text(QAccessible::Text t) const override {
         switch (t) {
         case QAccessible::Name:
-            return view()->accessibleName().isEmpty() ? translate("Доклад выбранного года")
-                                                      : view()->accessibleName();
+            return view()->accessibleName().isEmpty()
+                       ? ChronicleSpeech::tr("Доклад выбранного года")
+                       : view()->accessibleName();
         default:
             return QAccessibleWidget::text(t);
         }
@@ -368,7 +371,7 @@ public:
         auto* chart = static_cast<ChronicleChart*>(widget());
         switch (t) {
         case QAccessible::Name:
-            return chart->accessibleName().isEmpty() ? translate("График летописи")
+            return chart->accessibleName().isEmpty() ? ChronicleSpeech::tr("График летописи")
                                                      : chart->accessibleName();
         case QAccessible::Description:
             return chronicleAccessibility::chartSummary(*chart);
@@ -424,17 +427,19 @@ QString rowSummary(const RowsView& view, int row) {
     for (int c = 1; c < view.columnCount(); ++c) {
         const QString text = view.textAt(row, c);
         if (!text.isEmpty()) {
-            figures << translate("%1 %2").arg(view.columnTitle(c).toLower(), text);
+            //: One figure of a year's row: the column's title in lower case, then its figure.
+            figures << ChronicleSpeech::tr("%1 %2").arg(view.columnTitle(c).toLower(), text);
         }
     }
-    return translate("%1 %2: %3")
-        .arg(view.columnTitle(0), view.textAt(row, 0), figures.join(translate(", ")));
+    //: A year's row as a screen reader reads it: "Год 12: рабочие 300, солдаты 40, ...".
+    return ChronicleSpeech::tr("%1 %2: %3")
+        .arg(view.columnTitle(0), view.textAt(row, 0), figures.join(ChronicleSpeech::tr(", ")));
 }
 
 QString chartSummary(const ChronicleChart& chart) {
     const std::vector<ChronicleEntry>& entries = chart.chronicle().entries;
     if (entries.empty()) {
-        return translate("Летопись пуста.");
+        return ChronicleSpeech::tr("Летопись пуста.");
     }
     // Tenths at most: a harvest leaves grain such as 4.79999999999632, which no one wants read.
     const auto number = [](double value) {
@@ -451,12 +456,13 @@ QString chartSummary(const ChronicleChart& chart) {
             low = std::min(low, chart.seriesValue(s, e));
             high = std::max(high, chart.seriesValue(s, e));
         }
-        series << translate("%1: годы с %2 по %3, от %4 до %5")
+        //: A series of the chart: its name, its first and last year, its lowest and highest value.
+        series << ChronicleSpeech::tr("%1: годы с %2 по %3, от %4 до %5")
                       .arg(ChronicleChart::seriesName(s), number(entries.front().year),
                            number(entries.back().year), number(low), number(high));
     }
-    return series.isEmpty() ? translate("Не показано ни одного ряда.")
-                            : series.join(translate("; ")) + QLatin1Char('.');
+    return series.isEmpty() ? ChronicleSpeech::tr("Не показано ни одного ряда.")
+                            : series.join(ChronicleSpeech::tr("; ")) + QLatin1Char('.');
 }
 
 void currentRowChanged(RowsView* view) {

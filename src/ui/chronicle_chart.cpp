@@ -30,21 +30,27 @@ const QColor kGrid(208, 208, 196);
 // Axis labels stay short whatever the figure: 12345678 reads "12,3 млн".
 QString shortNumber(double value) {
     const double size = std::fabs(value);
-    const auto scaled = [value](double unit, const char* word) {
-        return QString::number(value / unit, 'f', 1).replace(QLatin1Char('.'), QLatin1Char(',')) +
-               QLatin1Char(' ') + QString::fromUtf8(word);
+    const auto scaled = [value](double unit, const char* format) {
+        //: The decimal mark of the chart's short figures ("12,3 млн").
+        const QString mark = ChronicleChart::tr(",", "decimal mark");
+        return ChronicleChart::tr(format).arg(
+            QString::number(value / unit, 'f', 1).replace(QLatin1Char('.'), mark));
     };
     if (size >= 1e12) {
-        return scaled(1e12, "трлн");
+        //: %1 trillion, with one decimal: the chart's scales are kept short.
+        return scaled(1e12, QT_TRANSLATE_NOOP("ChronicleChart", "%1 трлн"));
     }
     if (size >= 1e9) {
-        return scaled(1e9, "млрд");
+        //: %1 billion (thousand million), with one decimal.
+        return scaled(1e9, QT_TRANSLATE_NOOP("ChronicleChart", "%1 млрд"));
     }
     if (size >= 1e6) {
-        return scaled(1e6, "млн");
+        //: %1 million, with one decimal.
+        return scaled(1e6, QT_TRANSLATE_NOOP("ChronicleChart", "%1 млн"));
     }
     if (size >= 1e4) {
-        return scaled(1e3, "тыс.");
+        //: %1 thousand, with one decimal.
+        return scaled(1e3, QT_TRANSLATE_NOOP("ChronicleChart", "%1 тыс."));
     }
     return QString::number(std::round(value), 'f', 0);
 }
@@ -64,9 +70,15 @@ ChronicleChart::ChronicleChart(const Chronicle& chronicle, QWidget* parent)
 }
 
 QString ChronicleChart::seriesName(int series) {
-    static const char* const kNames[SeriesCount] = {"Население", "Рабочие", "Солдаты", "Земля",
-                                                    "Зерно",     "Деньги",  "Рейтинг"};
-    return QString::fromUtf8(kNames[series]);
+    static const char* const kNames[SeriesCount] = {
+        QT_TRANSLATE_NOOP("ChronicleChart", "Население"),
+        QT_TRANSLATE_NOOP("ChronicleChart", "Рабочие"),
+        QT_TRANSLATE_NOOP("ChronicleChart", "Солдаты"),
+        QT_TRANSLATE_NOOP("ChronicleChart", "Земля"),
+        QT_TRANSLATE_NOOP("ChronicleChart", "Зерно"),
+        QT_TRANSLATE_NOOP("ChronicleChart", "Деньги"),
+        QT_TRANSLATE_NOOP("ChronicleChart", "Рейтинг")};
+    return tr(kNames[series]);
 }
 
 QColor ChronicleChart::seriesColour(int series) {
@@ -163,7 +175,8 @@ QString ChronicleChart::valueTextAt(QPoint point) const {
         if (point.y() >= band.plot.top() - kBandGap / 2 &&
             point.y() <= band.plot.bottom() + kBandGap / 2) {
             const ChronicleEntry& e = m_chronicle->entries[std::size_t(entry)];
-            return QStringLiteral("Год %1 — %2: %3")
+            //: The value under the pointer: the year, the series, the figure.
+            return tr("Год %1 — %2: %3")
                 .arg(QString::fromStdString(plainNumberText(e.year)), seriesName(band.series),
                      QString::fromStdString(plainNumberText(value(band.series, entry))));
         }
@@ -219,9 +232,9 @@ void ChronicleChart::paintEvent(QPaintEvent*) {
     if (count == 0 || shownBands.empty()) {
         painter.setFont(gameFont(11.25));
         painter.drawText(rect(), Qt::AlignCenter,
-                         count == 0 ? QStringLiteral("Летопись пуста: первая запись появится, "
-                                                     "когда пройдёт год.")
-                                    : QStringLiteral("Отметьте, что показывать."));
+                         count == 0 ? tr("Летопись пуста: первая запись появится, когда "
+                                         "пройдёт год.")
+                                    : tr("Отметьте, что показывать."));
         return;
     }
 

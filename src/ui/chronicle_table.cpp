@@ -16,8 +16,14 @@
 namespace {
 
 const char* const kColumnTitles[ChronicleTable::ColumnCount] = {
-    "Год",    "Рабочие", "Солдаты", "Всего",      "Земля",   "Зерно",
-    "Деньги", "Золото",  "Нефть",   "Настроение", "Рейтинг", "События"};
+    QT_TRANSLATE_NOOP("ChronicleTable", "Год"), QT_TRANSLATE_NOOP("ChronicleTable", "Рабочие"),
+    QT_TRANSLATE_NOOP("ChronicleTable", "Солдаты"),
+    //: The population: workers and soldiers.
+    QT_TRANSLATE_NOOP("ChronicleTable", "Всего"), QT_TRANSLATE_NOOP("ChronicleTable", "Земля"),
+    QT_TRANSLATE_NOOP("ChronicleTable", "Зерно"), QT_TRANSLATE_NOOP("ChronicleTable", "Деньги"),
+    QT_TRANSLATE_NOOP("ChronicleTable", "Золото"), QT_TRANSLATE_NOOP("ChronicleTable", "Нефть"),
+    QT_TRANSLATE_NOOP("ChronicleTable", "Настроение"),
+    QT_TRANSLATE_NOOP("ChronicleTable", "Рейтинг"), QT_TRANSLATE_NOOP("ChronicleTable", "События")};
 
 QString entryText(const ChronicleEntry& e, int column) {
     const double numbers[] = {e.year,  e.workers, e.soldiers, e.total, e.land,
@@ -53,7 +59,7 @@ ChronicleTable::ChronicleTable(const Chronicle& chronicle, QWidget* parent)
 }
 
 QString ChronicleTable::columnTitle(int column) {
-    return QString::fromUtf8(kColumnTitles[column]);
+    return tr(kColumnTitles[column]);
 }
 
 void ChronicleTable::startColumns() {
@@ -132,7 +138,7 @@ QString ChronicleTable::tabSeparated() const {
 
 ReportView::ReportView(QWidget* parent) : RowsView(parent) {
     setObjectName(QStringLiteral("chronicleReport"));
-    setPlaceholder(QStringLiteral("Выберите год, чтобы прочитать его доклад."));
+    setPlaceholder(tr("Выберите год, чтобы прочитать его доклад."));
     setColumns({ColumnSpec{}});
 }
 

@@ -32,7 +32,8 @@ ChronicleWindow::ChronicleWindow(const Chronicle& chronicle, QWidget* parent)
     : QWidget(parent, Qt::Window), m_chronicle(&chronicle) {
     setObjectName(QStringLiteral("chronicle"));
     chronicleAccessibility::install();
-    setWindowTitle(QStringLiteral("Летопись"));
+    //: The chronicle of the reign.
+    setWindowTitle(tr("Летопись"));
     setFont(gameFont(9.75));
     QPalette grey = palette();
     grey.setColor(QPalette::Window, QColor(192, 192, 192));
@@ -80,12 +81,14 @@ ChronicleWindow::ChronicleWindow(const Chronicle& chronicle, QWidget* parent)
     m_pages->setObjectName(QStringLiteral("chroniclePages"));
     // Named for a screen reader, which would otherwise find it nameless. Its tab bar reads as
     // the page shown, as every Qt tab bar does.
+    //: The chronicle window's two pages, as a screen reader names them.
     m_pages->setAccessibleName(tr("Страницы летописи"));
-    m_pages->addTab(tablePage, QStringLiteral("&Таблица"));
-    m_pages->addTab(chartPage, QStringLiteral("&График"));
-    m_copy = new QPushButton(QStringLiteral("Копировать"));
+    //: The page with the chronicle's table (not the table of the best kings).
+    m_pages->addTab(tablePage, tr("&Таблица"));
+    m_pages->addTab(chartPage, tr("&График"));
+    m_copy = new QPushButton(tr("Копировать"));
     m_copy->setObjectName(QStringLiteral("chronicleCopy"));
-    m_copy->setToolTip(QStringLiteral("Скопировать таблицу для электронной таблицы (Ctrl+C)"));
+    m_copy->setToolTip(tr("Скопировать таблицу для электронной таблицы (Ctrl+C)"));
     connect(m_copy, &QPushButton::clicked, this, &ChronicleWindow::copyTable);
     m_pages->setCornerWidget(m_copy, Qt::TopRightCorner);
 

@@ -217,7 +217,8 @@ void GameController::installLoadedGame(const LoadedGame& game) {
     showBuying();
     // The game itself loaded; only its history is lost, and the player hears so.
     if (chronicle.status == ChronicleRead::Status::Damaged) {
-        m_context.platform.message(m_mainWindow, QStringLiteral("Загрузить"),
+        //: The title of the message, as the load dialog's messages have it: "Load".
+        m_context.platform.message(m_mainWindow, tr("Загрузить"),
                                    chronicleDamagedMessage(chronicle.reason), true);
     }
 }

@@ -22,7 +22,6 @@ namespace {
 // Each member's control name, per good.
 struct GoodsNames {
     const char* frame;      // m_frame
-    const char* caption;    // the frame's caption before the stock
     const char* price;      // m_price
     const char* picture;    // m_picture
     const char* art;        // the drawing in m_picture
@@ -40,15 +39,24 @@ struct GoodsNames {
 };
 
 constexpr std::array<GoodsNames, 4> kGoodsNames = {{
-    {"zol", "Золото", "Label1", "Picture4", ":/art/gold.svg", "Label2", "scroll", "scroll_1",
-     "buy1", "sale1", "Label9", "buy1_1", "sale1_1", "Text1", "Label26", "max1"},
-    {"zem", "Земля", "Label3", "Picture5", ":/art/land.svg", "Label4", "scroll1", "scroll1_1",
-     "buy2", "sale2", "Label10", "buy2_1", "sale2_1", "Text2", "Label28", "max2"},
-    {"zer", "Зерно", "Label5", "Picture6", ":/art/grain.svg", "Label6", "scroll2", "scroll2_1",
-     "buy3", "sale3", "Label11", "buy3_1", "sale3_1", "Text3", "Label27", "max3"},
-    {"nef", "Нефть", "Label7", "Picture7", ":/art/oil.svg", "Label8", "scroll3", "scroll3_1",
-     "buy4", "sale4", "Label12", "buy4_1", "sale4_1", "Text4", "Label29", "max4"},
+    {"zol", "Label1", "Picture4", ":/art/gold.svg", "Label2", "scroll", "scroll_1", "buy1", "sale1",
+     "Label9", "buy1_1", "sale1_1", "Text1", "Label26", "max1"},
+    {"zem", "Label3", "Picture5", ":/art/land.svg", "Label4", "scroll1", "scroll1_1", "buy2",
+     "sale2", "Label10", "buy2_1", "sale2_1", "Text2", "Label28", "max2"},
+    {"zer", "Label5", "Picture6", ":/art/grain.svg", "Label6", "scroll2", "scroll2_1", "buy3",
+     "sale3", "Label11", "buy3_1", "sale3_1", "Text3", "Label27", "max3"},
+    {"nef", "Label7", "Picture7", ":/art/oil.svg", "Label8", "scroll3", "scroll3_1", "buy4",
+     "sale4", "Label12", "buy4_1", "sale4_1", "Text4", "Label29", "max4"},
 }};
+
+// The frames' captions, per good: at design, and with the stock.
+constexpr std::array<const char*, 4> kDesignCaptions = {
+    QT_TRANSLATE_NOOP("GoodsPanel", "Золото"), QT_TRANSLATE_NOOP("GoodsPanel", "Земля"),
+    QT_TRANSLATE_NOOP("GoodsPanel", "Зерно"), QT_TRANSLATE_NOOP("GoodsPanel", "Нефть")};
+constexpr std::array<const char*, 4> kStockCaptions = {
+    //: %1: the stock, in the game's number text, which starts with a blank.
+    QT_TRANSLATE_NOOP("GoodsPanel", "Золото: %1"), QT_TRANSLATE_NOOP("GoodsPanel", "Земля: %1"),
+    QT_TRANSLATE_NOOP("GoodsPanel", "Зерно: %1"), QT_TRANSLATE_NOOP("GoodsPanel", "Нефть: %1")};
 
 constexpr std::array<QPoint, 4> kFramePlaces = {
     {{120, 960}, {120, 3240}, {3720, 960}, {3720, 3240}}};
@@ -64,7 +72,7 @@ GoodsPanel::GoodsPanel(QWidget* area, Good good, AmountBoxFilter& amountFilter, 
     const QPoint place = kFramePlaces[index];
     m_captionPoints = good == Good::Oil ? 11.25 : 12.0;
     QWidget* surface = makeFrame(area, names.frame, twipRect(place.x(), place.y(), 3495, 2295),
-                                 QString::fromUtf8(names.caption), m_captionPoints, &m_frame);
+                                 tr(kDesignCaptions[index]), m_captionPoints, &m_frame);
     switch (good) {
     case Good::Gold:
         setTextColour(m_frame, QColor(255, 255, 192));
@@ -92,8 +100,8 @@ GoodsPanel::GoodsPanel(QWidget* area, Good good, AmountBoxFilter& amountFilter, 
     // The sell bar and the buy bar share one place; the mode decides which one shows.
     m_sellBar = makeBar(surface, names.sellBar, twipRect(240, 840, 3015, 255));
     m_buyBar = makeBar(surface, names.buyBar, twipRect(240, 840, 3015, 255));
-    const QString buyCaption = QStringLiteral("купить");
-    const QString sellCaption = QStringLiteral("продать");
+    const QString buyCaption = tr("купить");
+    const QString sellCaption = tr("продать");
     m_buyByBar = makeButton(surface, names.buyByBar, twipRect(240, 1200, 855, 255), buyCaption);
     m_sellByBar = makeButton(surface, names.sellByBar, twipRect(240, 1200, 855, 255), sellCaption);
     m_barLimit =
@@ -103,8 +111,8 @@ GoodsPanel::GoodsPanel(QWidget* area, Good good, AmountBoxFilter& amountFilter, 
     m_amountBox = makeBox(surface, names.amountBox,
                           gold ? twipRect(1800, 1560, 1575, 285) : twipRect(1920, 1560, 1455, 285));
     amountFilter.watch(m_amountBox);
-    m_maxCaption = makeLabel(surface, names.maxCaption, twipRect(240, 1920, 855, 255),
-                             QStringLiteral("max:"), Qt::AlignRight);
+    m_maxCaption = makeLabel(surface, names.maxCaption, twipRect(240, 1920, 855, 255), tr("max:"),
+                             Qt::AlignRight);
     m_lowerLimit = makeLabel(surface, names.lowerLimit,
                              good == Good::Oil ? twipRect(1680, 1920, 1695, 255)
                                                : twipRect(1800, 1920, 1575, 255),
@@ -137,6 +145,10 @@ void GoodsPanel::showMode(bool buying) {
     m_buyTyped->setVisible(buying);
     m_buyBar->setVisible(buying);
     m_sellBar->setVisible(!buying);
+}
+
+QString GoodsPanel::stockCaption(Good good, const QString& stock) {
+    return tr(kStockCaptions[goodIndex(good)]).arg(stock);
 }
 
 void GoodsPanel::showCaption(const QString& caption) {

@@ -48,8 +48,6 @@ QColor bandColour(int place, bool isName) {
     return kGreen;
 }
 
-const QString kTableTip = QStringLiteral("Таблица результатов");
-
 } // namespace
 
 HallOfFameWindow::HallOfFameWindow(QWidget* mainWindow, Platform& platform, HallOfFame& hall,
@@ -57,7 +55,9 @@ HallOfFameWindow::HallOfFameWindow(QWidget* mainWindow, Platform& platform, Hall
     : HoldingWindow(mainWindow, Qt::Window), m_platform(platform), m_hall(hall),
       m_scoresPath(std::move(scoresPath)) {
     setObjectName(QStringLiteral("Form7"));
-    setWindowTitle(QStringLiteral("Таблица"));
+    //: The window of the table of the best kings.
+    setWindowTitle(tr("Таблица"));
+    const QString tableTip = tr("Таблица результатов");
     setFixedSize(twips(5640), twips(6735));
     // Centred for a window of 5790 by 7245 twips, its frame included.
     placeInScreenCentre(QSize(twips(5790), twips(7245)));
@@ -65,10 +65,11 @@ HallOfFameWindow::HallOfFameWindow(QWidget* mainWindow, Platform& platform, Hall
     auto* frame1 = new QFrame(this);
     frame1->setObjectName(QStringLiteral("Frame1"));
     frame1->setGeometry(twipRect(0, 0, 5655, 1095));
-    frame1->setToolTip(kTableTip);
+    frame1->setToolTip(tableTip);
     paint(frame1, kDarkBlue);
 
-    auto* label1 = new QLabel(QStringLiteral("         Лучшие из лучших"), frame1);
+    //: "The best of the best": the blanks in front centre it roughly over the table.
+    auto* label1 = new QLabel(tr("         Лучшие из лучших"), frame1);
     label1->setObjectName(QStringLiteral("Label1"));
     label1->setGeometry(twipRect(480, 360, 4095, 375));
     QFont headingFont = gameFont(18);
@@ -79,7 +80,7 @@ HallOfFameWindow::HallOfFameWindow(QWidget* mainWindow, Platform& platform, Hall
     auto* frame2 = new QFrame(this);
     frame2->setObjectName(QStringLiteral("Frame2"));
     frame2->setGeometry(twipRect(0, 1080, 5655, 5655));
-    frame2->setToolTip(kTableTip);
+    frame2->setToolTip(tableTip);
     paint(frame2, kLightBlue);
 
     const QFont rowFont = gameFont(14.25);
@@ -103,7 +104,7 @@ HallOfFameWindow::HallOfFameWindow(QWidget* mainWindow, Platform& platform, Hall
         m_scores[place] = score;
     }
 
-    m_ok = new QPushButton(QStringLiteral("&OK"), frame2);
+    m_ok = new QPushButton(tr("&OK"), frame2);
     m_ok->setObjectName(QStringLiteral("Command1"));
     m_ok->setGeometry(twipRect(2280, 5160, 975, 375));
     m_ok->setFont(gameFont(9.75));

@@ -83,7 +83,8 @@ QList<HelpTopic> parseHelpTopics(const QString& html) {
 
 HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("HelpViewer"));
-    setWindowTitle(QStringLiteral("Справка"));
+    //: The help viewer's caption while the rules file gives it none.
+    setWindowTitle(tr("Справка"));
     // The viewer is a companion: it must not keep the program alive once the game is left.
     setAttribute(Qt::WA_QuitOnClose, false);
 
@@ -99,7 +100,7 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     m_contents = new QListWidget(this);
     m_contents->setObjectName(QStringLiteral("contents"));
-    m_contents->setToolTip(QStringLiteral("Содержание"));
+    m_contents->setToolTip(tr("Содержание"));
     // Pages of text read better in the regular face than in the game's bold one.
     m_contents->setFont(gameFont(11.25, false));
 
@@ -131,7 +132,7 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 void HelpViewer::setupActions() {
-    auto* close = new QAction(QStringLiteral("Закрыть"), this);
+    auto* close = new QAction(tr("Закрыть"), this);
     close->setObjectName(QStringLiteral("closeHelp"));
     close->setShortcut(QKeySequence(Qt::Key_Escape));
     close->setShortcutContext(Qt::WindowShortcut);
@@ -174,7 +175,8 @@ void HelpViewer::showHelp(QWidget* owner, const QString& path, unsigned command,
             }
         }
         showContents();
-        report(QStringLiteral("В файле справки нет раздела номер %1.").arg(data.toString()));
+        //: %1: the topic's context number.
+        report(tr("В файле справки нет раздела номер %1.").arg(data.toString()));
         return;
     }
     case helpcmd::kContents:
@@ -188,7 +190,8 @@ void HelpViewer::showHelp(QWidget* owner, const QString& path, unsigned command,
         return;
     default:
         showContents();
-        report(QStringLiteral("Справка не знает такой просьбы (код %1).").arg(command));
+        //: %1: the code of the help command the game asked for.
+        report(tr("Справка не знает такой просьбы (код %1).").arg(command));
         return;
     }
 }
@@ -198,30 +201,28 @@ bool HelpViewer::load(const QString& path) {
     m_contents->clear();
     m_browser->clear();
     m_current = -1;
-    setWindowTitle(QStringLiteral("Справка"));
+    setWindowTitle(tr("Справка"));
 
     if (path.isEmpty()) {
-        report(QStringLiteral("Файл справки не указан: справка для этого раздела не "
-                              "предусмотрена."));
+        report(tr("Файл справки не указан: справка для этого раздела не предусмотрена."));
         return false;
     }
     const QFileInfo info(path);
     QFile file(path);
     if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
-        report(QStringLiteral("Не удалось открыть файл справки «%1». Возможно, игра "
-                              "установлена не полностью.")
+        //: %1: the path of the help file.
+        report(tr("Не удалось открыть файл справки «%1». Возможно, игра установлена не полностью.")
                    .arg(QDir::toNativeSeparators(path)));
         return false;
     }
     if (file.size() > kMaxFileSize) {
-        report(QStringLiteral("Файл справки «%1» слишком велик, чтобы быть справкой этой игры.")
+        report(tr("Файл справки «%1» слишком велик, чтобы быть справкой этой игры.")
                    .arg(QDir::toNativeSeparators(path)));
         return false;
     }
     const QString html = QString::fromUtf8(file.read(kMaxFileSize));
     if (file.error() != QFileDevice::NoError) {
-        report(QStringLiteral("Не удалось прочитать файл справки «%1».")
-                   .arg(QDir::toNativeSeparators(path)));
+        report(tr("Не удалось прочитать файл справки «%1».").arg(QDir::toNativeSeparators(path)));
         return false;
     }
 
@@ -291,7 +292,8 @@ void HelpViewer::showKeyword(const QString& text, bool partial) {
         }
     }
     showContents();
-    report(QStringLiteral("В файле справки нет раздела «%1». Выберите раздел в содержании.")
+    //: %1: the keyword the game looked for.
+    report(tr("В файле справки нет раздела «%1». Выберите раздел в содержании.")
                .arg(text.simplified()));
 }
 

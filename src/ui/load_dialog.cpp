@@ -11,30 +11,29 @@
 
 #include "ui/platform.h"
 
-namespace {
-const QString kTitle = QStringLiteral("Загрузить");
-}
-
 LoadDialog::LoadDialog(QWidget* mainWindow, Platform& platform, const KingdomState& current)
     : FileDialog(mainWindow, platform, 2670, 2040), m_current(current) {
     setObjectName(QStringLiteral("Form4"));
-    setWindowTitle(QStringLiteral("Загрузить отложеную игру"));
-    mainButton()->setText(QStringLiteral("&Загрузить"));
-    mainButton()->setToolTip(QStringLiteral("Загрузить игру"));
-    cancelButton()->setText(QStringLiteral("&Отмена"));
-    cancelButton()->setToolTip(QStringLiteral("Отменить загрузку"));
+    //: "Load a game put aside", misspelt ("отложеную") in the game's own Russian.
+    setWindowTitle(tr("Загрузить отложеную игру"));
+    mainButton()->setText(tr("&Загрузить"));
+    mainButton()->setToolTip(tr("Загрузить игру"));
+    cancelButton()->setText(tr("&Отмена"));
+    cancelButton()->setToolTip(tr("Отменить загрузку"));
 }
 
 void LoadDialog::loadgame() {
+    //: The title of the load dialog's messages: "Load".
+    const QString title = tr("Загрузить");
     std::optional<LoadedGame> game;
     if (nameBox()->text().isEmpty()) {
-        platform().message(this, kTitle, QStringLiteral("Не указано имя файла"), true);
+        platform().message(this, title, tr("Не указано имя файла"), true);
     } else {
         LoadResult result = loadGame(chosenPath(), m_current);
         if (result.game) {
             game = std::move(result.game);
         } else {
-            platform().message(this, kTitle, result.error, true);
+            platform().message(this, title, result.error, true);
         }
     }
     close();

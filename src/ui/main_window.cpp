@@ -15,7 +15,6 @@
 #include <QScrollBar>
 
 #include "market/trade.h"
-#include "sim/end_of_reign.h"
 #include "sim/year.h"
 #include "ui/art/art.h"
 #include "ui/controls.h"
@@ -35,7 +34,8 @@ MainWindow::MainWindow(GameContext& context, QWidget* parent)
       m_help(context.platform, this) {
     setObjectName(QStringLiteral("Form1"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Король \"Велории\""));
+    //: The caption before a reign starts: the king of "Veloria", the country word in quotes.
+    setWindowTitle(tr("Король \"Велории\""));
     setWindowIcon(veloriaIcon());
     setFont(gameFont(9.75));
     QPalette palette = this->palette();
@@ -67,21 +67,24 @@ void MainWindow::buildWindow() {
     line->setLineWidth(1);
     line->setGeometry(0, 0, twips(9720), 1);
 
-    m_buy = makeButton(area, "buy", twipRect(120, 120, 1335, 255), QStringLiteral("Покупка"),
-                       QStringLiteral("Купить что-нибуть"));
-    m_sell = makeButton(area, "Sale", twipRect(1440, 120, 1335, 255), QStringLiteral("Продажа"),
-                        QStringLiteral("Продать что-нибудь"));
-    m_hire = makeButton(area, "naemniki", twipRect(2760, 120, 1335, 255),
-                        QStringLiteral("Наёмники"), QStringLiteral("Нанять наёмников"));
-    m_next = makeButton(area, "dalshe", twipRect(4080, 120, 1335, 255), QStringLiteral("Дальше"),
-                        QStringLiteral("Дальше"));
+    m_buy = makeButton(area, "buy", twipRect(120, 120, 1335, 255), tr("Покупка"),
+                       //: "Buy something", misspelt ("-нибуть") in the game's own Russian.
+                       tr("Купить что-нибуть"));
+    m_sell = makeButton(area, "Sale", twipRect(1440, 120, 1335, 255), tr("Продажа"),
+                        tr("Продать что-нибудь"));
+    m_hire = makeButton(area, "naemniki", twipRect(2760, 120, 1335, 255), tr("Наёмники"),
+                        tr("Нанять наёмников"));
+    //: The button that lives through the year ("Next").
+    m_next = makeButton(area, "dalshe", twipRect(4080, 120, 1335, 255), tr("Дальше"),
+                        tr("Дальше", "tool tip"));
     connect(m_buy, &QPushButton::clicked, this, &MainWindow::buy_Click);
     connect(m_sell, &QPushButton::clicked, this, &MainWindow::Sale_Click);
     connect(m_hire, &QPushButton::clicked, this, &MainWindow::naemniki_Click);
     connect(m_next, &QPushButton::clicked, this, &MainWindow::dalshe_Click);
 
     m_reignYear = makeLabel(area, "Label14", twipRect(2040, 480, 3135, 375),
-                            QStringLiteral("1   год правления"));
+                            //: Design text only: the year label is written anew at once.
+                            tr("1   год правления"));
     m_reignYear->setFont(gameFont(14.25));
     setTextColour(m_reignYear, QColor(192, 0, 192));
     m_tradingTitle = makeLabel(area, "Label15", twipRect(7800, 240, 2055, 375));
@@ -103,7 +106,7 @@ void MainWindow::buildWindow() {
     m_status = new StatusColumn(area, this);
 
     auto* credits = makeLabel(area, "Label19", twipRect(120, 5640, 4335, 255),
-                              QStringLiteral("Король Велории, 2026: наша игра"));
+                              tr("Король Велории, 2026: наша игра"));
     credits->setFont(gameFont(11.25));
     setTextColour(credits, QColor(0, 0, 0));
     m_mailLink = makeLabel(area, "Label20", twipRect(4680, 5640, 1455, 255),
@@ -119,7 +122,8 @@ void MainWindow::buildWindow() {
 
 void MainWindow::startReign() {
     centreOnScreen(this, QSize(twips(9600), twips(5550)));
-    setWindowTitle(utf8Text(kMainCaptionPrefix) + QString::fromStdString(m_state.kingName));
+    //: The main window's caption and the title of the game's messages: the king's name follows.
+    setWindowTitle(tr("Король Велории - %1").arg(QString::fromStdString(m_state.kingName)));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -159,9 +163,9 @@ void MainWindow::refreshMarket() {
     }
     for (GoodsPanel* panel : m_goods) {
         const Good good = panel->good();
-        panel->showCaption(utf8Text(goodCaption(good)) + numberQText(stockOf(m_state, good)));
-        panel->priceLabel()->setText(QStringLiteral("Цена: ") +
-                                     numberQText(priceOf(m_state, good)));
+        panel->showCaption(GoodsPanel::stockCaption(good, numberQText(stockOf(m_state, good))));
+        //: %1: the price, in the game's number text, which starts with a blank.
+        panel->priceLabel()->setText(tr("Цена: %1").arg(numberQText(priceOf(m_state, good))));
     }
     for (GoodsPanel* panel : m_goods) {
         panel->amountLabel()->setText(QStringLiteral("0"));
@@ -171,19 +175,19 @@ void MainWindow::refreshMarket() {
 
 void MainWindow::showBuyLimits() {
     for (std::size_t i = 0; i < m_goods.size(); ++i) {
-        m_goods[i]->barLimitLabel()->setText(QStringLiteral("max: ") +
-                                             numberQText(m_limits.buyBarMax[i]));
+        //: The bar's limit; %1 in the game's number text, which starts with a blank.
+        m_goods[i]->barLimitLabel()->setText(tr("max: %1").arg(numberQText(m_limits.buyBarMax[i])));
     }
 }
 
 void MainWindow::showSellLimits() {
     for (std::size_t i = 0; i < m_goods.size(); ++i) {
-        m_goods[i]->barLimitLabel()->setText(QStringLiteral("max: ") +
-                                             numberQText(m_limits.sellBarMax[i]));
+        m_goods[i]->barLimitLabel()->setText(
+            tr("max: %1").arg(numberQText(m_limits.sellBarMax[i])));
     }
     for (std::size_t i = 0; i < m_goods.size(); ++i) {
-        m_goods[i]->lowerLimitLabel()->setText(QStringLiteral("max: ") +
-                                               numberQText(m_limits.sellBarMax[i]));
+        m_goods[i]->lowerLimitLabel()->setText(
+            tr("max: %1").arg(numberQText(m_limits.sellBarMax[i])));
     }
 }
 
@@ -213,7 +217,7 @@ void MainWindow::showTradingMode(bool buying) {
 }
 
 void MainWindow::showBuying() {
-    m_tradingTitle->setText(QStringLiteral("Покупайте!"));
+    m_tradingTitle->setText(tr("Покупайте!"));
     m_mercenaries->hide();
     m_report->hide();
     showYearLabel();
@@ -224,7 +228,7 @@ void MainWindow::showBuying() {
 }
 
 void MainWindow::showSelling() {
-    m_tradingTitle->setText(QStringLiteral("Продавайте!"));
+    m_tradingTitle->setText(tr("Продавайте!"));
     m_mercenaries->hide();
     m_report->hide();
     showTradingMode(false);

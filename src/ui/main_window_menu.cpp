@@ -17,7 +17,7 @@ void MainWindow::setupActions() {
     // Menus speak in the desktop's own menu font, regular, not in the window's bold serif.
     bar->setFont(wholeFont(QApplication::font(bar)));
 
-    m_gameMenu = bar->addMenu(QStringLiteral("&Игра"));
+    m_gameMenu = bar->addMenu(tr("&Игра"));
     m_gameMenu->setObjectName(QStringLiteral("files"));
     m_gameMenu->menuAction()->setObjectName(QStringLiteral("files_action"));
     const auto item = [this](const char* name, const QString& caption, Qt::Key key) {
@@ -26,10 +26,12 @@ void MainWindow::setupActions() {
         action->setShortcut(QKeySequence(key));
         return action;
     };
-    m_newGame = item("newgame", QStringLiteral("Новая игра"), Qt::Key_F2);
-    m_saveGame = item("savegame", QStringLiteral("Сохранить"), Qt::Key_F3);
-    m_loadGame = item("loadgame", QStringLiteral("Загрузить"), Qt::Key_F4);
-    m_quit = item("quitgame", QStringLiteral("Выход"), Qt::Key_F12);
+    m_newGame = item("newgame", tr("Новая игра"), Qt::Key_F2);
+    //: Save the game (the menu item).
+    m_saveGame = item("savegame", tr("Сохранить"), Qt::Key_F3);
+    //: Load a saved game (the menu item).
+    m_loadGame = item("loadgame", tr("Загрузить"), Qt::Key_F4);
+    m_quit = item("quitgame", tr("Выход"), Qt::Key_F12);
 
     const auto command = [this, bar](const char* name, const QString& caption) {
         QAction* action = bar->addAction(caption);
@@ -37,12 +39,14 @@ void MainWindow::setupActions() {
         addAction(action);
         return action;
     };
-    m_table = command("tablica", QStringLiteral("&Таблица"));
+    //: The table of the best kings.
+    m_table = command("tablica", tr("&Таблица"));
     // The chronicle of the reign, a window of ours beside the game.
-    m_chronicle = command("chronicle", QStringLiteral("&Летопись"));
+    m_chronicle = command("chronicle", tr("&Летопись"));
     m_chronicle->setShortcut(QKeySequence(Qt::Key_F5));
-    m_rules = command("pravila", QStringLiteral("&Правила"));
-    m_about = command("aboutgame", QStringLiteral("&О программе"));
+    //: The rules of the game, in the help viewer.
+    m_rules = command("pravila", tr("&Правила"));
+    m_about = command("aboutgame", tr("&О программе"));
 
     connect(m_newGame, &QAction::triggered, this, &MainWindow::newgame_Click);
     connect(m_saveGame, &QAction::triggered, this, &MainWindow::savegame_Click);

@@ -18,24 +18,21 @@
 // m_hireByBar buy5, m_hireTyped buy5_1, m_barLimit Label18, m_amountBox Text5, m_payable max5.
 MercenaryPanel::MercenaryPanel(QWidget* area, AmountBoxFilter& amountFilter, QObject* parent)
     : QObject(parent) {
-    QWidget* panel = makeFrame(area, "naemniki1", twipRect(120, 960, 7095, 4575),
-                               QStringLiteral("Наёмники"), 12, &m_frame);
+    QWidget* panel =
+        makeFrame(area, "naemniki1", twipRect(120, 960, 7095, 4575), tr("Наёмники"), 12, &m_frame);
     makePicture(panel, "Picture3", twipRect(5280, 360, 1140, 1575),
                 QStringLiteral(":/art/mercenary.svg"), QSize(72, 104));
     m_price = makeLabel(panel, "Label16", twipRect(720, 1080, 1335, 255));
     m_barAmount = makeLabel(panel, "Label17", twipRect(2520, 1080, 1575, 255), {}, Qt::AlignRight);
     m_bar = makeBar(panel, "scroll4", twipRect(720, 1680, 3375, 255));
     m_bar->setRange(0, 32767);
-    m_hireByBar =
-        makeButton(panel, "buy5", twipRect(720, 2160, 975, 255), QStringLiteral("нанять"));
-    m_barLimit = makeLabel(panel, "Label18", twipRect(2040, 2160, 2055, 255),
-                           QStringLiteral("max:"), Qt::AlignRight);
-    m_hireTyped =
-        makeButton(panel, "buy5_1", twipRect(720, 2640, 975, 255), QStringLiteral("нанять"));
+    m_hireByBar = makeButton(panel, "buy5", twipRect(720, 2160, 975, 255), tr("нанять"));
+    m_barLimit =
+        makeLabel(panel, "Label18", twipRect(2040, 2160, 2055, 255), tr("max:"), Qt::AlignRight);
+    m_hireTyped = makeButton(panel, "buy5_1", twipRect(720, 2640, 975, 255), tr("нанять"));
     m_amountBox = makeBox(panel, "Text5", twipRect(2520, 2640, 1575, 285));
     amountFilter.watch(m_amountBox);
-    makeLabel(panel, "Label30", twipRect(720, 3120, 975, 255), QStringLiteral("max:"),
-              Qt::AlignRight);
+    makeLabel(panel, "Label30", twipRect(720, 3120, 975, 255), tr("max:"), Qt::AlignRight);
     m_payable = makeLabel(panel, "max5", twipRect(2520, 3120, 1575, 255), {}, Qt::AlignRight);
 
     QLabel* position = m_barAmount;
@@ -48,13 +45,16 @@ MercenaryPanel::MercenaryPanel(QWidget* area, AmountBoxFilter& amountFilter, QOb
 
 void MercenaryPanel::open(const KingdomState& state) {
     m_frame->show();
-    m_frame->setTitle(QStringLiteral("Наёмники "));
-    m_price->setText(QStringLiteral("Цена : ") + numberQText(state.mercenaryPrice));
+    //: The panel's caption once opened: the game writes it with a blank at the end.
+    m_frame->setTitle(tr("Наёмники "));
+    //: A mercenary's price; %1 in the game's number text, which starts with a blank.
+    m_price->setText(tr("Цена : %1").arg(numberQText(state.mercenaryPrice)));
     m_barAmount->setText(numberQText(m_bar->value()));
     const MercenaryLimits limits = mercenaryLimits(state);
     m_barMax = limits.barMax;
     setBarMaximum(m_bar, limits.barMax);
-    m_barLimit->setText(QStringLiteral("max :") + numberQText(limits.barMax));
+    //: The bar's limit; %1 in the game's number text, which starts with a blank.
+    m_barLimit->setText(tr("max :%1").arg(numberQText(limits.barMax)));
     m_payable->setText(plainNumberQText(limits.payable));
 }
 

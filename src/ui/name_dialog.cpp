@@ -14,13 +14,14 @@
 
 NameDialog::NameDialog(QWidget* parent) : QWidget(parent, Qt::Dialog) {
     setObjectName(QStringLiteral("Form5"));
-    setWindowTitle(QStringLiteral(" Король Велории"));
+    //: The game's name, with the blank in front that the game gives it here.
+    setWindowTitle(tr(" Король Велории"));
     setWindowIcon(veloriaIcon());
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(gameFont(9.75));
     setFixedSize(twips(3240), twips(1560));
 
-    m_question = new QLabel(QStringLiteral("Ваше имя?"), this);
+    m_question = new QLabel(tr("Ваше имя?"), this);
     m_question->setObjectName(QStringLiteral("Label1"));
     m_question->setGeometry(twipRect(1200, 240, 1095, 255));
     m_question->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -32,7 +33,7 @@ NameDialog::NameDialog(QWidget* parent) : QWidget(parent, Qt::Dialog) {
     // Both files keep names up to this length; a longer one would be cut there without a word.
     m_nameBox->setMaxLength(kMaxKingNameLength);
 
-    m_ok = new QPushButton(QStringLiteral("&OK"), this);
+    m_ok = new QPushButton(tr("&OK"), this);
     m_ok->setObjectName(QStringLiteral("Command1"));
     m_ok->setGeometry(twipRect(1200, 1080, 855, 375));
     connect(m_ok, &QPushButton::clicked, this, &NameDialog::Command1_Click);

@@ -19,7 +19,8 @@
 // m_peopleSpoils trofey1, m_acknowledge Command3.
 ReportPanel::ReportPanel(QWidget* area, QObject* parent) : QObject(parent) {
     QWidget* report = makeFrame(area, "informacia", twipRect(120, 960, 7095, 4575),
-                                QStringLiteral("Прошёл год"), 12, &m_frame);
+                                //: The report panel: "A year has passed".
+                                tr("Прошёл год"), 12, &m_frame);
     m_report = makeLabel(report, "info", twipRect(120, 360, 6855, 4095), {}, Qt::AlignLeft, true);
     // The report has no font of its own: it is written in the toolkit's.
     m_report->setFont(wholeFont(QApplication::font()));
@@ -30,17 +31,16 @@ ReportPanel::ReportPanel(QWidget* area, QObject* parent) : QObject(parent) {
 }
 
 void ReportPanel::buildWarPanel() {
-    QWidget* war = makeFrame(m_frame, "boy", twipRect(0, 0, 7095, 4575), QStringLiteral("Война"),
-                             12, &m_warFrame);
+    QWidget* war =
+        makeFrame(m_frame, "boy", twipRect(0, 0, 7095, 4575), tr("Война"), 12, &m_warFrame);
     // The frame's background hides the report beneath while the battle is shown.
     m_warFrame->setAutoFillBackground(true);
 
     makePicture(war, "Picture1", twipRect(70, 240, 1135, 1575), QStringLiteral(":/art/king.svg"),
-                QSize(72, 104), QStringLiteral("Вы"));
-    auto* ours =
-        makeButton(war, "Command1", twipRect(1200, 240, 2295, 375), QStringLiteral("Ваша армия"));
-    auto* theirs =
-        makeButton(war, "Command2", twipRect(3480, 240, 2415, 375), QStringLiteral("Враги"));
+                //: The king's portrait in the war panel: "You".
+                QSize(72, 104), tr("Вы"));
+    auto* ours = makeButton(war, "Command1", twipRect(1200, 240, 2295, 375), tr("Ваша армия"));
+    auto* theirs = makeButton(war, "Command2", twipRect(3480, 240, 2415, 375), tr("Враги"));
     for (auto [button, colour] :
          {std::pair{ours, QColor(0, 255, 0)}, std::pair{theirs, QColor(128, 128, 255)}}) {
         button->setFont(gameFont(12));
@@ -53,7 +53,7 @@ void ReportPanel::buildWarPanel() {
         button->setAutoFillBackground(true);
     }
     makePicture(war, "Picture2", twipRect(5880, 240, 1135, 1575), QStringLiteral(":/art/enemy.svg"),
-                QSize(72, 104), QStringLiteral("Вражеский военачальник"));
+                QSize(72, 104), tr("Вражеский военачальник"));
 
     m_kingArmy = makeLabel(war, "boy1", twipRect(1200, 600, 2295, 1215), {}, Qt::AlignLeft, true);
     m_enemyArmy = makeLabel(war, "boy2", twipRect(3480, 600, 2415, 1215), {}, Qt::AlignLeft, true);
@@ -62,7 +62,8 @@ void ReportPanel::buildWarPanel() {
     m_outcome = makeLabel(war, "pobeda", twipRect(120, 1800, 6855, 375), {}, Qt::AlignLeft, true);
     m_outcome->setFont(gameFont(15.75));
     m_spoilsHeading =
-        makeLabel(war, "Label13", twipRect(2760, 2280, 1575, 375), QStringLiteral("Захвачено:"));
+        //: Design text only: the battle's outcome writes its own heading here.
+        makeLabel(war, "Label13", twipRect(2760, 2280, 1575, 375), tr("Захвачено:"));
     m_spoilsHeading->setFont(gameFont(14.25));
     setTextColour(m_spoilsHeading, QColor(128, 0, 0));
     m_goodsSpoils =
@@ -70,7 +71,8 @@ void ReportPanel::buildWarPanel() {
     m_peopleSpoils =
         makeLabel(war, "trofey1", twipRect(3480, 2760, 2415, 1005), {}, Qt::AlignLeft, true);
     m_acknowledge = makeButton(war, "Command3", twipRect(2880, 3960, 1095, 375),
-                               QStringLiteral("OK"), QStringLiteral("Навоевался"));
+                               //: "Had enough of war": the tool tip of the battle's OK.
+                               tr("OK"), tr("Навоевался"));
     connect(m_acknowledge, &QPushButton::clicked, this, &ReportPanel::battleAcknowledged);
 }
 

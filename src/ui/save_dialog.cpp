@@ -10,29 +10,27 @@
 
 #include "ui/platform.h"
 
-namespace {
-const QString kTitle = QStringLiteral("Сохранение");
-}
-
 SaveDialog::SaveDialog(QWidget* mainWindow, Platform& platform, const KingdomState& state,
                        const HallOfFame& hall, const BarMaxima& bars, QByteArray following)
     : FileDialog(mainWindow, platform, 2685, 2160), m_state(state), m_hall(hall), m_bars(bars),
       m_following(std::move(following)) {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("Сохранить игру"));
-    mainButton()->setText(QStringLiteral("Сохранить"));
-    mainButton()->setToolTip(QStringLiteral("Сохранить игру"));
-    cancelButton()->setText(QStringLiteral("Отмена"));
-    cancelButton()->setToolTip(QStringLiteral("Отменить сохранение"));
+    setWindowTitle(tr("Сохранить игру"));
+    mainButton()->setText(tr("Сохранить"));
+    mainButton()->setToolTip(tr("Сохранить игру"));
+    cancelButton()->setText(tr("Отмена"));
+    cancelButton()->setToolTip(tr("Отменить сохранение"));
 }
 
 void SaveDialog::saveGame() {
+    //: The title of the save dialog's messages: "Saving".
+    const QString title = tr("Сохранение");
     if (nameBox()->text().isEmpty()) {
-        platform().message(this, kTitle, QStringLiteral("Не указано имя файла"), true);
+        platform().message(this, title, tr("Не указано имя файла"), true);
         return;
     }
     if (const auto error = ::saveGame(chosenPath(), m_state, m_hall, m_bars, m_following)) {
-        platform().message(this, kTitle, *error, true);
+        platform().message(this, title, *error, true);
         return;
     }
     close();

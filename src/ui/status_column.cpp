@@ -18,35 +18,34 @@ const QColor kRed(255, 0, 0);
 // Control names: m_money money1, m_workers rabochie1, m_soldiers soldaty1, m_total wsego1,
 // m_landNeeded Label22, m_grainNeeded Label23, m_mood nasnas.
 StatusColumn::StatusColumn(QWidget* area, QObject* parent) : QObject(parent) {
-    makeLabel(area, "dengi", twipRect(7320, 1080, 855, 255), QStringLiteral("Деньги: $"));
+    makeLabel(area, "dengi", twipRect(7320, 1080, 855, 255), tr("Деньги: $"));
     const auto valueLabel = [area](const char* name, int top) {
         return makeLabel(area, name, twipRect(8280, top, 1815, 255), {}, Qt::AlignRight, true);
     };
     m_money = valueLabel("money1", 1080);
-    makeLabel(area, "rabochie", twipRect(7320, 1440, 855, 255), QStringLiteral("Рабочие :"));
+    makeLabel(area, "rabochie", twipRect(7320, 1440, 855, 255), tr("Рабочие :"));
     m_workers = valueLabel("rabochie1", 1440);
-    makeLabel(area, "soldaty", twipRect(7320, 1800, 855, 255), QStringLiteral("Солдаты:"));
+    makeLabel(area, "soldaty", twipRect(7320, 1800, 855, 255), tr("Солдаты:"));
     m_soldiers = valueLabel("soldaty1", 1800);
-    makeLabel(area, "wsego", twipRect(7320, 2160, 855, 255), QStringLiteral("Всего:"));
+    makeLabel(area, "wsego", twipRect(7320, 2160, 855, 255), tr("Всего:"));
     m_total = valueLabel("wsego1", 2160);
     setTextColour(m_total, QColor(0, 0, 192));
 
-    auto* needed =
-        makeLabel(area, "Label21", twipRect(8520, 2640, 1575, 375), QStringLiteral("Требуется :"));
+    //: The heading of the two figures below it: how much land and grain the people need.
+    auto* needed = makeLabel(area, "Label21", twipRect(8520, 2640, 1575, 375), tr("Требуется :"));
     needed->setFont(gameFont(14.25));
-    auto* land =
-        makeLabel(area, "Label24", twipRect(7320, 3240, 735, 255), QStringLiteral("Земли "));
+    //: "(Needed) of land", with the game's blank at the end.
+    auto* land = makeLabel(area, "Label24", twipRect(7320, 3240, 735, 255), tr("Земли "));
     land->setFont(gameFont(11.25));
     setTextColour(land, QColor(128, 64, 0));
     m_landNeeded = valueLabel("Label22", 3240);
-    auto* grain =
-        makeLabel(area, "Label25", twipRect(7320, 3720, 735, 255), QStringLiteral("Зерна"));
+    //: "(Needed) of grain".
+    auto* grain = makeLabel(area, "Label25", twipRect(7320, 3720, 735, 255), tr("Зерна"));
     grain->setFont(gameFont(11.25));
     setTextColour(grain, QColor(255, 255, 0));
     m_grainNeeded = valueLabel("Label23", 3720);
 
-    auto* mood = makeLabel(area, "nastroenie", twipRect(8280, 4080, 1815, 375),
-                           QStringLiteral("Настроение :"));
+    auto* mood = makeLabel(area, "nastroenie", twipRect(8280, 4080, 1815, 375), tr("Настроение :"));
     mood->setFont(gameFont(14.25));
     m_mood = makeLabel(area, "nasnas", twipRect(8280, 4560, 1815, 375), {}, Qt::AlignLeft, true);
     m_mood->setFont(gameFont(12));

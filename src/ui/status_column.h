@@ -12,6 +12,7 @@ class QLabel;
 class QWidget;
 
 class StatusColumn final : public QObject {
+    Q_OBJECT
 public:
     StatusColumn(QWidget* area, QObject* parent);
 
