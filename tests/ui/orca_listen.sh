@@ -127,6 +127,9 @@ EOF
 cat >"$speech/modules/capture.conf" <<EOF
 GenericExecuteSynth "printf '%s\\\\n' '\$DATA' >> '$log'"
 GenericStripPunctChars ""
+# One utterance, one line: the module would cut a long one into pieces of so many bytes, in the
+# middle of a letter.
+GenericMaxChunkLength 100000
 GenericLanguage "ru" "ru" "utf-8"
 GenericLanguage "en" "en" "utf-8"
 GenericLanguage "en-US" "en" "utf-8"
