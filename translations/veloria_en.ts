@@ -170,6 +170,56 @@
     </message>
 </context>
 <context>
+    <name>ChronicleSpeech</name>
+    <message>
+        <source>Летопись по годам</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Строка — год; стрелки, Page Up, Page Down, Home и End выбирают год, его доклад — ниже.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Доклад выбранного года</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>График летописи</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>One figure of a year&apos;s row: the column&apos;s title in lower case, then its figure.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2: %3</source>
+        <extracomment>A year&apos;s row as a screen reader reads it: &quot;Год 12: рабочие 300, солдаты 40, ...&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Летопись пуста.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: годы с %2 по %3, от %4 до %5</source>
+        <extracomment>A series of the chart: its name, its first and last year, its lowest and highest value.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Не показано ни одного ряда.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ChronicleTable</name>
     <message>
         <source>Год</source>
@@ -244,6 +294,11 @@
     <message>
         <source>Скопировать таблицу для электронной таблицы (Ctrl+C)</source>
         <translation>Copy the table for a spreadsheet (Ctrl+C)</translation>
+    </message>
+    <message>
+        <source>Страницы летописи</source>
+        <extracomment>The chronicle window&apos;s two pages, as a screen reader names them.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "ui/chronicle_accessible.h"
 #include "ui/chronicle_chart.h"
 #include "ui/chronicle_table.h"
 #include "ui/controls.h"
@@ -31,6 +32,7 @@ const char* const kSeriesKeys[ChronicleChart::SeriesCount] = {
 ChronicleWindow::ChronicleWindow(const Chronicle& chronicle, QWidget* parent)
     : QWidget(parent, Qt::Window), m_chronicle(&chronicle) {
     setObjectName(QStringLiteral("chronicle"));
+    chronicleAccessibility::install();
     //: The chronicle of the reign.
     setWindowTitle(tr("Летопись"));
     setFont(gameFont(9.75));
@@ -78,6 +80,10 @@ ChronicleWindow::ChronicleWindow(const Chronicle& chronicle, QWidget* parent)
 
     m_pages = new QTabWidget;
     m_pages->setObjectName(QStringLiteral("chroniclePages"));
+    // Named for a screen reader, which would otherwise find it nameless. Its tab bar reads as
+    // the page shown, as every Qt tab bar does.
+    //: The chronicle window's two pages, as a screen reader names them.
+    m_pages->setAccessibleName(tr("Страницы летописи"));
     //: The page with the chronicle's table (not the table of the best kings).
     m_pages->addTab(tablePage, tr("&Таблица"));
     m_pages->addTab(chartPage, tr("&График"));
