@@ -173,50 +173,50 @@
     <name>ChronicleSpeech</name>
     <message>
         <source>Летопись по годам</source>
-        <translation type="unfinished"></translation>
+        <translation>The chronicle year by year</translation>
     </message>
     <message>
         <source>Строка — год; стрелки, Page Up, Page Down, Home и End выбирают год, его доклад — ниже.</source>
-        <translation type="unfinished"></translation>
+        <translation>A row is a year; the arrow keys, Page Up, Page Down, Home and End choose a year, and its report is below.</translation>
     </message>
     <message>
         <source>Доклад выбранного года</source>
-        <translation type="unfinished"></translation>
+        <translation>The report of the chosen year</translation>
     </message>
     <message>
         <source>График летописи</source>
-        <translation type="unfinished"></translation>
+        <translation>The chronicle&apos;s chart</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>One figure of a year&apos;s row: the column&apos;s title in lower case, then its figure.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1 %2: %3</source>
         <extracomment>A year&apos;s row as a screen reader reads it: &quot;Год 12: рабочие 300, солдаты 40, ...&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2: %3</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Летопись пуста.</source>
-        <translation type="unfinished"></translation>
+        <translation>The chronicle is empty.</translation>
     </message>
     <message>
         <source>%1: годы с %2 по %3, от %4 до %5</source>
         <extracomment>A series of the chart: its name, its first and last year, its lowest and highest value.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: years %2 to %3, from %4 to %5</translation>
     </message>
     <message>
         <source>Не показано ни одного ряда.</source>
-        <translation type="unfinished"></translation>
+        <translation>No series is shown.</translation>
     </message>
     <message>
         <source>; </source>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
 </context>
 <context>
@@ -298,7 +298,7 @@
     <message>
         <source>Страницы летописи</source>
         <extracomment>The chronicle window&apos;s two pages, as a screen reader names them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>The chronicle&apos;s pages</translation>
     </message>
 </context>
 <context>
