@@ -15,6 +15,7 @@
 #include <QStorageInfo>
 #include <QStyle>
 
+#include "ui/accessibility.h"
 #include "ui/platform.h"
 #include "ui/twips.h"
 
@@ -69,6 +70,17 @@ FileDialog::FileDialog(QWidget* mainWindow, Platform& platform, int clientHeight
     m_command2->setObjectName(QStringLiteral("Command2"));
     m_command2->setGeometry(twipRect(4920, buttonTop, 1095, 315));
     m_command2->setFont(buttonFont);
+
+    // The lists and the box have no caption of their own: a screen reader hears these.
+    //: The list of the mounted volumes in the save and load dialogs.
+    m_drive1->setAccessibleName(tr("Диск"));
+    //: The list of folders in the save and load dialogs.
+    m_dir1->setAccessibleName(tr("Папки"));
+    //: The list of saved games (".txt" files) in the chosen folder.
+    m_file1->setAccessibleName(tr("Файлы игр"));
+    //: The box for the saved game's file name, without ".txt".
+    m_txtFileName->setAccessibleName(tr("Имя файла"));
+    tellFocusFirst(m_txtFileName);
 
     setTabOrder(m_drive1, m_dir1);
     setTabOrder(m_dir1, m_file1);
