@@ -170,6 +170,56 @@
     </message>
 </context>
 <context>
+    <name>ChronicleSpeech</name>
+    <message>
+        <source>Летопись по годам</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Строка — год; стрелки, Page Up, Page Down, Home и End выбирают год, его доклад — ниже.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Доклад выбранного года</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>График летописи</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>One figure of a year&apos;s row: the column&apos;s title in lower case, then its figure.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2: %3</source>
+        <extracomment>A year&apos;s row as a screen reader reads it: &quot;Год 12: рабочие 300, солдаты 40, ...&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Летопись пуста.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: годы с %2 по %3, от %4 до %5</source>
+        <extracomment>A series of the chart: its name, its first and last year, its lowest and highest value.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Не показано ни одного ряда.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ChronicleTable</name>
     <message>
         <source>Год</source>
@@ -243,6 +293,11 @@
     </message>
     <message>
         <source>Скопировать таблицу для электронной таблицы (Ctrl+C)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Страницы летописи</source>
+        <extracomment>The chronicle window&apos;s two pages, as a screen reader names them.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -394,19 +449,7 @@
     <message>
         <source>Золото: %1</source>
         <extracomment>%1: the stock, in the game&apos;s number text, which starts with a blank.</extracomment>
-        <translation>Gold: %1</translation>
-    </message>
-    <message>
-        <source>Земля: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Зерно: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Нефть: %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="vanished">Gold: %1</translation>
     </message>
     <message>
         <source>купить</source>
@@ -440,6 +483,15 @@
     <message>
         <source>&amp;OK</source>
         <translation type="unfinished">&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>HelpSystem</name>
+    <message>
+        <source>ru</source>
+        <comment>language code of this translation</comment>
+        <extracomment>The code of the language of this translation (en, de, fr...): the rules are shown from the help file throne_&lt;code&gt;.hlp.</extracomment>
+        <translation>en</translation>
     </message>
 </context>
 <context>
@@ -577,7 +629,7 @@
     <message>
         <source>Король Велории - %1</source>
         <extracomment>The main window&apos;s caption and the title of the game&apos;s messages: the king&apos;s name follows.</extracomment>
-        <translation>King of Veloria - %1</translation>
+        <translation type="vanished">King of Veloria - %1</translation>
     </message>
     <message>
         <source>Цена: %1</source>
@@ -731,6 +783,350 @@
     <name>ReportView</name>
     <message>
         <source>Выберите год, чтобы прочитать его доклад.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RuleTexts</name>
+    <message>
+        <source>Население удалось прокормить</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Население не удалось прокормить</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Всем досталась земля</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Земля досталась не всем</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>В этом году засеяли всю территорию земли</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>В этом году ничего не засеяли</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>В этом году засеяли часть территории земли</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Настроение населения улучшилось, народ болеет за Вас</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Настроение населения ухудшилось, народ недоволен Вами</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Собран урожай</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Был собран хороший урожай</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Был собран отличный урожай</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Крысы сожрали чась урожая</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Наводнение уничтожило чась урожая</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Из-за сильного пожара, весь урожай сгорел</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>В этом году родилось %1 детей.</source>
+        <extracomment>%1 is the number as the game writes it: a blank before it unless it is negative.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>В этом году умерло %1 человек.</source>
+        <extracomment>%1 is the number as the game writes it: a blank before it unless it is negative.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Ваша армия пополнинилась %1 солдатами.</source>
+        <extracomment>%1 is the number as the game writes it: a blank before it unless it is negative.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Из Вашей армии сбежало %1 солдат.</source>
+        <extracomment>%1 is the number as the game writes it: a blank before it unless it is negative.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Возможно война! Готовтесь! По разведданным армия врага составляет %1 солдат!</source>
+        <extracomment>%1 is the number as the game writes it: a blank before it unless it is negative.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1  год правления .</source>
+        <extracomment>%1 is the year as the game writes it, with a blank before it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Господин президент! Прибыл Ваш помощник с докладом!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Золото: </source>
+        <translation>Gold: </translation>
+    </message>
+    <message>
+        <source>Земля: </source>
+        <translation>Land: </translation>
+    </message>
+    <message>
+        <source>Зерно: </source>
+        <translation>Grain: </translation>
+    </message>
+    <message>
+        <source>Нефть: </source>
+        <translation>Oil: </translation>
+    </message>
+    <message>
+        <source>народ голодал</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>земли хватило не всем</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>поля не засеяны</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>хороший урожай</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>отличный урожай</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>крысы съели часть урожая</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>наводнение погубило часть урожая</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>пожар: весь урожай сгорел</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>собран урожай</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>урожая нет</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>родилось детей: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>умерло людей: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>пришло в армию: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>сбежало из армии: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>объявлена война, армия врага: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>не осталось ни одного рабочего: страна вымерла</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>конец правления, рейтинг %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>пятый год недовольства: народ сверг короля</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>рейтинг упал до 1: народ сверг короля</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>битва, %1 против %2: победа, захвачено %3</source>
+        <extracomment>%1 and %2 are the king&apos;s and the enemy&apos;s armies, %3 the list of what was taken.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>битва, %1 против %2: ничья, обе армии погибли</source>
+        <extracomment>%1 and %2 are the king&apos;s and the enemy&apos;s armies.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>битва, %1 против %2: поражение, потеряно %3</source>
+        <extracomment>%1 and %2 are the king&apos;s and the enemy&apos;s armies, %3 the list of what was lost.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>золото %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>земля %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>зерно %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>нефть %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>солдаты %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>рабочие %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>деньги %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ничего</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Чтобы начать игру заново, нажмите OK!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ну, что же, Вы на славу поиздевались над своим народом и были свергнуты народом с трона!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Вы уморили голодом всю страну и были свергнуты народом с трона!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Поздравляю Вас Ваше Величество, Ваш рейтинг - %1</source>
+        <extracomment>%1 is the rating as the game writes it, with a blank before it unless it is negative.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Поищите себя в таблице лучших королей!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Король Велории - </source>
+        <translation>King of Veloria - </translation>
+    </message>
+    <message>
+        <source>Плохое</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Неплохое</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Хорошее</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Отличное</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Вас Боготворят</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Золота:  %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  Земли:   %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  Зерна:   %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  Нефти:  %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Солдат:   %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  Рабочих: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  Денег:    %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Слава Королю! Вы победили!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Битва не выявила победителей!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>              Вы проиграли битву!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Захвачено:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Потеряно:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

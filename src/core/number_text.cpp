@@ -30,3 +30,18 @@ std::string numberText(double value) {
     }
     return text;
 }
+
+std::optional<double> readNumberText(std::string_view text) {
+    const bool blank = text.starts_with(' ');
+    const std::string_view digits = blank ? text.substr(1) : text;
+    double value = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (error != std::errc() || end != digits.data() + digits.size()) {
+        return std::nullopt;
+    }
+    // Only the game's own spelling reads back: anything else would be shown otherwise than written.
+    if ((blank ? numberText(value) : plainNumberText(value)) != text) {
+        return std::nullopt;
+    }
+    return value;
+}

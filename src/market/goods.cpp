@@ -41,8 +41,13 @@ double purchaseMaxOf(const KingdomState& state, Good good) {
     return state.*fieldsOf(good).purchaseMax;
 }
 
-std::string_view goodCaption(Good good) {
-    constexpr std::array<std::string_view, 4> kCaptions = {
-        "Золото: ", "Земля: ", "Зерно: ", "Нефть: "};
+RuleText goodCaptionTemplate(Good good) {
+    constexpr std::array<RuleText, 4> kCaptions = {
+        RULE_TEXT("RuleTexts", "Золото: "), RULE_TEXT("RuleTexts", "Земля: "),
+        RULE_TEXT("RuleTexts", "Зерно: "), RULE_TEXT("RuleTexts", "Нефть: ")};
     return kCaptions[goodIndex(good)];
+}
+
+std::string_view goodCaption(Good good) {
+    return goodCaptionTemplate(good).source;
 }

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/kingdom_state.h"
+#include "core/rule_text.h"
 
 enum class Good { Gold = 0, Land = 1, Grain = 2, Oil = 3 };
 
@@ -24,6 +25,8 @@ double& purchaseMaxOf(KingdomState& state, Good good);
 double purchaseMaxOf(const KingdomState& state, Good good);
 
 // The panel caption's name text: "Золото: ", "Земля: ", "Зерно: ", "Нефть: ".
+// The stock's number text follows it.
+RuleText goodCaptionTemplate(Good good);
 std::string_view goodCaption(Good good);
 
 // Trades of land and grain change what the status column compares with the people's needs.

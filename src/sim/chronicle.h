@@ -5,11 +5,15 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/kingdom_state.h"
+#include "core/rule_text.h"
 #include "sim/year.h"
+#include "war/battle.h"
 
 struct ChronicleEntry {
     // The year the entry closes, as the year label read during it. A battle's year end does not
@@ -63,6 +67,57 @@ void recordYearEnd(Chronicle& chronicle, const KingdomState& state, const YearRe
 // text recorded at the battle unless the game was loaded in between.
 void recordBattleClosed(Chronicle& chronicle, const std::string& shownReport);
 
-// The events of one year end in short, from its report and outcome (used by recordYearEnd).
+// What the chronicle says of a year end, each event one phrase of its events column.
+enum class ChronicleEventKind {
+    Hungry,
+    LandShort,
+    NothingSown,
+    GoodHarvest,
+    ExcellentHarvest,
+    Rats,
+    Flood,
+    Fire,
+    HungryHarvest,
+    NoHarvest, // a fed year whose harvest brought nothing in
+    Births,    // figure: the children born
+    Deaths,    // figure: the people who died
+    ArmyJoined,
+    ArmyDeserted,
+    WarAnnounced, // figure: the enemy's army
+    Battle,       // battle: the armies, the outcome and what changed hands
+    Starved,
+    ReignComplete, // figure: the rating
+    OverthrownByDiscontent,
+    OverthrownByRating,
+};
+
+struct ChronicleEvent {
+    ChronicleEventKind kind = ChronicleEventKind::Hungry;
+    double figure = 0;   // the phrase's number, written as plain number text; 0 for the others
+    BattleReport battle; // a battle's; left as it is for the others
+
+    bool operator==(const ChronicleEvent&) const = default;
+};
+
+// The phrases are joined so in an entry's events.
+inline constexpr std::string_view kChronicleEventSeparator = "; ";
+
+// The phrase as `writer` puts it: the Russian the chronicle keeps, by default.
+std::string chronicleEventText(const ChronicleEvent& event, const RuleTextWriter& writer = {});
+
+// One phrase of an entry's events as it stands, and what it says when the chronicle knows it.
+struct ChroniclePhrase {
+    std::string_view text;
+    std::optional<ChronicleEvent> event;
+};
+// An entry's events cut at each separator: joined again by it the phrases give back the events
+// byte for byte, whatever they hold (a chronicle file can be edited). The phrases point into
+// `events`.
+std::vector<ChroniclePhrase> readChronicleEvents(std::string_view events);
+
+// The events of one year end, from its report and outcome (used by recordYearEnd).
+std::vector<ChronicleEvent> yearEndEvents(const KingdomState& state, const YearResult& result,
+                                          std::string_view report);
+// The same as the chronicle keeps them: the phrases joined.
 std::string chronicleEvents(const KingdomState& state, const YearResult& result,
                             const std::string& report);

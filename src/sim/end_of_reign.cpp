@@ -6,24 +6,39 @@
 #include "core/number_text.h"
 
 namespace {
-std::string restartLine() {
-    return std::string(23, ' ') + "Чтобы начать игру заново, нажмите OK!";
+// A message's second line is set in by blanks, as the message box centres nothing itself.
+std::string indented(std::size_t blanks, std::string line) {
+    return std::string(blanks, ' ') + line;
+}
+
+std::string restartLine(const RuleTextWriter& writer) {
+    return indented(
+        23, writer.write(RULE_TEXT("RuleTexts", "Чтобы начать игру заново, нажмите OK!"), {}));
 }
 } // namespace
 
-std::string overthrowMessage() {
-    return "Ну, что же, Вы на славу поиздевались над своим народом и были свергнуты народом с "
-           "трона!\r\n" +
-           restartLine();
+std::string overthrowMessage(const RuleTextWriter& writer) {
+    return writer.write(RULE_TEXT("RuleTexts", "Ну, что же, Вы на славу поиздевались над своим "
+                                               "народом и были свергнуты народом с трона!"),
+                        {}) +
+           "\r\n" + restartLine(writer);
 }
 
-std::string starvationMessage() {
-    return "Вы уморили голодом всю страну и были свергнуты народом с трона!\r\n" + restartLine();
+std::string starvationMessage(const RuleTextWriter& writer) {
+    return writer.write(
+               RULE_TEXT("RuleTexts",
+                         "Вы уморили голодом всю страну и были свергнуты народом с трона!"),
+               {}) +
+           "\r\n" + restartLine(writer);
 }
 
-std::string ratingMessage(double rating) {
-    return "Поздравляю Вас Ваше Величество, Ваш рейтинг - " + numberText(rating) + "\r\n" +
-           std::string(10, ' ') + "Поищите себя в таблице лучших королей!";
+std::string ratingMessage(double rating, const RuleTextWriter& writer) {
+    //: %1 is the rating as the game writes it, with a blank before it unless it is negative.
+    const RuleText congratulation =
+        RULE_TEXT("RuleTexts", "Поздравляю Вас Ваше Величество, Ваш рейтинг - %1");
+    return writer.write(congratulation, {numberText(rating)}, rating) + "\r\n" +
+           indented(10, writer.write(
+                            RULE_TEXT("RuleTexts", "Поищите себя в таблице лучших королей!"), {}));
 }
 
 int placeKing(HallOfFame& table, double rating, const std::string& name) {

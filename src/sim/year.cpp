@@ -3,9 +3,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sim/year.h"
 
+#include <array>
 #include <cmath>
 
-#include "core/number_text.h"
 #include "market/prices.h"
 
 namespace {
@@ -21,12 +21,12 @@ float growthPercent(float draw) {
 
 void feedPeople(KingdomState& state) {
     if (state.grain >= state.grainNeeded) {
-        appendReportLine(state, "Население удалось прокормить");
+        appendReportLine(state, ReportLineKind::Fed);
         state.fedFlag = kYes;
         state.grain -= state.grainNeeded;
         state.rating += 3;
     } else {
-        appendReportLine(state, "Население не удалось прокормить");
+        appendReportLine(state, ReportLineKind::Hungry);
         // The people eat what there is, and the harvest is measured on that.
         state.grainNeeded = state.grain;
         state.grain = 0;
@@ -37,11 +37,11 @@ void feedPeople(KingdomState& state) {
 
 void distributeLand(KingdomState& state) {
     if (state.land > state.population) {
-        appendReportLine(state, "Всем досталась земля");
+        appendReportLine(state, ReportLineKind::LandForAll);
         state.landFlag = kYes;
         state.rating += 2;
     } else {
-        appendReportLine(state, "Земля досталась не всем");
+        appendReportLine(state, ReportLineKind::LandShort);
         state.landFlag = kNo;
         state.rating -= 1;
     }
@@ -49,15 +49,15 @@ void distributeLand(KingdomState& state) {
 
 void sowFields(KingdomState& state) {
     if (state.grain >= state.land) {
-        appendReportLine(state, "В этом году засеяли всю территорию земли");
+        appendReportLine(state, ReportLineKind::SownAll);
         state.sownFlag = kYes;
         state.rating += 5;
     } else if (state.grain == 0) {
-        appendReportLine(state, "В этом году ничего не засеяли");
+        appendReportLine(state, ReportLineKind::SownNothing);
         state.sownFlag = kNo;
         state.rating -= 3;
     } else {
-        appendReportLine(state, "В этом году засеяли часть территории земли");
+        appendReportLine(state, ReportLineKind::SownPart);
         state.sownFlag = kYes;
         state.rating += 1;
     }
@@ -66,11 +66,11 @@ void sowFields(KingdomState& state) {
 
 void updateMood(KingdomState& state) {
     if (state.fedFlag == kYes && state.landFlag == kYes && state.sownFlag == kYes) {
-        appendReportLine(state, "Настроение населения улучшилось, народ болеет за Вас");
+        appendReportLine(state, ReportLineKind::MoodBetter);
         state.moodLevel += 1;
         state.discontentYears = 0;
     } else {
-        appendReportLine(state, "Настроение населения ухудшилось, народ недоволен Вами");
+        appendReportLine(state, ReportLineKind::MoodWorse);
         state.moodLevel -= 1;
         state.discontentYears += 1;
     }
@@ -89,21 +89,42 @@ void checkDiscontent(KingdomState& state) {
     }
 }
 
-std::optional<std::string_view> moodWord(double moodLevel) {
+namespace {
+// From the worst mood to the best: the level is the index.
+constexpr std::array<RuleText, 5> kMoodWords = {
+    RULE_TEXT("RuleTexts", "Плохое"),         RULE_TEXT("RuleTexts", "Неплохое"),
+    RULE_TEXT("RuleTexts", "Хорошее"),        RULE_TEXT("RuleTexts", "Отличное"),
+    RULE_TEXT("RuleTexts", "Вас Боготворят"),
+};
+} // namespace
+
+std::optional<RuleText> moodTemplate(double moodLevel) {
     if (moodLevel <= 0) {
-        return "Плохое";
-    }
-    if (moodLevel == 1) {
-        return "Неплохое";
-    }
-    if (moodLevel == 2) {
-        return "Хорошее";
-    }
-    if (moodLevel == 3) {
-        return "Отличное";
+        return kMoodWords[0];
     }
     if (moodLevel >= 4) {
-        return "Вас Боготворят";
+        return kMoodWords[4];
+    }
+    for (std::size_t level = 1; level < 4; ++level) {
+        if (moodLevel == double(level)) {
+            return kMoodWords[level];
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string_view> moodWord(double moodLevel) {
+    if (const auto text = moodTemplate(moodLevel)) {
+        return text->source;
+    }
+    return std::nullopt;
+}
+
+std::optional<double> moodLevelOfWord(std::string_view word) {
+    for (std::size_t level = 0; level < kMoodWords.size(); ++level) {
+        if (word == kMoodWords[level].source) {
+            return double(level);
+        }
     }
     return std::nullopt;
 }
@@ -114,7 +135,7 @@ void gatherHarvest(KingdomState& state, RandomSource& random) {
     } else if (state.harvestSownFlag == kYes) {
         // Only a kingdom without land counts as sown after a hungry year.
         state.grain = state.grainNeeded * 1.5;
-        appendReportLine(state, "Собран урожай");
+        appendReportLine(state, ReportLineKind::HungryHarvest);
     }
 }
 
@@ -123,12 +144,12 @@ void rollHarvest(KingdomState& state, RandomSource& random) {
     state.harvestRoll = random.draw() * 10.0f;
     if (state.harvestRoll <= 2) {
         state.grain += state.grainNeeded * 1.7;
-        appendReportLine(state, "Был собран хороший урожай");
+        appendReportLine(state, ReportLineKind::GoodHarvest);
     } else if (state.harvestRoll <= 7) {
         rollDisaster(state, random);
     } else if (state.harvestRoll <= 9) {
         state.grain += state.grainNeeded * 2;
-        appendReportLine(state, "Был собран отличный урожай");
+        appendReportLine(state, ReportLineKind::ExcellentHarvest);
     }
 }
 
@@ -136,12 +157,12 @@ void rollDisaster(KingdomState& state, RandomSource& random) {
     const float disaster = random.draw() * 10.0f;
     if (disaster <= 3) {
         state.grain += std::floor(state.grainNeeded * 2 / 1.5);
-        appendReportLine(state, "Крысы сожрали чась урожая");
+        appendReportLine(state, ReportLineKind::Rats);
     } else if (disaster <= 8) {
         state.grain += std::floor(state.grainNeeded * 3 / 2);
-        appendReportLine(state, "Наводнение уничтожило чась урожая");
+        appendReportLine(state, ReportLineKind::Flood);
     } else if (disaster <= 9) {
-        appendReportLine(state, "Из-за сильного пожара, весь урожай сгорел");
+        appendReportLine(state, ReportLineKind::Fire);
     }
 }
 
@@ -149,11 +170,11 @@ bool growPopulation(KingdomState& state, RandomSource& random) {
     const double change = std::floor(growthPercent(random.draw()) * state.workers / 100);
     if (state.fedFlag == kYes) {
         state.workers += change;
-        appendReportLine(state, "В этом году родилось " + numberText(change) + " детей.");
+        appendReportLine(state, ReportLineKind::Births, change);
         state.rating += 1;
     } else {
         state.workers -= change;
-        appendReportLine(state, "В этом году умерло " + numberText(change) + " человек.");
+        appendReportLine(state, ReportLineKind::Deaths, change);
         state.rating -= 1;
     }
     if (!(state.workers > 0)) {
@@ -164,11 +185,11 @@ bool growPopulation(KingdomState& state, RandomSource& random) {
     const double army = std::floor(growthPercent(random.draw()) * state.soldiers / 100);
     if (state.armyGrowthLevel > 2) {
         state.soldiers += army;
-        appendReportLine(state, "Ваша армия пополнинилась " + numberText(army) + " солдатами.");
+        appendReportLine(state, ReportLineKind::ArmyJoined, army);
         state.rating += 1;
     } else {
         state.soldiers -= army;
-        appendReportLine(state, "Из Вашей армии сбежало " + numberText(army) + " солдат.");
+        appendReportLine(state, ReportLineKind::ArmyDeserted, army);
         state.rating -= 1;
     }
     if (state.soldiers < 0) {

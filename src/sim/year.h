@@ -10,6 +10,7 @@
 #include "core/kingdom_state.h"
 #include "core/random.h"
 #include "core/report.h"
+#include "core/rule_text.h"
 #include "war/battle.h"
 
 // The steps of the year before the harvest; each appends one line and scores into rating.
@@ -21,6 +22,9 @@ void checkDiscontent(KingdomState& state);
 
 // The mood word for a level, or nothing when the shown word must stay as it is (a fraction).
 std::optional<std::string_view> moodWord(double moodLevel);
+std::optional<RuleText> moodTemplate(double moodLevel);
+// The level a mood word stands for (the chronicle keeps the word), nothing for any other text.
+std::optional<double> moodLevelOfWord(std::string_view word);
 
 // The harvest: rollHarvest reseeds and draws only in a fed year.
 void gatherHarvest(KingdomState& state, RandomSource& random);

@@ -13,6 +13,7 @@
 
 #include "core/number_text.h"
 #include "sim/chronicle.h"
+#include "ui/chronicle_accessible.h"
 #include "ui/twips.h"
 
 namespace {
@@ -59,6 +60,9 @@ QString shortNumber(double value) {
 ChronicleChart::ChronicleChart(const Chronicle& chronicle, QWidget* parent)
     : QWidget(parent), m_chronicle(&chronicle) {
     setObjectName(QStringLiteral("chronicleChart"));
+    chronicleAccessibility::install();
+    // Reachable by Tab, so that a screen reader reads its summary; it draws no focus frame.
+    setFocusPolicy(Qt::TabFocus);
     m_visible.fill(true);
     setMouseTracking(true);
     setFont(gameFont(9));
@@ -90,11 +94,13 @@ void ChronicleChart::setChronicle(const Chronicle& chronicle) {
     m_chronicle = &chronicle;
     m_hoverEntry = -1;
     update();
+    chronicleAccessibility::seriesChanged(this);
 }
 
 void ChronicleChart::setSeriesVisible(int series, bool visible) {
     m_visible[std::size_t(series)] = visible;
     update();
+    chronicleAccessibility::seriesChanged(this);
 }
 
 QSize ChronicleChart::sizeHint() const {

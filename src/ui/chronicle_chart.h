@@ -29,6 +29,9 @@ public:
     void setChronicle(const Chronicle& chronicle);
     void setSeriesVisible(int series, bool visible);
     bool isSeriesVisible(int series) const { return m_visible[std::size_t(series)]; }
+    const Chronicle& chronicle() const { return *m_chronicle; }
+    // A series' value at an entry, as the chart draws it.
+    double seriesValue(int series, std::size_t entry) const { return value(series, entry); }
 
     // The text the tooltip shows at a point of the widget, empty away from the bands.
     QString valueTextAt(QPoint point) const;

@@ -5,10 +5,13 @@
 
 #include <algorithm>
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
 
 #include "core/number_text.h"
+#include "ui/chronicle_accessible.h"
+#include "ui/rule_texts.h"
 #include "ui/twips.h"
 
 namespace {
@@ -31,11 +34,11 @@ QString entryText(const ChronicleEntry& e, int column) {
     }
     switch (column) {
     case ChronicleTable::Mood:
-        return QString::fromStdString(e.mood);
+        return ruletext::chronicleMood(e.mood);
     case ChronicleTable::Rating:
         return QString::fromStdString(plainNumberText(e.rating));
     default:
-        return QString::fromStdString(e.events);
+        return ruletext::chronicleEvents(e.events);
     }
 }
 
@@ -144,6 +147,7 @@ void ReportView::setText(const QString& text) {
     if (text == m_text) {
         return;
     }
+    const QString before = m_text;
     m_text = text;
     QString lines = text;
     lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -158,8 +162,35 @@ void ReportView::setText(const QString& text) {
     }
     widenColumn(0, widest);
     setRowCount(int(m_lines.size()));
+    m_readingLine = 0;
     verticalScrollBar()->setValue(0);
     horizontalScrollBar()->setValue(0);
+    chronicleAccessibility::textChanged(this, before);
+}
+
+void ReportView::keyPressEvent(QKeyEvent* event) {
+    const int before = m_readingLine;
+    const int last = std::max(0, rowCount() - 1);
+    if (event->modifiers() == Qt::NoModifier) {
+        switch (event->key()) {
+        case Qt::Key_Up:
+            m_readingLine = std::max(0, m_readingLine - 1);
+            break;
+        case Qt::Key_Down:
+            m_readingLine = std::min(last, m_readingLine + 1);
+            break;
+        default:
+            break;
+        }
+    }
+    RowsView::keyPressEvent(event);
+    // A page or a jump scrolls away from the line: reading goes on from the top of what shows.
+    if (m_readingLine < firstShownRow() || m_readingLine >= firstShownRow() + shownRowCount()) {
+        m_readingLine = std::min(last, firstShownRow());
+    }
+    if (m_readingLine != before) {
+        chronicleAccessibility::readingLineMoved(this);
+    }
 }
 
 QString ReportView::cellText(int row, int) const {

@@ -64,11 +64,16 @@ public:
 
     void setText(const QString& text); // lines ended by CR LF or LF
     const QString& text() const { return m_text; }
+    // The line a screen reader reads, not drawn: the arrows move it a line at a time, and
+    // scroll the pane as they always did, so it stays in sight.
+    int readingLine() const { return m_readingLine; }
 
 protected:
     QString cellText(int row, int column) const override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QString m_text;
     QStringList m_lines;
+    int m_readingLine = 0;
 };

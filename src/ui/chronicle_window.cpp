@@ -15,9 +15,11 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "ui/chronicle_accessible.h"
 #include "ui/chronicle_chart.h"
 #include "ui/chronicle_table.h"
 #include "ui/controls.h"
+#include "ui/rule_texts.h"
 #include "ui/twips.h"
 
 namespace {
@@ -30,6 +32,7 @@ const char* const kSeriesKeys[ChronicleChart::SeriesCount] = {
 ChronicleWindow::ChronicleWindow(const Chronicle& chronicle, QWidget* parent)
     : QWidget(parent, Qt::Window), m_chronicle(&chronicle) {
     setObjectName(QStringLiteral("chronicle"));
+    chronicleAccessibility::install();
     //: The chronicle of the reign.
     setWindowTitle(tr("Летопись"));
     setFont(gameFont(9.75));
@@ -77,6 +80,10 @@ ChronicleWindow::ChronicleWindow(const Chronicle& chronicle, QWidget* parent)
 
     m_pages = new QTabWidget;
     m_pages->setObjectName(QStringLiteral("chroniclePages"));
+    // Named for a screen reader, which would otherwise find it nameless. Its tab bar reads as
+    // the page shown, as every Qt tab bar does.
+    //: The chronicle window's two pages, as a screen reader names them.
+    m_pages->setAccessibleName(tr("Страницы летописи"));
     //: The page with the chronicle's table (not the table of the best kings).
     m_pages->addTab(tablePage, tr("&Таблица"));
     m_pages->addTab(chartPage, tr("&График"));
@@ -151,7 +158,7 @@ void ChronicleWindow::adoptChronicle(const Chronicle& chronicle) {
 void ChronicleWindow::showReport() {
     const int row = m_table->currentRow();
     m_report->setText(row >= 0 && row < m_table->rowCount()
-                          ? QString::fromStdString(m_chronicle->entries[std::size_t(row)].report)
+                          ? ruletext::report(m_chronicle->entries[std::size_t(row)].report)
                           : QString());
 }
 

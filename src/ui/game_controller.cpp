@@ -17,6 +17,7 @@
 #include "ui/main_window.h"
 #include "ui/name_dialog.h"
 #include "ui/platform.h"
+#include "ui/rule_texts.h"
 #include "ui/save_dialog.h"
 
 QString GameContext::scoresFile() const {
@@ -121,7 +122,7 @@ void GameController::nextYear() {
     if (!year.stoppedBeforeHarvest) {
         if (year.starved) {
             window->showStarvedFigures();
-            showMessage(QString::fromStdString(starvationMessage()));
+            showMessage(ruletext::starvationMessage());
             newGame();
             return;
         }
@@ -141,7 +142,7 @@ void GameController::nextYear() {
         }
     }
     if (year.overthrown) {
-        showMessage(QString::fromStdString(overthrowMessage()));
+        showMessage(ruletext::overthrowMessage());
         newGame();
     }
 }
@@ -165,7 +166,7 @@ void GameController::endReign() {
     KingdomState& state = m_context.state;
     HallOfFameWindow* table = makeTable();
     table->loadScores();
-    showMessage(QString::fromStdString(ratingMessage(state.rating)));
+    showMessage(ruletext::ratingMessage(state.rating));
     placeKing(m_context.hall, state.rating, state.kingName);
     table->showScores();
     table->saveScores();

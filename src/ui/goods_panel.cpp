@@ -50,15 +50,10 @@ constexpr std::array<GoodsNames, 4> kGoodsNames = {{
      "sale4", "Label12", "buy4_1", "sale4_1", "Text4", "Label29", "max4"},
 }};
 
-// The frames' captions, per good: at design, and with the stock.
+// The frames' captions at design, per good; with the stock they are the rules' own.
 constexpr std::array<const char*, 4> kDesignCaptions = {
     QT_TRANSLATE_NOOP("GoodsPanel", "Золото"), QT_TRANSLATE_NOOP("GoodsPanel", "Земля"),
     QT_TRANSLATE_NOOP("GoodsPanel", "Зерно"), QT_TRANSLATE_NOOP("GoodsPanel", "Нефть")};
-constexpr std::array<const char*, 4> kStockCaptions = {
-    //: %1: the stock, in the game's number text, which starts with a blank.
-    QT_TRANSLATE_NOOP("GoodsPanel", "Золото: %1"), QT_TRANSLATE_NOOP("GoodsPanel", "Земля: %1"),
-    QT_TRANSLATE_NOOP("GoodsPanel", "Зерно: %1"), QT_TRANSLATE_NOOP("GoodsPanel", "Нефть: %1")};
-
 // What a screen reader calls each control, per good: four panels of the same controls, told
 // apart by the good and by the way they trade.
 struct SpokenNames {
@@ -202,10 +197,6 @@ void GoodsPanel::showMode(bool buying) {
     m_buyTyped->setVisible(buying);
     m_buyBar->setVisible(buying);
     m_sellBar->setVisible(!buying);
-}
-
-QString GoodsPanel::stockCaption(Good good, const QString& stock) {
-    return tr(kStockCaptions[goodIndex(good)]).arg(stock);
 }
 
 void GoodsPanel::showCaption(const QString& caption) {

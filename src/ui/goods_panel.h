@@ -31,8 +31,6 @@ public:
     // The frame's caption, the stock in it: a caption too long for the frame is written smaller,
     // so that the figure is shown whole.
     void showCaption(const QString& caption);
-    // The caption that shows a good's stock, `stock` in the game's number text.
-    static QString stockCaption(Good good, const QString& stock);
     // The text typed into the amount box; emptied after a trade or a refusal.
     QString typedAmount() const;
     void clearTypedAmount();

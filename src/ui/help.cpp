@@ -3,13 +3,43 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/help.h"
 
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QVariant>
 
 #include "storage/paths.h"
 #include "ui/platform.h"
 
-QString helpFilePath() {
+QString helpFilePath(const QString& language) {
+    // A language code names a file: nothing else may reach the path.
+    static const QRegularExpression code(QStringLiteral("^[A-Za-z]{2,3}([_-][A-Za-z0-9]{2,8})*$"));
+    if (code.match(language).hasMatch()) {
+        QString name = language;
+        name.replace(u'-', u'_');
+        for (;;) {
+            const QString path = programFile(QStringLiteral("throne_%1.hlp").arg(name));
+            if (QFileInfo::exists(path)) {
+                return path;
+            }
+            const qsizetype part = name.lastIndexOf(u'_');
+            if (part < 0) {
+                break;
+            }
+            name.truncate(part);
+        }
+    }
     return programFile(QStringLiteral("throne.hlp"));
+}
+
+QString helpLanguage() {
+    //: The code of the language of this translation (en, de, fr...): the rules are shown from
+    //: the help file throne_<code>.hlp.
+    return QCoreApplication::translate("HelpSystem", "ru", "language code of this translation");
+}
+
+QString helpFilePath() {
+    return helpFilePath(helpLanguage());
 }
 
 QString HelpSystem::SetHelpStrings(qint16 intSelHelpFile) const {

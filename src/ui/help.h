@@ -19,8 +19,15 @@ inline constexpr unsigned kPartialKey = 261; // data: the start of a keyword, ""
 inline constexpr qint32 kRulesTopic = 1000;
 } // namespace helpcmd
 
-// The rules file beside the program (or in the installed data folder).
+// The rules file beside the program (or in the installed data folder), in the language the
+// windows speak.
 QString helpFilePath();
+// The rules file for a language as QLocale names it ("en", "en_GB"): throne_<language>.hlp when
+// the game has one (for "en_GB" then throne_en.hlp), else the Russian throne.hlp. Another language
+// is one more file beside these.
+QString helpFilePath(const QString& language);
+// The language the windows speak: the translation in use names it; without one it is Russian.
+QString helpLanguage();
 
 // One per main window. The show operations pass the owner, the file chosen by their number, a
 // command code and its data to the platform's viewer and return at once; the viewer itself

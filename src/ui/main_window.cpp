@@ -25,6 +25,7 @@
 #include "ui/mercenary_panel.h"
 #include "ui/platform.h"
 #include "ui/report_panel.h"
+#include "ui/rule_texts.h"
 #include "ui/screen_place.h"
 #include "ui/status_column.h"
 #include "ui/twips.h"
@@ -128,15 +129,14 @@ void MainWindow::buildWindow() {
 
 void MainWindow::startReign() {
     centreOnScreen(this, QSize(twips(9600), twips(5550)));
-    //: The main window's caption and the title of the game's messages: the king's name follows.
-    setWindowTitle(tr("Король Велории - %1").arg(QString::fromStdString(m_state.kingName)));
+    setWindowTitle(ruletext::mainCaptionPrefix() + QString::fromStdString(m_state.kingName));
 }
 
 // ---------------------------------------------------------------------------------------------
 // What the controller shows
 
 void MainWindow::showYearLabel() {
-    m_reignYear->setText(QString::fromStdString(yearLabelText(m_state.year)));
+    m_reignYear->setText(ruletext::yearLabel(m_state.year));
     describeFigures();
 }
 
@@ -173,7 +173,7 @@ void MainWindow::refreshMarket() {
     }
     for (GoodsPanel* panel : m_goods) {
         const Good good = panel->good();
-        panel->showCaption(GoodsPanel::stockCaption(good, numberQText(stockOf(m_state, good))));
+        panel->showCaption(ruletext::goodCaption(good) + numberQText(stockOf(m_state, good)));
         //: %1: the price, in the game's number text, which starts with a blank.
         panel->priceLabel()->setText(tr("Цена: %1").arg(numberQText(priceOf(m_state, good))));
     }

@@ -13,6 +13,7 @@
 
 #include "ui/accessibility.h"
 #include "ui/controls.h"
+#include "ui/rule_texts.h"
 #include "ui/twips.h"
 #include "war/battle.h"
 
@@ -89,14 +90,14 @@ void ReportPanel::hide() {
 void ReportPanel::showReport(const QString& report) {
     m_warFrame->hide();
     m_frame->show();
-    m_report->setText(report);
+    m_report->setText(ruletext::report(report.toStdString()));
 }
 
 void ReportPanel::showBattle(const BattleReport& battle) {
     m_warFrame->show();
     m_kingArmy->setText(numberQText(battle.kingArmy));
     m_enemyArmy->setText(numberQText(battle.enemyArmy));
-    m_outcome->setText(utf8Text(battleOutcomeText(battle.outcome)));
+    m_outcome->setText(ruletext::battleOutcome(battle.outcome));
     if (battle.outcome == BattleOutcome::Draw) {
         // Nothing changed hands: an earlier battle's spoils must not look like this one's.
         m_spoilsHeading->clear();
@@ -104,9 +105,9 @@ void ReportPanel::showBattle(const BattleReport& battle) {
         m_peopleSpoils->clear();
         return;
     }
-    m_spoilsHeading->setText(utf8Text(battleHeading(battle.outcome)));
-    m_goodsSpoils->setText(QString::fromStdString(trophyGoodsText(battle)));
-    m_peopleSpoils->setText(QString::fromStdString(trophyPeopleText(battle)));
+    m_spoilsHeading->setText(ruletext::battleHeading(battle.outcome));
+    m_goodsSpoils->setText(ruletext::trophyGoods(battle));
+    m_peopleSpoils->setText(ruletext::trophyPeople(battle));
 }
 
 void ReportPanel::hideBattle() {

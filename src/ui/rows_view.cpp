@@ -3,6 +3,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/rows_view.h"
 
+#include "ui/chronicle_accessible.h"
+
 #include <algorithm>
 
 #include <QKeyEvent>
@@ -20,6 +22,7 @@ constexpr int kCellPadding = 3;
 } // namespace
 
 RowsView::RowsView(QWidget* parent) : QAbstractScrollArea(parent) {
+    chronicleAccessibility::install();
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setAutoFillBackground(false);
@@ -60,8 +63,10 @@ void RowsView::setRowCount(int rows, int shift) {
     updateScrollBars();
     bar->setValue(first);
     viewport()->update();
+    chronicleAccessibility::rowsChanged(this);
     if (m_current != before || shift != 0) {
         emit currentRowChanged(m_current);
+        chronicleAccessibility::currentRowChanged(this);
     }
 }
 
@@ -75,6 +80,7 @@ void RowsView::setCurrentRow(int row) {
         m_current = row;
         viewport()->update();
         emit currentRowChanged(row);
+        chronicleAccessibility::currentRowChanged(this);
     }
 }
 
@@ -104,6 +110,31 @@ int RowsView::rowAt(QPoint point) const {
     }
     const int row = firstShownRow() + (point.y() - headerHeight()) / m_rowHeight;
     return row < m_rows ? row : -1;
+}
+
+int RowsView::columnLeft(int column) const {
+    int left = -horizontalScrollBar()->value();
+    for (int c = 0; c < column; ++c) {
+        left += m_columns[std::size_t(c)].width;
+    }
+    return left;
+}
+
+// The last column reaches the view's edge however short its texts.
+int RowsView::cellWidth(int column, int left) const {
+    const int width = m_columns[std::size_t(column)].width;
+    return column == columnCount() - 1 ? std::max(width, viewport()->width() - left) : width;
+}
+
+QRect RowsView::cellRect(int row, int column) const {
+    const int left = columnLeft(column);
+    return {left, headerHeight() + (row - firstShownRow()) * m_rowHeight, cellWidth(column, left),
+            m_rowHeight};
+}
+
+QRect RowsView::headerRect(int column) const {
+    const int left = columnLeft(column);
+    return {left, 0, cellWidth(column, left), headerHeight()};
 }
 
 int RowsView::columnAt(int x) const {
@@ -320,6 +351,7 @@ void RowsView::changeEvent(QEvent* event) {
 void RowsView::focusInEvent(QFocusEvent* event) {
     QAbstractScrollArea::focusInEvent(event);
     viewport()->update();
+    chronicleAccessibility::focused(this);
 }
 
 void RowsView::focusOutEvent(QFocusEvent* event) {

@@ -31,8 +31,16 @@ public:
     void widenColumn(int column, int width);
 
     int rowCount() const { return m_rows; }
+    // What a cell shows, and its place in the viewport (it may lie outside it): for the
+    // accessibility interfaces, which read the view as a screen reader asks.
+    QString textAt(int row, int column) const { return cellText(row, column); }
+    QRect cellRect(int row, int column) const;
+    QRect headerRect(int column) const;
+    bool hasHeader() const { return m_header; }
+    QString columnTitle(int column) const { return m_columns[std::size_t(column)].title; }
     // Rows that can be chosen get a current row (-1: none), painted highlighted.
     void setChoosable(bool choosable);
+    bool isChoosable() const { return m_choosable; }
     int currentRow() const { return m_current; }
     void setCurrentRow(int row); // scrolls it into view
     void showRow(int row);       // scrolls it into view
@@ -40,6 +48,7 @@ public:
     // Shown greyed while there are no rows.
     void setPlaceholder(const QString& text) { m_placeholder = text; }
     int firstShownRow() const;
+    int shownRowCount() const { return shownRows(); }
     int rowHeight() const { return m_rowHeight; }
     // The row under a point of the viewport, -1 for none or the header.
     int rowAt(QPoint point) const;
@@ -74,6 +83,8 @@ private:
     int headerHeight() const;
     int shownRows() const; // whole rows that fit below the header
     int contentWidth() const;
+    int columnLeft(int column) const; // in the viewport, scrolled
+    int cellWidth(int column, int left) const;
     int columnAt(int x) const;
     void updateScrollBars();
     void updateMetrics();

@@ -7,8 +7,8 @@
 #include <QLabel>
 
 #include "sim/status.h"
-#include "sim/year.h"
 #include "ui/controls.h"
+#include "ui/rule_texts.h"
 #include "ui/twips.h"
 
 namespace {
@@ -62,9 +62,7 @@ void StatusColumn::refresh(const KingdomState& state) {
     m_total->setText(QString::fromStdString(view.total));
     m_landNeeded->setText(QString::fromStdString(view.landNeeded));
     m_grainNeeded->setText(QString::fromStdString(view.grainNeeded));
-    if (view.moodWord) {
-        m_mood->setText(utf8Text(*view.moodWord));
-    }
+    showMoodWord(state);
 }
 
 void StatusColumn::showMoney(double money) {
@@ -72,8 +70,8 @@ void StatusColumn::showMoney(double money) {
 }
 
 void StatusColumn::showMoodWord(const KingdomState& state) {
-    if (const auto word = moodWord(state.moodLevel)) {
-        m_mood->setText(utf8Text(*word));
+    if (const auto word = ruletext::moodWord(state.moodLevel)) {
+        m_mood->setText(*word);
     }
 }
 

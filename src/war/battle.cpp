@@ -16,16 +16,19 @@ constexpr std::array<double KingdomState::*, 7> kHoldings = {
     &KingdomState::soldiers, &KingdomState::workers, &KingdomState::money,
 };
 
-constexpr std::array<std::string_view, 7> kTrophyLabels = {
-    " Золота:  ",  "  Земли:   ", "  Зерна:   ",  "  Нефти:  ",
-    " Солдат:   ", "  Рабочих: ", "  Денег:    ",
+// A trophy's line: the label and the amount's number text.
+constexpr std::array<RuleText, 7> kTrophyLines = {
+    RULE_TEXT("RuleTexts", " Золота:  %1"),   RULE_TEXT("RuleTexts", "  Земли:   %1"),
+    RULE_TEXT("RuleTexts", "  Зерна:   %1"),  RULE_TEXT("RuleTexts", "  Нефти:  %1"),
+    RULE_TEXT("RuleTexts", " Солдат:   %1"),  RULE_TEXT("RuleTexts", "  Рабочих: %1"),
+    RULE_TEXT("RuleTexts", "  Денег:    %1"),
 };
 
-std::string trophyLines(const BattleReport& battle, std::size_t first, std::size_t last) {
+std::string trophyLines(const BattleReport& battle, std::size_t first, std::size_t last,
+                        const RuleTextWriter& writer) {
     std::string text;
     for (std::size_t i = first; i < last; ++i) {
-        text.append(kTrophyLabels[i]);
-        text.append(numberText(battle.amounts[i]));
+        text.append(writer.write(kTrophyLines[i], {numberText(battle.amounts[i])}));
         text.append("\r\n");
     }
     return text;
@@ -38,36 +41,45 @@ void endYear(KingdomState& state, WarTurnResult& result) {
 }
 } // namespace
 
-std::string_view battleOutcomeText(BattleOutcome outcome) {
+RuleText battleOutcomeTemplate(BattleOutcome outcome) {
     switch (outcome) {
     case BattleOutcome::Victory:
-        return "Слава Королю! Вы победили!";
+        return RULE_TEXT("RuleTexts", "Слава Королю! Вы победили!");
     case BattleOutcome::Draw:
-        return "Битва не выявила победителей!";
+        return RULE_TEXT("RuleTexts", "Битва не выявила победителей!");
     case BattleOutcome::Defeat:
         break;
     }
-    return "              Вы проиграли битву!";
+    return RULE_TEXT("RuleTexts", "              Вы проиграли битву!");
 }
 
-std::string_view battleHeading(BattleOutcome outcome) {
+std::optional<RuleText> battleHeadingTemplate(BattleOutcome outcome) {
     switch (outcome) {
     case BattleOutcome::Victory:
-        return "Захвачено:";
+        return RULE_TEXT("RuleTexts", "Захвачено:");
     case BattleOutcome::Draw:
-        return "";
+        return std::nullopt;
     case BattleOutcome::Defeat:
         break;
     }
-    return "Потеряно:";
+    return RULE_TEXT("RuleTexts", "Потеряно:");
 }
 
-std::string trophyGoodsText(const BattleReport& battle) {
-    return trophyLines(battle, 0, 4);
+std::string battleOutcomeText(BattleOutcome outcome, const RuleTextWriter& writer) {
+    return writer.write(battleOutcomeTemplate(outcome), {});
 }
 
-std::string trophyPeopleText(const BattleReport& battle) {
-    return trophyLines(battle, 4, 7);
+std::string battleHeading(BattleOutcome outcome, const RuleTextWriter& writer) {
+    const auto heading = battleHeadingTemplate(outcome);
+    return heading ? writer.write(*heading, {}) : std::string();
+}
+
+std::string trophyGoodsText(const BattleReport& battle, const RuleTextWriter& writer) {
+    return trophyLines(battle, 0, 4, writer);
+}
+
+std::string trophyPeopleText(const BattleReport& battle, const RuleTextWriter& writer) {
+    return trophyLines(battle, 4, 7, writer);
 }
 
 WarTurnResult warTurn(KingdomState& state, RandomSource& random) {
@@ -83,9 +95,7 @@ WarTurnResult warTurn(KingdomState& state, RandomSource& random) {
         result.announced = true;
         state.warCountdown = static_cast<Count>(2 + truncatedDraw(random.draw() * 4.0f, 3));
         state.enemyArmy = std::floor(state.soldiers + std::floor(state.soldiers * 20 / 100));
-        appendReportLine(state,
-                         "Возможно война! Готовтесь! По разведданным армия врага составляет " +
-                             numberText(state.enemyArmy) + " солдат!");
+        appendReportLine(state, ReportLineKind::WarAnnounced, state.enemyArmy);
         endYear(state, result);
     }
     return result;

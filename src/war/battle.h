@@ -6,10 +6,10 @@
 #include <array>
 #include <optional>
 #include <string>
-#include <string_view>
 
 #include "core/kingdom_state.h"
 #include "core/random.h"
+#include "core/rule_text.h"
 
 enum class BattleOutcome { Victory, Draw, Defeat };
 
@@ -19,15 +19,19 @@ struct BattleReport {
     BattleOutcome outcome = BattleOutcome::Draw;
     // Captured or lost gold, land, grain, oil, soldiers, workers, money; zeros after a draw.
     std::array<double, 7> amounts{};
+
+    bool operator==(const BattleReport&) const = default;
 };
 
 // The outcome's caption: "Слава Королю! Вы победили!" and its kin.
-std::string_view battleOutcomeText(BattleOutcome outcome);
-// "Захвачено:" after a victory, "Потеряно:" after a defeat, empty after a draw.
-std::string_view battleHeading(BattleOutcome outcome);
+RuleText battleOutcomeTemplate(BattleOutcome outcome);
+std::string battleOutcomeText(BattleOutcome outcome, const RuleTextWriter& writer = {});
+// "Захвачено:" after a victory, "Потеряно:" after a defeat, none (the empty text) after a draw.
+std::optional<RuleText> battleHeadingTemplate(BattleOutcome outcome);
+std::string battleHeading(BattleOutcome outcome, const RuleTextWriter& writer = {});
 // The two lists of the war panel, each line ended by CR LF.
-std::string trophyGoodsText(const BattleReport& battle);
-std::string trophyPeopleText(const BattleReport& battle);
+std::string trophyGoodsText(const BattleReport& battle, const RuleTextWriter& writer = {});
+std::string trophyPeopleText(const BattleReport& battle, const RuleTextWriter& writer = {});
 
 struct WarTurnResult {
     bool announced = false; // a war was announced

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cmath>
 #include <string>
 
 #include "core/number_text.h"
@@ -53,4 +54,21 @@ TEST(NumberText, DecimalPointIgnoresTheLocale) {
     const std::string text = numberText(20.4);
     std::setlocale(LC_NUMERIC, "C");
     EXPECT_EQ(text, " 20.4");
+}
+
+TEST(NumberText, ReadsBackOnlyTheGameOwnSpelling) {
+    for (const double value : {0.0, 30.0, -2.0, 20.4, 1e20, -1.5e-7, 123456789012345.0}) {
+        EXPECT_EQ(readNumberText(numberText(value)), value);
+        EXPECT_EQ(readNumberText(plainNumberText(value)), value);
+    }
+    // The text holds 15 digits: what reads back is the value the text shows.
+    EXPECT_EQ(readNumberText(numberText(0.1 + 0.2)), 0.3);
+    EXPECT_TRUE(std::isnan(readNumberText(" NaN").value()));
+    EXPECT_EQ(readNumberText("-Inf"), -HUGE_VAL);
+    EXPECT_EQ(readNumberText(" Inf"), HUGE_VAL);
+    // Spellings the game never writes: the text would not be shown as it stands.
+    for (const char* text :
+         {"", " ", "  7", " -7", "07", "+7", "7.0", "7 ", "1e20", "0x10", "nan", "7,5", "٧"}) {
+        EXPECT_FALSE(readNumberText(text).has_value()) << '"' << text << '"';
+    }
 }

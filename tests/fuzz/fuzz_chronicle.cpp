@@ -1,5 +1,5 @@
 // Any bytes as the chronicle after a saved game's record: damage is reported, and a chronicle
-// that reads must write and read back to the same entries.
+// that reads must write and read back to the same entries, its texts read as the windows read them.
 // SPDX-FileCopyrightText: 2026 The Veloria developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <cmath>
@@ -8,7 +8,9 @@
 
 #include <QByteArray>
 
+#include "core/report.h"
 #include "fuzz_check.h"
+#include "sim/chronicle.h"
 #include "storage/chronicle_file.h"
 
 namespace {
@@ -31,6 +33,27 @@ bool sameEntry(const ChronicleEntry& a, const ChronicleEntry& b) {
     return a.mood == b.mood && a.events == b.events && a.report == b.report;
 }
 
+// The windows show an entry's report and events from what the rules read in them: the parts
+// must give back the text, and what is read must write back as it stood.
+void readTexts(const ChronicleEntry& entry) {
+    const std::vector<ReportPart> parts = readReport(entry.report);
+    std::string report;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        report.append(i == 0 ? "" : "\r\n").append(parts[i].text);
+        FUZZ_CHECK(!parts[i].line || reportLineText(*parts[i].line) == parts[i].text,
+                   "a line must read back");
+    }
+    FUZZ_CHECK(report == entry.report, "a report's parts must give it back");
+    const std::vector<ChroniclePhrase> phrases = readChronicleEvents(entry.events);
+    std::string events;
+    for (std::size_t i = 0; i < phrases.size(); ++i) {
+        events.append(i == 0 ? "" : "; ").append(phrases[i].text);
+        FUZZ_CHECK(!phrases[i].event || chronicleEventText(*phrases[i].event) == phrases[i].text,
+                   "a phrase must read back");
+    }
+    FUZZ_CHECK(events == entry.events, "the phrases must give the events back");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -50,6 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(second.entries.size() == first.entries.size(), "every entry must come back");
     for (std::size_t i = 0; i < first.entries.size(); ++i) {
         FUZZ_CHECK(sameEntry(first.entries[i], second.entries[i]), "an entry must survive");
+        readTexts(first.entries[i]);
     }
     return 0;
 }

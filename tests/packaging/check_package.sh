@@ -30,6 +30,7 @@ check_tree() {
     local f
     for f in bin/veloria \
         share/veloria/throne.hlp \
+        share/veloria/throne_en.hlp \
         share/veloria/scores.tab \
         share/applications/org.example.veloria.desktop \
         share/metainfo/org.example.veloria.metainfo.xml \
@@ -37,8 +38,11 @@ check_tree() {
         [ -f "$root/$f" ] || fail "$root/$f is missing"
     done
     [ -x "$root/bin/veloria" ] || fail "$root/bin/veloria is not executable"
-    cmp -s "$root/share/veloria/throne.hlp" "$source/data/throne.hlp" ||
-        fail "$root/share/veloria/throne.hlp differs from the shipped rules"
+    for f in "$source"/data/throne*.hlp; do
+        f=$(basename "$f")
+        cmp -s "$root/share/veloria/$f" "$source/data/$f" ||
+            fail "$root/share/veloria/$f differs from the shipped rules"
+    done
     cmp -s "$root/share/veloria/scores.tab" "$source/data/scores.tab" ||
         fail "$root/share/veloria/scores.tab differs from the shipped table"
     cmp -s "$root/share/icons/hicolor/scalable/apps/veloria.svg" "$source/src/ui/art/veloria.svg" ||

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTranslator>
 
 #include "support/fake_platform.h"
 #include "ui/help.h"
@@ -20,13 +21,28 @@ namespace {
 
 using HelpCall = FakePlatform::HelpCall;
 
-QString rulesText() {
-    QFile file(helpFilePath());
+QString rulesText(const QString& language = QStringLiteral("ru")) {
+    QFile file(helpFilePath(language));
     if (!file.open(QIODevice::ReadOnly)) {
         return QString();
     }
     return QString::fromUtf8(file.readAll());
 }
+
+// A translation that knows only its own language, as every translation of the game names it.
+class LanguageTranslator : public QTranslator {
+public:
+    explicit LanguageTranslator(QString language) : m_language(std::move(language)) {}
+    QString translate(const char* context, const char* source, const char*, int) const override {
+        return QByteArrayView(context) == "HelpSystem" && QByteArrayView(source) == "ru"
+                   ? m_language
+                   : QString();
+    }
+    bool isEmpty() const override { return false; }
+
+private:
+    QString m_language;
+};
 
 } // namespace
 
@@ -41,7 +57,11 @@ private slots:
     void rulesCommandAsksForTopic1000();
 
     void parsesTopicsFromHeadings();
+    void rulesFileLinksOnlyToItsOwnTopics_data();
     void rulesFileLinksOnlyToItsOwnTopics();
+    void englishRulesHaveTheRussianTopics();
+    void theLanguageChoosesTheRulesFile();
+    void anEnglishTranslationShowsTheEnglishRules();
 
     void viewerOpensAtTheRules();
     void viewerScrollsToALaterTopic();
@@ -168,13 +188,22 @@ void TestHelp::parsesTopicsFromHeadings() {
     QVERIFY(parseHelpTopics(QStringLiteral("<h1><a name=\"1\">не закрыт")).isEmpty());
 }
 
+void TestHelp::rulesFileLinksOnlyToItsOwnTopics_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("Russian") << QStringLiteral("ru") << QStringLiteral("Правила игры");
+    QTest::newRow("English") << QStringLiteral("en") << QStringLiteral("Rules of the game");
+}
+
 void TestHelp::rulesFileLinksOnlyToItsOwnTopics() {
-    const QString html = rulesText();
+    QFETCH(QString, language);
+    QFETCH(QString, title);
+    const QString html = rulesText(language);
     QVERIFY(!html.isEmpty());
     const QList<HelpTopic> topics = parseHelpTopics(html);
     QVERIFY(topics.size() >= 10);
     QCOMPARE(topics.first().context, 1000);
-    QCOMPARE(topics.first().title, QStringLiteral("Правила игры"));
+    QCOMPARE(topics.first().title, title);
     QSet<qint32> contexts;
     for (const HelpTopic& topic : topics) {
         QVERIFY2(!contexts.contains(topic.context), qPrintable(QString::number(topic.context)));
@@ -188,6 +217,60 @@ void TestHelp::rulesFileLinksOnlyToItsOwnTopics() {
         QVERIFY2(contexts.contains(target), qPrintable(QString::number(target)));
     }
     QCOMPARE(links, topics.size() - 1);
+}
+
+void TestHelp::englishRulesHaveTheRussianTopics() {
+    const QList<HelpTopic> russian = parseHelpTopics(rulesText());
+    const QList<HelpTopic> english = parseHelpTopics(rulesText(QStringLiteral("en")));
+    QCOMPARE(english.size(), russian.size());
+    for (qsizetype i = 0; i < russian.size(); ++i) {
+        QCOMPARE(english[i].context, russian[i].context);
+        QCOMPARE(english[i].level, russian[i].level);
+    }
+    static const QRegularExpression cyrillic(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
+    QVERIFY(rulesText().contains(cyrillic));
+    QVERIFY(!rulesText(QStringLiteral("en")).contains(cyrillic));
+}
+
+void TestHelp::theLanguageChoosesTheRulesFile() {
+    const QString russian = helpFilePath(QStringLiteral("ru"));
+    const QString english = helpFilePath(QStringLiteral("en"));
+    QCOMPARE(QFileInfo(russian).fileName(), QStringLiteral("throne.hlp"));
+    QCOMPARE(QFileInfo(english).fileName(), QStringLiteral("throne_en.hlp"));
+    QCOMPARE(QFileInfo(english).absolutePath(), QFileInfo(russian).absolutePath());
+    QCOMPARE(helpFilePath(QStringLiteral("en_GB")), english);
+    QCOMPARE(helpFilePath(QStringLiteral("en-US")), english);
+    // A language without rules of its own, or no language at all, reads the Russian ones.
+    for (const char* language : {"de", "", "e", "english", "../en", "en/../en", "C", "en_"}) {
+        QCOMPARE(helpFilePath(QString::fromLatin1(language)), russian);
+    }
+}
+
+void TestHelp::anEnglishTranslationShowsTheEnglishRules() {
+    QCOMPARE(helpLanguage(), QStringLiteral("ru"));
+    QCOMPARE(helpFilePath(), helpFilePath(QStringLiteral("ru")));
+
+    LanguageTranslator english(QStringLiteral("en"));
+    QVERIFY(QCoreApplication::installTranslator(&english));
+    QCOMPARE(helpLanguage(), QStringLiteral("en"));
+    QCOMPARE(helpFilePath(), helpFilePath(QStringLiteral("en")));
+    FakePlatform platform;
+    HelpSystem help(platform, nullptr);
+    help.showRules();
+    QCOMPARE(platform.helpRequests.size(), std::size_t{1});
+    QCOMPARE(platform.helpRequests[0].path, helpFilePath(QStringLiteral("en")));
+    QCOMPARE(platform.helpRequests[0].data, QVariant(qint32(1000)));
+
+    HelpViewer viewer;
+    viewer.showHelp(nullptr, platform.helpRequests[0].path, 1, QVariant(qint32(1000)));
+    QCOMPARE(viewer.currentTopic(), 1000);
+    QCOMPARE(viewer.problem(), QString());
+    QCOMPARE(viewer.windowTitle(), QStringLiteral("King of Veloria — rules of the game"));
+    QVERIFY(viewer.findChild<QTextBrowser*>()->toPlainText().startsWith(
+        QStringLiteral("Rules of the game")));
+
+    QVERIFY(QCoreApplication::removeTranslator(&english));
+    QCOMPARE(helpFilePath(), helpFilePath(QStringLiteral("ru")));
 }
 
 void TestHelp::viewerOpensAtTheRules() {

@@ -1,0 +1,36 @@
+// What a screen reader gets from the chronicle's painted views: table, report and chart.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+class ChronicleChart;
+class RowsView;
+
+// The views paint themselves, so Qt knows nothing of their rows: these tell it. Interfaces are made
+// by Qt's accessibility on demand only (a factory the views install), cells only when a reader asks
+// for them; while no reader is active every call below returns at once and nothing is made.
+namespace chronicleAccessibility {
+
+void install(); // the factory; cheap to call again
+
+// The view's chosen row moved (keys, mouse or a new year): the reader hears the row.
+void currentRowChanged(RowsView* view);
+// The view took the keyboard.
+void focused(RowsView* view);
+// Rows were added, dropped at the front or replaced: cells made so far are forgotten.
+void rowsChanged(RowsView* view);
+// The report pane's reading line moved.
+void readingLineMoved(RowsView* view);
+// The report pane shows another year's report.
+void textChanged(RowsView* view, const QString& before);
+// A series was shown or hidden.
+void seriesChanged(ChronicleChart* chart);
+
+// The texts the interfaces give, also for the tests.
+QString reportText(const QString& report);         // lines ended by LF, the last one by nothing
+QString rowSummary(const RowsView& view, int row); // "Год 12: рабочие 300, ..."
+QString chartSummary(const ChronicleChart& chart); // one sentence per shown series
+
+} // namespace chronicleAccessibility
