@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFont>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -72,8 +73,14 @@ FileDialog::FileDialog(QWidget* mainWindow, Platform& platform, int clientHeight
     m_command2->setFont(buttonFont);
 
     // The lists and the box have no caption of their own: a screen reader hears these.
+    // Qt names a combo box by its current entry and takes its caption from a label for it: the
+    // drive list's label is never shown.
+    auto* driveCaption = new QLabel(this);
+    driveCaption->setObjectName(QStringLiteral("driveCaption"));
     //: The list of the mounted volumes in the save and load dialogs.
-    m_drive1->setAccessibleName(tr("Диск"));
+    driveCaption->setText(tr("Диск"));
+    driveCaption->setBuddy(m_drive1);
+    driveCaption->hide();
     //: The list of folders in the save and load dialogs.
     m_dir1->setAccessibleName(tr("Папки"));
     //: The list of saved games (".txt" files) in the chosen folder.
