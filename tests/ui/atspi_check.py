@@ -139,11 +139,13 @@ def is_container_of_many(obj):
 
 
 def walk(obj, depth=0, above=()):
-    """Yields (object, depth, above) for the tree under obj; tables of many cells are not entered.
-    `above` holds the later siblings of the object and of its ancestors: Qt stacks a widget's
-    children in their order, so these are what is painted over it."""
+    """Yields (object, depth, above) for the tree under obj; tables of many cells are not entered,
+    nor combo boxes, whose children are the items of their closed list (a reader reaches them by
+    opening it). `above` holds the later siblings of the object and of its ancestors: Qt stacks a
+    widget's children in their order, so these are what is painted over it."""
+    import pyatspi
     yield obj, depth, above
-    if is_container_of_many(obj):
+    if is_container_of_many(obj) or obj.getRole() == pyatspi.ROLE_COMBO_BOX:
         return
     children = [obj.getChildAtIndex(index) for index in range(obj.childCount)]
     for index, child in enumerate(children):
