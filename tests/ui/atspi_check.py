@@ -33,6 +33,9 @@ INSIDE = "VELORIA_ATSPI_INSIDE"
 HERE = os.path.dirname(os.path.abspath(__file__))
 
 
+# The roles of the entries inside a list or a table, which are not controls of their own.
+ITEM_ROLES = {"list item", "table cell", "table column header", "table row header"}
+
 def skip(why):
     print("atspi_check: skipped: " + why)
     sys.exit(SKIP)
@@ -269,13 +272,15 @@ def check_window(window, arguments, pid):
                                  "object": {"role": window.getRoleName(), "name": window.name or "",
                                             "states": []}})
     names = {}
-    # A hidden control cannot take the focus: only the visible ones are judged.
+    # A hidden control cannot take the focus: only the visible ones are judged. A list's items and
+    # a table's cells are named by what they hold (a folder "/" beside the drive "/"): they must
+    # have a name, but only the controls themselves must be told apart.
     for obj, entry in focusable:
         if "visible" not in entry["states"]:
             continue
         if not entry["name"].strip():
             report["faults"].append({"kind": "unnamed", "object": entry})
-        else:
+        elif entry["role"] not in ITEM_ROLES:
             names.setdefault(entry["name"], []).append(entry)
         if "showing" not in entry["states"]:
             report["faults"].append({"kind": "not showing", "object": entry})
