@@ -12,12 +12,15 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFocusEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 #include <QTimer>
+
+#include "ui/key_filters.h"
 
 namespace {
 
@@ -27,6 +30,27 @@ public:
     using QAccessibleWidget::QAccessibleWidget;
     QString text(QAccessible::Text t) const override {
         return t == QAccessible::Name ? QString() : QAccessibleWidget::text(t);
+    }
+};
+
+// A label that acts as a link: pressed by the reader's action as by Enter.
+class LinkAccessible final : public QAccessibleWidget {
+public:
+    explicit LinkAccessible(QWidget* label) : QAccessibleWidget(label, QAccessible::Link) {}
+    QString text(QAccessible::Text t) const override {
+        const QString own = QAccessibleWidget::text(t);
+        if (t == QAccessible::Name && own.isEmpty()) {
+            return static_cast<const QLabel*>(widget())->text();
+        }
+        return own;
+    }
+    QStringList actionNames() const override { return {QAccessibleActionInterface::pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action == QAccessibleActionInterface::pressAction()) {
+            if (LinkLabel* link = LinkLabel::of(object())) {
+                link->activate();
+            }
+        }
     }
 };
 
@@ -50,6 +74,9 @@ constexpr std::array<ClassRole, 7> kClassRoles = {{
 QAccessibleInterface* accessibleByRole(const QString& className, QObject* object) {
     if (object == nullptr || !object->isWidgetType()) {
         return nullptr;
+    }
+    if (LinkLabel::of(object) != nullptr) {
+        return new LinkAccessible(static_cast<QWidget*>(object));
     }
     if (className == QLatin1String("FrameSurface")) {
         return new NamelessAccessible(static_cast<QWidget*>(object));

@@ -94,6 +94,7 @@ private slots:
     void aTradeIsTold();
     void aBoxReachedByTabTellsItsFocusFirst();
     void f10OpensTheGameMenu();
+    void theMailLinkIsALinkTheKeysFollow();
 
 private:
     MainWindow* start();
@@ -293,6 +294,9 @@ void TestAccessibility::aKeyboardReignIsToldYearByYear() {
         press(Qt::Key_Tab);
         QVERIFY(nameOf(QApplication::focusWidget())
                     .startsWith(QStringLiteral("%1 год правления. Деньги:").arg(year)));
+        // Then the mail link at the window's foot, and round again to «Покупка».
+        press(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), find("Label20"));
         press(Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), find("buy"));
     }
@@ -314,6 +318,7 @@ void TestAccessibility::aKeyboardReignIsToldYearByYear() {
     QCOMPARE(announcements().size(), std::size_t(2));
     press(Qt::Key_Tab);
     QVERIFY(QApplication::focusWidget() == find("statusSummary") ||
+            QApplication::focusWidget() == find("Label20") ||
             QApplication::focusWidget() == find("Command3"));
     tabTo("Command3");
     // Its OK gives the keyboard back to «Дальше», and the year's report is told.
@@ -373,6 +378,24 @@ void TestAccessibility::f10OpensTheGameMenu() {
     QTRY_VERIFY(QApplication::activePopupWidget());
     QCOMPARE(QApplication::activePopupWidget()->objectName(), QStringLiteral("files"));
     QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+}
+
+void TestAccessibility::theMailLinkIsALinkTheKeysFollow() {
+    start();
+    QWidget* link = find("Label20");
+    QAccessibleInterface* told = QAccessible::queryAccessibleInterface(link);
+    QCOMPARE(told->role(), QAccessible::Link);
+    QCOMPARE(told->text(QAccessible::Name), QStringLiteral("court@example.net"));
+    tabTo("Label20");
+    QVERIFY(link->font().underline());
+    press(Qt::Key_Return);
+    QCOMPARE(m_reign->platform.urls.size(), std::size_t(1));
+    QCOMPARE(m_reign->platform.urls.back().scheme(), QStringLiteral("mailto"));
+    // A reader's own press follows it as well; the underline goes with the keyboard.
+    told->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(m_reign->platform.urls.size(), std::size_t(2));
+    press(Qt::Key_Tab);
+    QVERIFY(!link->font().underline());
 }
 
 QTEST_MAIN(TestAccessibility)
