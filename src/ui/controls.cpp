@@ -13,6 +13,7 @@
 #include <QScrollBar>
 
 #include "core/number_text.h"
+#include "ui/accessibility.h"
 #include "ui/art/art.h"
 #include "ui/figure_label.h"
 #include "ui/twips.h"
@@ -112,6 +113,7 @@ QLineEdit* makeBox(QWidget* parent, const char* name, const QRect& rect) {
     box->setObjectName(QLatin1String(name));
     box->setGeometry(rect);
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    tellFocusFirst(box);
     return box;
 }
 
@@ -141,7 +143,7 @@ QWidget* makeFrame(QWidget* parent, const char* name, const QRect& rect, const Q
     // Frames are opaque: the report and the mercenaries cover the goods panels beneath them.
     frame->setAutoFillBackground(true);
     frame->hide();
-    auto* surface = new QWidget(frame);
+    auto* surface = new FrameSurface(frame);
     surface->setObjectName(QLatin1String(name) + QLatin1String("_surface"));
     surface->setGeometry(0, 0, rect.width(), rect.height());
     surface->setFont(gameFont(9.75));

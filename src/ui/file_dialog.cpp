@@ -9,12 +9,14 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFont>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QStorageInfo>
 #include <QStyle>
 
+#include "ui/accessibility.h"
 #include "ui/platform.h"
 #include "ui/twips.h"
 
@@ -69,6 +71,23 @@ FileDialog::FileDialog(QWidget* mainWindow, Platform& platform, int clientHeight
     m_command2->setObjectName(QStringLiteral("Command2"));
     m_command2->setGeometry(twipRect(4920, buttonTop, 1095, 315));
     m_command2->setFont(buttonFont);
+
+    // The lists and the box have no caption of their own: a screen reader hears these.
+    // Qt names a combo box by its current entry and takes its caption from a label for it: the
+    // drive list's label is never shown.
+    auto* driveCaption = new QLabel(this);
+    driveCaption->setObjectName(QStringLiteral("driveCaption"));
+    //: The list of the mounted volumes in the save and load dialogs.
+    driveCaption->setText(tr("Диск"));
+    driveCaption->setBuddy(m_drive1);
+    driveCaption->hide();
+    //: The list of folders in the save and load dialogs.
+    m_dir1->setAccessibleName(tr("Папки"));
+    //: The list of saved games (".txt" files) in the chosen folder.
+    m_file1->setAccessibleName(tr("Файлы игр"));
+    //: The box for the saved game's file name, without ".txt".
+    m_txtFileName->setAccessibleName(tr("Имя файла"));
+    tellFocusFirst(m_txtFileName);
 
     setTabOrder(m_drive1, m_dir1);
     setTabOrder(m_dir1, m_file1);

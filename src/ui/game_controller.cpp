@@ -129,12 +129,14 @@ void GameController::nextYear() {
         window->refreshStatus();
         if (year.battle) {
             m_phase = ReignPhase::Battle;
-            window->setCommandButtonsEnabled(false);
+            // The war panel first, so that the keyboard can go to its OK before the buttons go.
             window->showBattle(*year.battle);
+            window->setCommandButtonsEnabled(false);
         } else if (year.shownReport) {
             window->showReport(QString::fromStdString(*year.shownReport));
         }
         window->showYearLabel();
+        window->announceYearEnd();
         if (year.reignComplete) {
             endReign();
         }
@@ -153,8 +155,10 @@ void GameController::acknowledgeBattle() {
     const std::string report = closeBattle(m_context.state);
     recordBattleClosed(m_chronicle, report);
     chronicleChanged();
-    m_mainWindow->showReport(QString::fromStdString(report));
+    // The buttons first, so that the keyboard can go back to «Дальше» as the war panel goes.
     m_mainWindow->setCommandButtonsEnabled(true);
+    m_mainWindow->showReport(QString::fromStdString(report));
+    m_mainWindow->announceYearEnd();
 }
 
 void GameController::endReign() {

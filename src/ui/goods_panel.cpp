@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "ui/accessibility.h"
 #include "ui/controls.h"
 #include "ui/game_style.h"
 #include "ui/key_filters.h"
@@ -53,6 +54,53 @@ constexpr std::array<GoodsNames, 4> kGoodsNames = {{
 constexpr std::array<const char*, 4> kDesignCaptions = {
     QT_TRANSLATE_NOOP("GoodsPanel", "Золото"), QT_TRANSLATE_NOOP("GoodsPanel", "Земля"),
     QT_TRANSLATE_NOOP("GoodsPanel", "Зерно"), QT_TRANSLATE_NOOP("GoodsPanel", "Нефть")};
+// What a screen reader calls each control, per good: four panels of the same controls, told
+// apart by the good and by the way they trade.
+struct SpokenNames {
+    const char* buyBar;
+    const char* sellBar;
+    const char* buyByBar;
+    const char* sellByBar;
+    const char* buyTyped;
+    const char* sellTyped;
+    const char* amountBox;
+};
+
+constexpr std::array<SpokenNames, 4> kSpokenNames = {{
+    {//: The scroll bar that chooses how much gold to buy.
+     QT_TRANSLATE_NOOP("GoodsPanel", "Полоса покупки золота"),
+     QT_TRANSLATE_NOOP("GoodsPanel", "Полоса продажи золота"),
+     //: The button that buys the amount chosen on the bar.
+     QT_TRANSLATE_NOOP("GoodsPanel", "Купить золото по полосе"),
+     QT_TRANSLATE_NOOP("GoodsPanel", "Продать золото по полосе"),
+     //: The button that buys the amount typed into the box beside it.
+     QT_TRANSLATE_NOOP("GoodsPanel", "Купить золото: введённое количество"),
+     QT_TRANSLATE_NOOP("GoodsPanel", "Продать золото: введённое количество"),
+     //: The box where the amount to trade is typed.
+     QT_TRANSLATE_NOOP("GoodsPanel", "Количество золота")},
+    {QT_TRANSLATE_NOOP("GoodsPanel", "Полоса покупки земли"),
+     QT_TRANSLATE_NOOP("GoodsPanel", "Полоса продажи земли"),
+     QT_TRANSLATE_NOOP("GoodsPanel", "Купить землю по полосе"),
+     QT_TRANSLATE_NOOP("GoodsPanel", "Продать землю по полосе"),
+     QT_TRANSLATE_NOOP("GoodsPanel", "Купить землю: введённое количество"),
+     QT_TRANSLATE_NOOP("GoodsPanel", "Продать землю: введённое количество"),
+     QT_TRANSLATE_NOOP("GoodsPanel", "Количество земли")},
+    {QT_TRANSLATE_NOOP("GoodsPanel", "Полоса покупки зерна"),
+     QT_TRANSLATE_NOOP("GoodsPanel", "Полоса продажи зерна"),
+     QT_TRANSLATE_NOOP("GoodsPanel", "Купить зерно по полосе"),
+     QT_TRANSLATE_NOOP("GoodsPanel", "Продать зерно по полосе"),
+     QT_TRANSLATE_NOOP("GoodsPanel", "Купить зерно: введённое количество"),
+     QT_TRANSLATE_NOOP("GoodsPanel", "Продать зерно: введённое количество"),
+     QT_TRANSLATE_NOOP("GoodsPanel", "Количество зерна")},
+    {QT_TRANSLATE_NOOP("GoodsPanel", "Полоса покупки нефти"),
+     QT_TRANSLATE_NOOP("GoodsPanel", "Полоса продажи нефти"),
+     QT_TRANSLATE_NOOP("GoodsPanel", "Купить нефть по полосе"),
+     QT_TRANSLATE_NOOP("GoodsPanel", "Продать нефть по полосе"),
+     QT_TRANSLATE_NOOP("GoodsPanel", "Купить нефть: введённое количество"),
+     QT_TRANSLATE_NOOP("GoodsPanel", "Продать нефть: введённое количество"),
+     QT_TRANSLATE_NOOP("GoodsPanel", "Количество нефти")},
+}};
+
 constexpr std::array<QPoint, 4> kFramePlaces = {
     {{120, 960}, {120, 3240}, {3720, 960}, {3720, 3240}}};
 
@@ -130,6 +178,15 @@ GoodsPanel::GoodsPanel(QWidget* area, Good good, AmountBoxFilter& amountFilter, 
             [this] { emit tradeTypedRequested(m_good, true); });
     connect(m_sellTyped, &QPushButton::clicked, this,
             [this] { emit tradeTypedRequested(m_good, false); });
+
+    const SpokenNames& spoken = kSpokenNames[index];
+    m_buyBar->setAccessibleName(tr(spoken.buyBar));
+    m_sellBar->setAccessibleName(tr(spoken.sellBar));
+    m_buyByBar->setAccessibleName(tr(spoken.buyByBar));
+    m_sellByBar->setAccessibleName(tr(spoken.sellByBar));
+    m_buyTyped->setAccessibleName(tr(spoken.buyTyped));
+    m_sellTyped->setAccessibleName(tr(spoken.sellTyped));
+    m_amountBox->setAccessibleName(tr(spoken.amountBox));
 }
 
 void GoodsPanel::showMode(bool buying) {
@@ -162,4 +219,33 @@ QString GoodsPanel::typedAmount() const {
 
 void GoodsPanel::clearTypedAmount() {
     m_amountBox->clear();
+}
+
+std::array<QWidget*, 7> GoodsPanel::controls() const {
+    return {m_buyBar, m_sellBar, m_buyByBar, m_sellByBar, m_buyTyped, m_sellTyped, m_amountBox};
+}
+
+QString GoodsPanel::spokenFigures() const {
+    //: Spoken with each control of a goods panel in buy mode. %1: the frame's caption, the good
+    //: and its stock ("Золото: 26"); %2: the price; %3: the most the treasury can buy.
+    const QString buying = tr("%1, цена %2, купить можно до %3");
+    //: The same in sell mode; %3: the most that can be sold.
+    const QString selling = tr("%1, цена %2, продать можно до %3");
+    return (m_buyBar->isHidden() ? selling : buying)
+        .arg(m_frame->title().simplified(), shownFigure(m_price->text()),
+             shownFigure(m_lowerLimit->text()));
+}
+
+void GoodsPanel::describeFigures() {
+    const QString figures = spokenFigures();
+    for (QWidget* control : controls()) {
+        control->setAccessibleDescription(figures);
+    }
+}
+
+void GoodsPanel::setReachable(bool reachable) {
+    const Qt::FocusPolicy policy = reachable ? Qt::StrongFocus : Qt::NoFocus;
+    for (QWidget* control : controls()) {
+        control->setFocusPolicy(policy);
+    }
 }

@@ -4,6 +4,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
+
 #include <QObject>
 #include <QString>
 
@@ -33,6 +35,13 @@ public:
     QString typedAmount() const;
     void clearTypedAmount();
 
+    // What a screen reader says with each of the panel's controls, from what its labels show: the
+    // good and its stock, the price and the most that can be traded in the mode shown.
+    QString spokenFigures() const;
+    void describeFigures();
+    // Covered by the report or the mercenaries, the panel's controls leave the Tab order.
+    void setReachable(bool reachable);
+
     // The controls the market refresh walks through, panel by panel.
     QGroupBox* frame() const { return m_frame; }
     QLabel* priceLabel() const { return m_price; }
@@ -48,6 +57,9 @@ signals:
     void tradeTypedRequested(Good good, bool buying);
 
 private:
+    // The controls that take the keyboard, in both modes.
+    std::array<QWidget*, 7> controls() const;
+
     Good m_good;
     qreal m_captionPoints = 12;
     QGroupBox* m_frame = nullptr;

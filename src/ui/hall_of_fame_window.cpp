@@ -10,6 +10,7 @@
 #include <QLocale>
 #include <QPalette>
 #include <QPushButton>
+#include <QStringList>
 
 #include "core/number_text.h"
 #include "storage/scores.h"
@@ -140,6 +141,16 @@ void HallOfFameWindow::showRows(const HallOfFame& rows) {
         m_names[place]->setText(QString::fromStdString(rows.bestNames[place]));
         m_scores[place]->setText(scoreText(rows.bestScores[place]));
     }
+    // The OK holds the keyboard: a screen reader hears the table with it, row by row.
+    QStringList spoken;
+    for (int place = 0; place < kPlaces; ++place) {
+        //: A row of the table of the best kings as a screen reader speaks it: %1 the place,
+        //: %2 the king's name, %3 the score.
+        spoken << tr("%1. %2: %3")
+                      .arg(QString::number(place + 1), m_names[place]->text(),
+                           m_scores[place]->text());
+    }
+    m_ok->setAccessibleDescription(spoken.join(u'\n'));
 }
 
 void HallOfFameWindow::showScores() {

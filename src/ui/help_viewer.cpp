@@ -22,6 +22,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "ui/accessibility.h"
 #include "ui/help.h"
 #include "ui/twips.h"
 
@@ -82,6 +83,7 @@ QList<HelpTopic> parseHelpTopics(const QString& html) {
 }
 
 HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
+    installAccessibleRoles();
     setObjectName(QStringLiteral("HelpViewer"));
     //: The help viewer's caption while the rules file gives it none.
     setWindowTitle(tr("Справка"));
@@ -101,6 +103,7 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     m_contents = new QListWidget(this);
     m_contents->setObjectName(QStringLiteral("contents"));
     m_contents->setToolTip(tr("Содержание"));
+    m_contents->setAccessibleName(tr("Содержание"));
     // Pages of text read better in the regular face than in the game's bold one.
     m_contents->setFont(gameFont(11.25, false));
 
@@ -110,6 +113,10 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     m_browser->setOpenLinks(false);
     m_browser->setOpenExternalLinks(false);
     m_browser->setFont(gameFont(12, false));
+    //: The pane that shows the text of the rules, as a screen reader names it.
+    m_browser->setAccessibleName(tr("Текст правил"));
+    // A caret that the keys move, so that a screen reader reads the rules line by line.
+    m_browser->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
 
     auto* splitter = new QSplitter(Qt::Horizontal, this);
     splitter->addWidget(m_contents);

@@ -6,10 +6,12 @@
 #include <QAction>
 #include <QCloseEvent>
 
+#include "ui/accessibility.h"
 #include "ui/screen_place.h"
 
 HoldingWindow::HoldingWindow(QWidget* mainWindow, Qt::WindowFlags flags)
     : QWidget(mainWindow, flags), m_mainWindow(mainWindow) {
+    installAccessibleRoles();
     setAttribute(Qt::WA_DeleteOnClose);
     if (mainWindow) {
         setWindowModality(Qt::WindowModal);

@@ -5,6 +5,7 @@
 
 #include <utility>
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -15,6 +16,7 @@
 #include <QScrollBar>
 
 #include "market/trade.h"
+#include "ui/accessibility.h"
 #include "ui/platform.h"
 
 namespace {
@@ -134,11 +136,41 @@ bool EnterPressesButton::eventFilter(QObject* watched, QEvent* event) {
 LinkLabel::LinkLabel(QLabel* label, std::function<void()> action)
     : QObject(label), m_label(label), m_action(std::move(action)) {
     label->setCursor(Qt::PointingHandCursor);
+    // Reached by Tab only: a click runs the link and leaves the keyboard where it was.
+    label->setFocusPolicy(Qt::TabFocus);
     label->installEventFilter(this);
+    installAccessibleRoles();
+    // A reader may have met the label already, as the plain text it was until now.
+    if (QAccessible::isActive()) {
+        if (QAccessibleInterface* known = QAccessible::queryAccessibleInterface(label)) {
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(known));
+        }
+    }
+}
+
+LinkLabel* LinkLabel::of(const QObject* label) {
+    return label->findChild<LinkLabel*>(QString(), Qt::FindDirectChildrenOnly);
 }
 
 bool LinkLabel::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_label && event->type() == QEvent::MouseButtonRelease) {
+    if (watched != m_label) {
+        return false;
+    }
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+        QFont font = m_label->font();
+        font.setUnderline(event->type() == QEvent::FocusIn);
+        m_label->setFont(font);
+        return false;
+    }
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+            m_action();
+            return true;
+        }
+        return false;
+    }
+    if (event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton &&
             m_label->rect().contains(mouse->position().toPoint())) {

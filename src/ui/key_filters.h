@@ -47,10 +47,17 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
-// A label that runs an action when it is clicked with the left button (released over it).
+// A label that runs an action when it is clicked with the left button (released over it), or
+// when Enter or the space bar is pressed while it has the keyboard: Tab reaches it, and it is
+// underlined while it has the keyboard. A screen reader meets it as a link.
 class LinkLabel final : public QObject {
+    Q_OBJECT
 public:
     LinkLabel(QLabel* label, std::function<void()> action);
+
+    void activate() { m_action(); }
+    // The link of a label, or null.
+    static LinkLabel* of(const QObject* label);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -16,6 +16,7 @@
 
 #include "market/trade.h"
 #include "sim/year.h"
+#include "ui/accessibility.h"
 #include "ui/art/art.h"
 #include "ui/controls.h"
 #include "ui/goods_panel.h"
@@ -105,6 +106,11 @@ void MainWindow::buildWindow() {
     connect(m_mercenaries, &MercenaryPanel::hireByBarRequested, this, &MainWindow::buy5_Click);
     connect(m_mercenaries, &MercenaryPanel::hireTypedRequested, this, &MainWindow::buy5_1_Click);
     m_status = new StatusColumn(area, this);
+    // The status column's figures are one Tab stop right after «Дальше», over the column itself.
+    m_summary = new SpokenSummary(area, twipRect(7320, 1080, 2775, 3855));
+    m_summary->setObjectName(QStringLiteral("statusSummary"));
+    setTabOrder(m_next, m_summary);
+    m_announcer = new Announcer(area);
 
     auto* credits = makeLabel(area, "Label19", twipRect(120, 5640, 4335, 255),
                               tr("Король Велории, 2026: наша игра"));
@@ -131,18 +137,22 @@ void MainWindow::startReign() {
 
 void MainWindow::showYearLabel() {
     m_reignYear->setText(ruletext::yearLabel(m_state.year));
+    describeFigures();
 }
 
 void MainWindow::showMoodWord() {
     m_status->showMoodWord(m_state);
+    describeFigures();
 }
 
 void MainWindow::refreshStatus() {
     m_status->refresh(m_state);
+    describeFigures();
 }
 
 void MainWindow::showStarvedFigures() {
     m_status->showStarvedFigures(m_state);
+    describeFigures();
 }
 
 void MainWindow::refreshMarket() {
@@ -178,6 +188,7 @@ void MainWindow::showBuyLimits() {
         //: The bar's limit; %1 in the game's number text, which starts with a blank.
         m_goods[i]->barLimitLabel()->setText(tr("max: %1").arg(numberQText(m_limits.buyBarMax[i])));
     }
+    describeFigures();
 }
 
 void MainWindow::showSellLimits() {
@@ -189,6 +200,7 @@ void MainWindow::showSellLimits() {
         m_goods[i]->lowerLimitLabel()->setText(
             tr("max: %1").arg(numberQText(m_limits.sellBarMax[i])));
     }
+    describeFigures();
 }
 
 BarMaxima MainWindow::barMaxima() const {
@@ -225,6 +237,7 @@ void MainWindow::showBuying() {
     showTradingMode(true);
     refreshMarket();
     showBuyLimits();
+    keepKeyboardOnShownPanels();
 }
 
 void MainWindow::showSelling() {
@@ -234,26 +247,69 @@ void MainWindow::showSelling() {
     showTradingMode(false);
     refreshMarket();
     showSellLimits();
+    keepKeyboardOnShownPanels();
 }
 
 void MainWindow::showMercenaries() {
     m_tradingTitle->clear();
     m_mercenaries->open(m_state);
     m_report->hide();
+    m_mercenaries->describeFigures();
+    keepKeyboardOnShownPanels();
 }
 
 void MainWindow::beginYear() {
     m_tradingTitle->clear();
     m_mercenaries->hide();
     m_report->show();
+    keepKeyboardOnShownPanels();
 }
 
 void MainWindow::showReport(const QString& report) {
+    // The war panel's OK goes with the war panel: the keyboard goes back to «Дальше».
+    if (focusWidget() == m_report->acknowledgeButton()) {
+        m_next->setFocus();
+    }
     m_report->showReport(report);
+    m_report->describeForReaders();
+    keepKeyboardOnShownPanels();
 }
 
 void MainWindow::showBattle(const BattleReport& battle) {
     m_report->showBattle(battle);
+    m_report->describeForReaders();
+    const QWidget* focus = focusWidget();
+    if (focus == nullptr || focus == m_buy || focus == m_sell || focus == m_hire ||
+        focus == m_next) {
+        m_report->acknowledgeButton()->setFocus();
+    }
+}
+
+void MainWindow::announceYearEnd() {
+    if (battleShown()) {
+        // The OK that took the keyboard speaks the battle; without the keyboard it is told.
+        if (focusWidget() != m_report->acknowledgeButton()) {
+            m_announcer->announce(m_report->spokenBattle());
+        }
+        return;
+    }
+    m_announcer->announce(spokenText(m_report->spokenReport() + u'\n' + m_reignYear->text()));
+}
+
+void MainWindow::describeFigures() {
+    QStringList parts{m_reignYear->text()};
+    parts << m_status->spokenFigures();
+    m_summary->setParts(parts);
+    for (GoodsPanel* panel : m_goods) {
+        panel->describeFigures();
+    }
+}
+
+void MainWindow::keepKeyboardOnShownPanels() {
+    const bool covered = !m_report->frame()->isHidden() || !m_mercenaries->frame()->isHidden();
+    for (GoodsPanel* panel : m_goods) {
+        panel->setReachable(!covered);
+    }
 }
 
 void MainWindow::hideBattle() {
@@ -325,6 +381,9 @@ void MainWindow::afterTrade(Good good, bool buying) {
     if (tradeRefreshesStatus(good)) {
         refreshStatus();
     }
+    // The trade is told with the good's new figures and the treasury.
+    m_announcer->announce(spokenText(m_goods[goodIndex(good)]->spokenFigures() + u'\n' +
+                                     m_status->spokenFigure(StatusColumn::Figure::Money)));
 }
 
 void MainWindow::buy5_Click() {
@@ -332,6 +391,7 @@ void MainWindow::buy5_Click() {
     refreshStatus();
     m_mercenaries->resetBar();
     showMercenaries();
+    announceHire();
 }
 
 void MainWindow::buy5_1_Click() {
@@ -339,5 +399,12 @@ void MainWindow::buy5_1_Click() {
     if (typedTradeDone(result, *m_mercenaries, m_context.platform)) {
         refreshStatus();
         showMercenaries();
+        announceHire();
     }
+}
+
+void MainWindow::announceHire() {
+    m_announcer->announce(spokenText(m_status->spokenFigure(StatusColumn::Figure::Soldiers) +
+                                     u'\n' + m_status->spokenFigure(StatusColumn::Figure::Money) +
+                                     u'\n' + m_mercenaries->spokenFigures()));
 }

@@ -18,6 +18,7 @@
 
 struct BattleReport;
 class AmountBoxFilter;
+class Announcer;
 class GoodsPanel;
 class MercenaryPanel;
 class QAction;
@@ -25,6 +26,7 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class ReportPanel;
+class SpokenSummary;
 class StatusColumn;
 
 class MainWindow : public QMainWindow {
@@ -49,8 +51,13 @@ public:
     void refreshMarket();
     void showStarvedFigures();
     void showReport(const QString& report);
+    // The war panel over the report; the keyboard goes from the buttons the battle disables to
+    // the war panel's OK, which gives a screen reader the battle to speak.
     void showBattle(const BattleReport& battle);
     void hideBattle();
+    // The year is over and shown: a screen reader is told its report and the new year (or the
+    // battle, where the war panel's OK has not taken the keyboard).
+    void announceYearEnd();
     void setCommandButtonsEnabled(bool enabled);
     bool commandButtonsEnabled() const;
     bool battleShown() const;
@@ -112,6 +119,11 @@ private:
     void tradeByBar(Good good, bool buying);
     void tradeTyped(Good good, bool buying);
     void afterTrade(Good good, bool buying);
+    void announceHire();
+    // Keeps what a screen reader says of the figures up to date with what the labels show.
+    void describeFigures();
+    // What the report or the mercenaries cover leaves the Tab order while it is covered.
+    void keepKeyboardOnShownPanels();
 
     GameContext& m_context;
     KingdomState& m_state;
@@ -125,6 +137,9 @@ private:
     MercenaryPanel* m_mercenaries = nullptr;
     ReportPanel* m_report = nullptr;
     StatusColumn* m_status = nullptr;
+    // The status column's figures as one Tab stop, and what tells a screen reader what happens.
+    SpokenSummary* m_summary = nullptr;
+    Announcer* m_announcer = nullptr;
 
     // Control names: m_buy buy, m_sell Sale, m_hire naemniki, m_next dalshe, m_reignYear Label14,
     // m_tradingTitle Label15, m_mailLink Label20.

@@ -63,6 +63,14 @@ void MainWindow::setupActions() {
     rulesKey->setShortcut(QKeySequence(Qt::Key_F1));
     addAction(rulesKey);
     connect(rulesKey, &QAction::triggered, this, &MainWindow::pravila_Click);
+
+    // F10 opens the menu bar at its first menu, as on the desktops the game runs on.
+    auto* menuKey = new QAction(this);
+    menuKey->setObjectName(QStringLiteral("menuKey"));
+    menuKey->setShortcut(QKeySequence(Qt::Key_F10));
+    addAction(menuKey);
+    connect(menuKey, &QAction::triggered, this,
+            [this, bar] { bar->setActiveAction(m_gameMenu->menuAction()); });
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "ui/accessibility.h"
 #include "ui/controls.h"
 #include "ui/key_filters.h"
 #include "ui/twips.h"
@@ -41,6 +42,15 @@ MercenaryPanel::MercenaryPanel(QWidget* area, AmountBoxFilter& amountFilter, QOb
     connect(m_bar, &QScrollBar::sliderMoved, position, showPosition);
     connect(m_hireByBar, &QPushButton::clicked, this, &MercenaryPanel::hireByBarRequested);
     connect(m_hireTyped, &QPushButton::clicked, this, &MercenaryPanel::hireTypedRequested);
+
+    //: The scroll bar that chooses how many mercenaries to hire.
+    m_bar->setAccessibleName(tr("Полоса найма наёмников"));
+    //: The button that hires as many as the bar shows.
+    m_hireByBar->setAccessibleName(tr("Нанять наёмников по полосе"));
+    //: The button that hires as many as are typed into the box beside it.
+    m_hireTyped->setAccessibleName(tr("Нанять наёмников: введённое количество"));
+    //: The box where the number of mercenaries to hire is typed.
+    m_amountBox->setAccessibleName(tr("Количество наёмников"));
 }
 
 void MercenaryPanel::open(const KingdomState& state) {
@@ -82,4 +92,20 @@ QString MercenaryPanel::typedAmount() const {
 
 void MercenaryPanel::clearTypedAmount() {
     m_amountBox->clear();
+}
+
+QString MercenaryPanel::spokenFigures() const {
+    //: Spoken with each control of the mercenaries panel. %1: the price label as shown
+    //: ("Цена : 100"); %2: the most mercenaries the treasury pays for.
+    return tr("%1, нанять можно до %2")
+        .arg(m_price->text().simplified(), shownFigure(m_payable->text()));
+}
+
+void MercenaryPanel::describeFigures() {
+    const QString figures = spokenFigures();
+    for (QWidget* control :
+         {static_cast<QWidget*>(m_bar), static_cast<QWidget*>(m_hireByBar),
+          static_cast<QWidget*>(m_hireTyped), static_cast<QWidget*>(m_amountBox)}) {
+        control->setAccessibleDescription(figures);
+    }
 }

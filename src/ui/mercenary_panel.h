@@ -36,6 +36,11 @@ public:
     QString typedAmount() const;
     void clearTypedAmount();
 
+    // What a screen reader says with each of the panel's controls, from what its labels show:
+    // the price and the most mercenaries the treasury pays for.
+    QString spokenFigures() const;
+    void describeFigures();
+
     QGroupBox* frame() const { return m_frame; }
 
 signals:

@@ -8,11 +8,13 @@
 #include <QPushButton>
 
 #include "storage/saved_game.h"
+#include "ui/accessibility.h"
 #include "ui/art/art.h"
 #include "ui/screen_place.h"
 #include "ui/twips.h"
 
 NameDialog::NameDialog(QWidget* parent) : QWidget(parent, Qt::Dialog) {
+    installAccessibleRoles();
     setObjectName(QStringLiteral("Form5"));
     //: The game's name, with the blank in front that the game gives it here.
     setWindowTitle(tr(" Король Велории"));
@@ -32,6 +34,9 @@ NameDialog::NameDialog(QWidget* parent) : QWidget(parent, Qt::Dialog) {
     m_nameBox->setFont(gameFont(12));
     // Both files keep names up to this length; a longer one would be cut there without a word.
     m_nameBox->setMaxLength(kMaxKingNameLength);
+    // A screen reader names the box by the question above it.
+    m_question->setBuddy(m_nameBox);
+    tellFocusFirst(m_nameBox);
 
     m_ok = new QPushButton(tr("&OK"), this);
     m_ok->setObjectName(QStringLiteral("Command1"));

@@ -9,7 +9,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QStringList>
 
+#include "ui/accessibility.h"
 #include "ui/controls.h"
 #include "ui/rule_texts.h"
 #include "ui/twips.h"
@@ -114,4 +116,53 @@ void ReportPanel::hideBattle() {
 
 bool ReportPanel::battleShown() const {
     return !m_warFrame->isHidden();
+}
+
+QString ReportPanel::spokenReport() const {
+    return spokenText(m_report->text());
+}
+
+QString ReportPanel::spokenArmy(const char* heading, const QLabel* army) const {
+    // The coloured heading button above the army's figure says whose army it is.
+    const auto* button = m_warFrame->findChild<QPushButton*>(QLatin1String(heading));
+    return QStringLiteral("%1: %2").arg(button->text(), army->text().trimmed());
+}
+
+QString ReportPanel::spokenBattle() const {
+    QStringList parts{m_warFrame->title(), spokenArmy("Command1", m_kingArmy),
+                      spokenArmy("Command2", m_enemyArmy), m_outcome->text()};
+    if (!m_spoilsHeading->text().isEmpty()) {
+        // What changed hands in one sentence: "Захвачено: Золота: 13, Земли: 500, ...".
+        QStringList spoils;
+        for (const QLabel* list : {m_goodsSpoils, m_peopleSpoils}) {
+            for (const QString& line : list->text().split(u'\n')) {
+                if (!line.simplified().isEmpty()) {
+                    spoils << line.simplified();
+                }
+            }
+        }
+        parts << m_spoilsHeading->text() + u' ' + spoils.join(QStringLiteral(", "));
+    }
+    return spokenText(parts.join(u'\n'));
+}
+
+void ReportPanel::describeForReaders() {
+    m_report->setAccessibleName(spokenReport());
+    if (m_warFrame->isHidden()) {
+        return;
+    }
+    // The war panel stands in the report panel's frame, whose caption Qt would give it.
+    m_warFrame->setAccessibleName(m_warFrame->title());
+    // Its OK tells the whole battle as it takes the keyboard. Orca would first read the panel's
+    // loose labels, some of them, as the panel opens; a label that labels something is not
+    // loose, so each one labels itself.
+    for (QLabel* label :
+         {m_kingArmy, m_enemyArmy, m_outcome, m_spoilsHeading, m_goodsSpoils, m_peopleSpoils}) {
+        label->setBuddy(label);
+    }
+    m_kingArmy->setAccessibleName(spokenArmy("Command1", m_kingArmy));
+    m_enemyArmy->setAccessibleName(spokenArmy("Command2", m_enemyArmy));
+    m_goodsSpoils->setAccessibleName(spokenText(m_goodsSpoils->text()));
+    m_peopleSpoils->setAccessibleName(spokenText(m_peopleSpoils->text()));
+    m_acknowledge->setAccessibleDescription(spokenBattle());
 }

@@ -28,6 +28,15 @@ public:
     bool battleShown() const;
 
     QGroupBox* frame() const { return m_frame; }
+    QPushButton* acknowledgeButton() const { return m_acknowledge; }
+
+    // The report and the battle as a screen reader speaks them, from what the panels show: the
+    // report without its rule, the battle with its armies, outcome and what changed hands.
+    QString spokenReport() const;
+    QString spokenBattle() const;
+    // Names the report and the war panel's figures by what they show, and gives the war panel's
+    // OK the whole battle to say.
+    void describeForReaders();
 
 signals:
     // The war panel's OK.
@@ -35,6 +44,8 @@ signals:
 
 private:
     void buildWarPanel();
+    // "Ваша армия: 32", from the heading above the army's figure.
+    QString spokenArmy(const char* heading, const QLabel* army) const;
 
     QGroupBox* m_frame = nullptr;
     QLabel* m_report = nullptr;

@@ -79,3 +79,44 @@ void StatusColumn::showStarvedFigures(const KingdomState& state) {
     m_workers->setText(numberQText(state.workers));
     m_total->setText(numberQText(state.soldiers + state.workers));
 }
+
+QString StatusColumn::spokenFigure(Figure figure) const {
+    const auto shown = [](const QLabel* label) { return label->text().simplified(); };
+    const auto warns = [](const QLabel* label) {
+        return label->palette().color(QPalette::WindowText) == kRed;
+    };
+    switch (figure) {
+    case Figure::Money:
+        //: Spoken by a screen reader: the caption of a figure of the status column and, as %1,
+        //: the figure as shown.
+        return tr("Деньги: %1").arg(shown(m_money));
+    case Figure::Workers:
+        return tr("Рабочие: %1").arg(shown(m_workers));
+    case Figure::Soldiers:
+        return tr("Солдаты: %1").arg(shown(m_soldiers));
+    case Figure::Total:
+        return tr("Всего: %1").arg(shown(m_total));
+    case Figure::LandNeeded:
+        //: The land the people need, shown in red: there is not enough of it.
+        return (warns(m_landNeeded) ? tr("Требуется земли: %1, не хватает")
+                                    : tr("Требуется земли: %1"))
+            .arg(shown(m_landNeeded));
+    case Figure::GrainNeeded:
+        //: The grain the people need, shown in red: there is not enough to feed them.
+        return (warns(m_grainNeeded) ? tr("Требуется зерна: %1, не хватает")
+                                     : tr("Требуется зерна: %1"))
+            .arg(shown(m_grainNeeded));
+    case Figure::Mood:
+        return tr("Настроение: %1").arg(shown(m_mood));
+    }
+    return {};
+}
+
+QStringList StatusColumn::spokenFigures() const {
+    QStringList figures;
+    for (const Figure figure : {Figure::Money, Figure::Workers, Figure::Soldiers, Figure::Total,
+                                Figure::LandNeeded, Figure::GrainNeeded, Figure::Mood}) {
+        figures << spokenFigure(figure);
+    }
+    return figures;
+}

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QObject>
+#include <QStringList>
 
 #include "core/kingdom_state.h"
 
@@ -14,6 +15,9 @@ class QWidget;
 class StatusColumn final : public QObject {
     Q_OBJECT
 public:
+    // The column's figures, in the order they stand.
+    enum class Figure { Money, Workers, Soldiers, Total, LandNeeded, GrainNeeded, Mood };
+
     StatusColumn(QWidget* area, QObject* parent);
 
     // Every figure and warning colour from the state; the mood word unless it must stay.
@@ -22,6 +26,12 @@ public:
     void showMoodWord(const KingdomState& state);
     // What a starved country shows under its message: no workers, the soldiers alone in total.
     void showStarvedFigures(const KingdomState& state);
+
+    // A figure as a screen reader speaks it, from what its label shows, with its caption and,
+    // for the needs, whether the label warns in red ("Требуется земли: 80, не хватает").
+    QString spokenFigure(Figure figure) const;
+    // All of them, top to bottom.
+    QStringList spokenFigures() const;
 
 private:
     QLabel* m_money = nullptr;

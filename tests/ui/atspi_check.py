@@ -33,6 +33,9 @@ INSIDE = "VELORIA_ATSPI_INSIDE"
 HERE = os.path.dirname(os.path.abspath(__file__))
 
 
+# The roles of the entries inside a list or a table, which are not controls of their own.
+ITEM_ROLES = {"list item", "table cell", "table column header", "table row header"}
+
 def skip(why):
     print("atspi_check: skipped: " + why)
     sys.exit(SKIP)
@@ -139,11 +142,13 @@ def is_container_of_many(obj):
 
 
 def walk(obj, depth=0, above=()):
-    """Yields (object, depth, above) for the tree under obj; tables of many cells are not entered.
-    `above` holds the later siblings of the object and of its ancestors: Qt stacks a widget's
-    children in their order, so these are what is painted over it."""
+    """Yields (object, depth, above) for the tree under obj; tables of many cells are not entered,
+    nor combo boxes, whose children are the items of their closed list (a reader reaches them by
+    opening it). `above` holds the later siblings of the object and of its ancestors: Qt stacks a
+    widget's children in their order, so these are what is painted over it."""
+    import pyatspi
     yield obj, depth, above
-    if is_container_of_many(obj):
+    if is_container_of_many(obj) or obj.getRole() == pyatspi.ROLE_COMBO_BOX:
         return
     children = [obj.getChildAtIndex(index) for index in range(obj.childCount)]
     for index, child in enumerate(children):
@@ -267,13 +272,15 @@ def check_window(window, arguments, pid):
                                  "object": {"role": window.getRoleName(), "name": window.name or "",
                                             "states": []}})
     names = {}
-    # A hidden control cannot take the focus: only the visible ones are judged.
+    # A hidden control cannot take the focus: only the visible ones are judged. A list's items and
+    # a table's cells are named by what they hold (a folder "/" beside the drive "/"): they must
+    # have a name, but only the controls themselves must be told apart.
     for obj, entry in focusable:
         if "visible" not in entry["states"]:
             continue
         if not entry["name"].strip():
             report["faults"].append({"kind": "unnamed", "object": entry})
-        else:
+        elif entry["role"] not in ITEM_ROLES:
             names.setdefault(entry["name"], []).append(entry)
         if "showing" not in entry["states"]:
             report["faults"].append({"kind": "not showing", "object": entry})

@@ -24,8 +24,12 @@
 #include "ui/chronicle_table.h"
 #include "ui/chronicle_window.h"
 #include "ui/game_controller.h"
+#include "ui/help.h"
+#include "ui/help_viewer.h"
 #include "ui/main_window.h"
+#include "ui/message_box.h"
 #include "ui/name_dialog.h"
+#include "ui/rule_texts.h"
 
 namespace {
 
@@ -62,14 +66,40 @@ struct Game {
         press(window, "dalshe");
         return window;
     }
-    // A war that falls due at this year end.
-    MainWindow* battle() {
+    // A war that falls due at the end of year 1, «Дальше» not pressed yet.
+    MainWindow* warDue() {
         MainWindow* window = main();
-        state.lastPeaceYear = 1;
+        state.lastPeaceYear = 0;
         state.warCountdown = 1;
         state.enemyArmy = state.soldiers - 3;
+        return window;
+    }
+    MainWindow* battle() {
+        MainWindow* window = warDue();
         press(window, "dalshe");
         return window;
+    }
+    // A window the main window opens over itself, found by its name.
+    QWidget* over(void (GameController::*open)(), const char* name) {
+        MainWindow* window = main();
+        (controller.*open)();
+        return window->findChild<QWidget*>(QLatin1String(name));
+    }
+    // A message as the game shows one at the end of a reign, over the main window.
+    QWidget* message() {
+        MainWindow* window = main();
+        auto* box =
+            new MessageBox(window, window->windowTitle(), ruletext::overthrowMessage(), false);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->show();
+        return box;
+    }
+    // The rules at their first topic, as F1 shows them.
+    QWidget* help() {
+        auto* viewer = new HelpViewer;
+        viewer->setAttribute(Qt::WA_DeleteOnClose);
+        viewer->showHelp(nullptr, helpFilePath(), helpcmd::kContext, helpcmd::kRulesTopic);
+        return viewer;
     }
     ChronicleWindow* chronicle(int page) {
         playFullReign(reign);
@@ -109,6 +139,7 @@ const std::map<std::string, State>& states() {
              return window;
          }},
         {"main_report", [](Game& g) -> QWidget* { return g.afterYear(); }},
+        {"main_war_due", [](Game& g) -> QWidget* { return g.warDue(); }},
         {"main_battle", [](Game& g) -> QWidget* { return g.battle(); }},
         {"main_after_battle",
          [](Game& g) -> QWidget* {
@@ -116,6 +147,12 @@ const std::map<std::string, State>& states() {
              g.press(window, "Command3");
              return window;
          }},
+        {"save_dialog", [](Game& g) { return g.over(&GameController::openSaveDialog, "Form3"); }},
+        {"load_dialog", [](Game& g) { return g.over(&GameController::openLoadDialog, "Form4"); }},
+        {"about_box", [](Game& g) { return g.over(&GameController::openAboutBox, "Form2"); }},
+        {"hall_of_fame", [](Game& g) { return g.over(&GameController::openTable, "Form7"); }},
+        {"message_box", [](Game& g) { return g.message(); }},
+        {"help", [](Game& g) { return g.help(); }},
         {"chronicle", [](Game& g) -> QWidget* { return g.chronicle(0); }},
         {"chronicle_chart", [](Game& g) -> QWidget* { return g.chronicle(1); }},
     };
