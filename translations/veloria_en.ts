@@ -421,6 +421,29 @@
     </message>
 </context>
 <context>
+    <name>FileDialog</name>
+    <message>
+        <source>Диск</source>
+        <extracomment>The list of the mounted volumes in the save and load dialogs.</extracomment>
+        <translation>Drive</translation>
+    </message>
+    <message>
+        <source>Папки</source>
+        <extracomment>The list of folders in the save and load dialogs.</extracomment>
+        <translation>Folders</translation>
+    </message>
+    <message>
+        <source>Файлы игр</source>
+        <extracomment>The list of saved games (&quot;.txt&quot; files) in the chosen folder.</extracomment>
+        <translation>Saved games</translation>
+    </message>
+    <message>
+        <source>Имя файла</source>
+        <extracomment>The box for the saved game&apos;s file name, without &quot;.txt&quot;.</extracomment>
+        <translation>File name</translation>
+    </message>
+</context>
+<context>
     <name>GameController</name>
     <message>
         <source>Загрузить</source>
@@ -458,6 +481,132 @@
         <source>max:</source>
         <translation>max:</translation>
     </message>
+    <message>
+        <source>Полоса покупки золота</source>
+        <extracomment>The scroll bar that chooses how much gold to buy.</extracomment>
+        <translation>Gold buying bar</translation>
+    </message>
+    <message>
+        <source>Полоса продажи золота</source>
+        <translation>Gold selling bar</translation>
+    </message>
+    <message>
+        <source>Купить золото по полосе</source>
+        <extracomment>The button that buys the amount chosen on the bar.</extracomment>
+        <translation>Buy gold by the bar</translation>
+    </message>
+    <message>
+        <source>Продать золото по полосе</source>
+        <translation>Sell gold by the bar</translation>
+    </message>
+    <message>
+        <source>Купить золото: введённое количество</source>
+        <extracomment>The button that buys the amount typed into the box beside it.</extracomment>
+        <translation>Buy gold: the amount typed</translation>
+    </message>
+    <message>
+        <source>Продать золото: введённое количество</source>
+        <translation>Sell gold: the amount typed</translation>
+    </message>
+    <message>
+        <source>Количество золота</source>
+        <extracomment>The box where the amount to trade is typed.</extracomment>
+        <translation>Amount of gold</translation>
+    </message>
+    <message>
+        <source>Полоса покупки земли</source>
+        <translation>Land buying bar</translation>
+    </message>
+    <message>
+        <source>Полоса продажи земли</source>
+        <translation>Land selling bar</translation>
+    </message>
+    <message>
+        <source>Купить землю по полосе</source>
+        <translation>Buy land by the bar</translation>
+    </message>
+    <message>
+        <source>Продать землю по полосе</source>
+        <translation>Sell land by the bar</translation>
+    </message>
+    <message>
+        <source>Купить землю: введённое количество</source>
+        <translation>Buy land: the amount typed</translation>
+    </message>
+    <message>
+        <source>Продать землю: введённое количество</source>
+        <translation>Sell land: the amount typed</translation>
+    </message>
+    <message>
+        <source>Количество земли</source>
+        <translation>Amount of land</translation>
+    </message>
+    <message>
+        <source>Полоса покупки зерна</source>
+        <translation>Grain buying bar</translation>
+    </message>
+    <message>
+        <source>Полоса продажи зерна</source>
+        <translation>Grain selling bar</translation>
+    </message>
+    <message>
+        <source>Купить зерно по полосе</source>
+        <translation>Buy grain by the bar</translation>
+    </message>
+    <message>
+        <source>Продать зерно по полосе</source>
+        <translation>Sell grain by the bar</translation>
+    </message>
+    <message>
+        <source>Купить зерно: введённое количество</source>
+        <translation>Buy grain: the amount typed</translation>
+    </message>
+    <message>
+        <source>Продать зерно: введённое количество</source>
+        <translation>Sell grain: the amount typed</translation>
+    </message>
+    <message>
+        <source>Количество зерна</source>
+        <translation>Amount of grain</translation>
+    </message>
+    <message>
+        <source>Полоса покупки нефти</source>
+        <translation>Oil buying bar</translation>
+    </message>
+    <message>
+        <source>Полоса продажи нефти</source>
+        <translation>Oil selling bar</translation>
+    </message>
+    <message>
+        <source>Купить нефть по полосе</source>
+        <translation>Buy oil by the bar</translation>
+    </message>
+    <message>
+        <source>Продать нефть по полосе</source>
+        <translation>Sell oil by the bar</translation>
+    </message>
+    <message>
+        <source>Купить нефть: введённое количество</source>
+        <translation>Buy oil: the amount typed</translation>
+    </message>
+    <message>
+        <source>Продать нефть: введённое количество</source>
+        <translation>Sell oil: the amount typed</translation>
+    </message>
+    <message>
+        <source>Количество нефти</source>
+        <translation>Amount of oil</translation>
+    </message>
+    <message>
+        <source>%1, цена %2, купить можно до %3</source>
+        <extracomment>Spoken with each control of a goods panel in buy mode. %1: the frame&apos;s caption, the good and its stock (&quot;Золото: 26&quot;); %2: the price; %3: the most the treasury can buy.</extracomment>
+        <translation>%1, price %2, you can buy up to %3</translation>
+    </message>
+    <message>
+        <source>%1, цена %2, продать можно до %3</source>
+        <extracomment>The same in sell mode; %3: the most that can be sold.</extracomment>
+        <translation>%1, price %2, you can sell up to %3</translation>
+    </message>
 </context>
 <context>
     <name>HallOfFameWindow</name>
@@ -478,6 +627,11 @@
     <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>%1. %2: %3</source>
+        <extracomment>A row of the table of the best kings as a screen reader speaks it: %1 the place, %2 the king&apos;s name, %3 the score.</extracomment>
+        <translation>%1. %2: %3</translation>
     </message>
 </context>
 <context>
@@ -535,6 +689,11 @@
         <source>В файле справки нет раздела «%1». Выберите раздел в содержании.</source>
         <extracomment>%1: the keyword the game looked for.</extracomment>
         <translation>The help file has no topic “%1”. Choose a topic from the contents.</translation>
+    </message>
+    <message>
+        <source>Текст правил</source>
+        <extracomment>The pane that shows the text of the rules, as a screen reader names it.</extracomment>
+        <translation>The text of the rules</translation>
     </message>
 </context>
 <context>
@@ -708,6 +867,31 @@
         <source>max :%1</source>
         <extracomment>The bar&apos;s limit; %1 in the game&apos;s number text, which starts with a blank.</extracomment>
         <translation>max:%1</translation>
+    </message>
+    <message>
+        <source>Полоса найма наёмников</source>
+        <extracomment>The scroll bar that chooses how many mercenaries to hire.</extracomment>
+        <translation>Mercenary hiring bar</translation>
+    </message>
+    <message>
+        <source>Нанять наёмников по полосе</source>
+        <extracomment>The button that hires as many as the bar shows.</extracomment>
+        <translation>Hire mercenaries by the bar</translation>
+    </message>
+    <message>
+        <source>Нанять наёмников: введённое количество</source>
+        <extracomment>The button that hires as many as are typed into the box beside it.</extracomment>
+        <translation>Hire mercenaries: the number typed</translation>
+    </message>
+    <message>
+        <source>Количество наёмников</source>
+        <extracomment>The box where the number of mercenaries to hire is typed.</extracomment>
+        <translation>Number of mercenaries</translation>
+    </message>
+    <message>
+        <source>%1, нанять можно до %2</source>
+        <extracomment>Spoken with each control of the mercenaries panel. %1: the price label as shown (&quot;Цена : 100&quot;); %2: the most mercenaries the treasury pays for.</extracomment>
+        <translation>%1, you can hire up to %2</translation>
     </message>
 </context>
 <context>
@@ -1555,6 +1739,45 @@
     <message>
         <source>Настроение :</source>
         <translation>Mood:</translation>
+    </message>
+    <message>
+        <source>Деньги: %1</source>
+        <extracomment>Spoken by a screen reader: the caption of a figure of the status column and, as %1, the figure as shown.</extracomment>
+        <translation>Money: %1</translation>
+    </message>
+    <message>
+        <source>Рабочие: %1</source>
+        <translation>Workers: %1</translation>
+    </message>
+    <message>
+        <source>Солдаты: %1</source>
+        <translation>Soldiers: %1</translation>
+    </message>
+    <message>
+        <source>Всего: %1</source>
+        <translation>Total: %1</translation>
+    </message>
+    <message>
+        <source>Требуется земли: %1, не хватает</source>
+        <extracomment>The land the people need, shown in red: there is not enough of it.</extracomment>
+        <translation>Land needed: %1, not enough</translation>
+    </message>
+    <message>
+        <source>Требуется земли: %1</source>
+        <translation>Land needed: %1</translation>
+    </message>
+    <message>
+        <source>Требуется зерна: %1, не хватает</source>
+        <extracomment>The grain the people need, shown in red: there is not enough to feed them.</extracomment>
+        <translation>Grain needed: %1, not enough</translation>
+    </message>
+    <message>
+        <source>Требуется зерна: %1</source>
+        <translation>Grain needed: %1</translation>
+    </message>
+    <message>
+        <source>Настроение: %1</source>
+        <translation>Mood: %1</translation>
     </message>
 </context>
 </TS>
