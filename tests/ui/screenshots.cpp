@@ -83,10 +83,9 @@ bool helpShot(const QDir& folder) {
 // The messages that end a reign, over the main window as the game shows them.
 bool messageShots(QWidget* window, const QDir& folder) {
     bool ok = true;
-    for (const auto& [name, text] :
-         {std::pair{"message_rating", ruletext::ratingMessage(317)},
-          std::pair{"message_overthrown", ruletext::overthrowMessage()},
-          std::pair{"message_starved", ruletext::starvationMessage()}}) {
+    for (const auto& [name, text] : {std::pair{"message_rating", ruletext::ratingMessage(317)},
+                                     std::pair{"message_overthrown", ruletext::overthrowMessage()},
+                                     std::pair{"message_starved", ruletext::starvationMessage()}}) {
         MessageBox box(window, window->windowTitle(), text, false);
         box.show();
         ok = save(&box, folder, QLatin1String(name)) && ok;
