@@ -166,7 +166,10 @@ void GameController::endReign() {
     KingdomState& state = m_context.state;
     HallOfFameWindow* table = makeTable();
     table->loadScores();
-    showMessage(ruletext::ratingMessage(state.rating));
+    // The box opens over the last year's report as it is being told: its OK tells it again.
+    m_context.platform.messageOverReport(m_mainWindow, m_mainWindow->windowTitle(),
+                                         ruletext::ratingMessage(state.rating),
+                                         m_mainWindow->lastAnnouncement());
     placeKing(m_context.hall, state.rating, state.kingName);
     table->showScores();
     table->saveScores();

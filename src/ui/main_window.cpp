@@ -296,6 +296,10 @@ void MainWindow::announceYearEnd() {
     m_announcer->announce(spokenText(m_report->spokenReport() + u'\n' + m_reignYear->text()));
 }
 
+QString MainWindow::lastAnnouncement() const {
+    return m_announcer->lastAnnouncement();
+}
+
 void MainWindow::describeFigures() {
     QStringList parts{m_reignYear->text()};
     parts << m_status->spokenFigures();

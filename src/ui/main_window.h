@@ -58,6 +58,8 @@ public:
     // The year is over and shown: a screen reader is told its report and the new year (or the
     // battle, where the war panel's OK has not taken the keyboard).
     void announceYearEnd();
+    // What the screen reader was told last (the year's report, a trade), empty before anything.
+    QString lastAnnouncement() const;
     void setCommandButtonsEnabled(bool enabled);
     bool commandButtonsEnabled() const;
     bool battleShown() const;

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QPushButton>
 
 #include "ui/help_viewer.h"
 #include "ui/message_box.h"
@@ -25,6 +26,13 @@ void QtPlatform::beep() {
 void QtPlatform::message(QWidget* parent, const QString& title, const QString& text,
                          bool informationIcon) {
     MessageBox box(parent, title, text, informationIcon);
+    box.exec();
+}
+
+void QtPlatform::messageOverReport(QWidget* parent, const QString& title, const QString& text,
+                                   const QString& spokenReport) {
+    MessageBox box(parent, title, text, false);
+    box.okButton()->setAccessibleDescription(spokenReport);
     box.exec();
 }
 

@@ -20,6 +20,13 @@ public:
     // A modal message box with the single button OK; returns when it is closed.
     virtual void message(QWidget* parent, const QString& title, const QString& text,
                          bool informationIcon) = 0;
+    // The same box over a report just shown: a box that opens takes the screen reader's voice at
+    // once and cuts the report short, so its OK tells the report again after the message.
+    virtual void messageOverReport(QWidget* parent, const QString& title, const QString& text,
+                                   const QString& spokenReport) {
+        (void)spokenReport;
+        message(parent, title, text, false);
+    }
     // The shell's default action for a web or "mailto:" address; returns at once, failures
     // are ignored.
     virtual void openUrl(const QUrl& url) = 0;
@@ -38,6 +45,8 @@ public:
     void beep() override;
     void message(QWidget* parent, const QString& title, const QString& text,
                  bool informationIcon) override;
+    void messageOverReport(QWidget* parent, const QString& title, const QString& text,
+                           const QString& spokenReport) override;
     void openUrl(const QUrl& url) override;
     void winHelp(QWidget* owner, const QString& path, unsigned command,
                  const QVariant& data) override;

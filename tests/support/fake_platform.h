@@ -23,6 +23,8 @@ public:
         // The window the box would stand over; last so that older {title, text, icon} records
         // still read the same.
         QWidget* parent = nullptr;
+        // What the box's OK tells a screen reader after the message: the report it opened over.
+        QString spokenReport;
     };
 
     struct HelpCall {
@@ -35,7 +37,14 @@ public:
     void beep() override { ++beeps; }
     void message(QWidget* parent, const QString& title, const QString& text,
                  bool informationIcon) override {
-        messages.push_back({title, text, informationIcon, parent});
+        messages.push_back({title, text, informationIcon, parent, {}});
+        if (onMessage) {
+            onMessage();
+        }
+    }
+    void messageOverReport(QWidget* parent, const QString& title, const QString& text,
+                           const QString& spokenReport) override {
+        messages.push_back({title, text, false, parent, spokenReport});
         if (onMessage) {
             onMessage();
         }

@@ -230,6 +230,10 @@ void TestGameController::yearOneHundredEndsInTheTable() {
     QCOMPARE(m_controller->phase(), ReignPhase::EndOfReign);
     QCOMPARE(m_platform->messages.size(), std::size_t(1));
     QVERIFY(messageText(0).contains(QStringLiteral("рейтинг -  200")));
+    // The box opens over the last year's report: its OK tells a screen reader the report again.
+    const QString told = m_platform->messages[0].spokenReport;
+    QVERIFY2(told.startsWith(QStringLiteral("Господин президент!")), qPrintable(told));
+    QVERIFY2(told.endsWith(QStringLiteral("100 год правления.")), qPrintable(told));
     HallOfFameWindow* table = shownTable();
     QVERIFY(table);
     QCOMPARE(QApplication::activeModalWidget(), table);
