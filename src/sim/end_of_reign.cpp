@@ -12,6 +12,9 @@ std::string indented(std::size_t blanks, std::string line) {
 }
 
 std::string restartLine(const RuleTextWriter& writer) {
+    //: The second line of the overthrow and starvation messages, set in by 23 blanks to stand
+    //: roughly under the middle of the first line: blanks in front of a translation set it in
+    //: further.
     return indented(
         23, writer.write(RULE_TEXT("RuleTexts", "Чтобы начать игру заново, нажмите OK!"), {}));
 }

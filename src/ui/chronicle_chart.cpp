@@ -184,6 +184,13 @@ QString ChronicleChart::valueTextAt(QPoint point) const {
     return {};
 }
 
+QString ChronicleChart::placeholder() const {
+    if (m_chronicle->entries.empty()) {
+        return tr("Летопись пуста: первая запись появится, когда пройдёт год.");
+    }
+    return bands().empty() ? tr("Отметьте, что показывать.") : QString();
+}
+
 bool ChronicleChart::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
@@ -231,10 +238,7 @@ void ChronicleChart::paintEvent(QPaintEvent*) {
 
     if (count == 0 || shownBands.empty()) {
         painter.setFont(gameFont(11.25));
-        painter.drawText(rect(), Qt::AlignCenter,
-                         count == 0 ? tr("Летопись пуста: первая запись появится, когда "
-                                         "пройдёт год.")
-                                    : tr("Отметьте, что показывать."));
+        painter.drawText(rect(), Qt::AlignCenter, placeholder());
         return;
     }
 

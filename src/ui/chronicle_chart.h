@@ -35,6 +35,8 @@ public:
 
     // The text the tooltip shows at a point of the widget, empty away from the bands.
     QString valueTextAt(QPoint point) const;
+    // What the chart says instead of its bands while it has none to draw, empty while it has.
+    QString placeholder() const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;

@@ -47,6 +47,7 @@ public:
     void scrollToBottom();
     // Shown greyed while there are no rows.
     void setPlaceholder(const QString& text) { m_placeholder = text; }
+    const QString& placeholder() const { return m_placeholder; }
     int firstShownRow() const;
     int shownRowCount() const { return shownRows(); }
     int rowHeight() const { return m_rowHeight; }

@@ -18,6 +18,8 @@ constexpr std::array<double KingdomState::*, 7> kHoldings = {
 
 // A trophy's line: the label and the amount's number text.
 constexpr std::array<RuleText, 7> kTrophyLines = {
+    //: The first of the seven lines of trophies or losses, four in one box and three in the
+    //: other; the blanks line up the figures of a box (%1 starts with a blank of its own).
     RULE_TEXT("RuleTexts", " Золота:  %1"),   RULE_TEXT("RuleTexts", "  Земли:   %1"),
     RULE_TEXT("RuleTexts", "  Зерна:   %1"),  RULE_TEXT("RuleTexts", "  Нефти:  %1"),
     RULE_TEXT("RuleTexts", " Солдат:   %1"),  RULE_TEXT("RuleTexts", "  Рабочих: %1"),
@@ -50,6 +52,7 @@ RuleText battleOutcomeTemplate(BattleOutcome outcome) {
     case BattleOutcome::Defeat:
         break;
     }
+    //: The blanks in front set it roughly in the middle of the war panel.
     return RULE_TEXT("RuleTexts", "              Вы проиграли битву!");
 }
 

@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -60,6 +61,8 @@ int main(int argc, char* argv[]) {
     }
     QApplication application(argc, argv);
     prepareApplication();
+    // The desktop's language, as the program takes it: LANG and LANGUAGE choose what is measured.
+    installTranslation(QLocale::system());
     stage("application");
 
     KingdomState state;

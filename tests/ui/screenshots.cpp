@@ -1,14 +1,17 @@
 // Saves pictures of the name dialog, of the main window in each of its states, of the other
-// windows and of the chronicle of a long reign, to look at them as a player would:
-// veloria_screenshots <folder>.
+// windows, the rules and the messages, and of the chronicle of a long reign, to look at them as a
+// player would: veloria_screenshots [--language <code>] <folder>, in Russian or in a translation.
 // SPDX-FileCopyrightText: 2026 The Veloria developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <cstdio>
+#include <cstring>
+#include <utility>
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTabWidget>
@@ -24,8 +27,12 @@
 #include "ui/chronicle_table.h"
 #include "ui/chronicle_window.h"
 #include "ui/game_controller.h"
+#include "ui/help.h"
+#include "ui/help_viewer.h"
 #include "ui/main_window.h"
+#include "ui/message_box.h"
 #include "ui/name_dialog.h"
+#include "ui/rule_texts.h"
 
 namespace {
 
@@ -66,18 +73,46 @@ bool chronicleShots(const QDir& folder) {
     return save(&fresh, folder, QStringLiteral("chronicle_empty")) && ok;
 }
 
+// The rules at their first topic, as F1 opens them.
+bool helpShot(const QDir& folder) {
+    HelpViewer viewer;
+    viewer.showHelp(nullptr, helpFilePath(), helpcmd::kContext, helpcmd::kRulesTopic);
+    return save(&viewer, folder, QStringLiteral("help_viewer"));
+}
+
+// The messages that end a reign, over the main window as the game shows them.
+bool messageShots(QWidget* window, const QDir& folder) {
+    bool ok = true;
+    for (const auto& [name, text] : {std::pair{"message_rating", ruletext::ratingMessage(317)},
+                                     std::pair{"message_overthrown", ruletext::overthrowMessage()},
+                                     std::pair{"message_starved", ruletext::starvationMessage()}}) {
+        MessageBox box(window, window->windowTitle(), text, false);
+        box.show();
+        ok = save(&box, folder, QLatin1String(name)) && ok;
+    }
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: veloria_screenshots <folder>\n");
+    const bool languageGiven = argc == 4 && std::strcmp(argv[1], "--language") == 0;
+    if (argc != 2 && !languageGiven) {
+        std::fprintf(stderr, "usage: veloria_screenshots [--language <code>] <folder>\n");
         return 2;
     }
     QApplication application(argc, argv);
     prepareApplication(); // the game's own style, as the program starts
-    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    if (languageGiven) {
+        const QLocale locale(QString::fromLocal8Bit(argv[2]));
+        if (locale.language() != QLocale::Russian && installTranslation(locale).isEmpty()) {
+            std::fprintf(stderr, "the game has no translation for %s\n", argv[2]);
+            return 2;
+        }
+    }
+    const QDir folder(QString::fromLocal8Bit(argv[argc - 1]));
     if (!QDir().mkpath(folder.path())) {
-        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+        std::fprintf(stderr, "cannot create %s\n", argv[argc - 1]);
         return 1;
     }
 
@@ -147,5 +182,7 @@ int main(int argc, char* argv[]) {
     controller.openTable();
     ok = save(opened("Form7"), folder, QStringLiteral("hall_of_fame")) && ok;
     opened("Form7")->close();
+    ok = messageShots(window, folder) && ok;
+    ok = helpShot(folder) && ok;
     return chronicleShots(folder) && ok ? 0 : 1;
 }
