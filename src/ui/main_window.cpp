@@ -1,4 +1,4 @@
-// The main window: its controls, the trading modes, the trades and hires, and its menu.
+// The main window: its controls, what the controller shows in it and its trading modes.
 // SPDX-FileCopyrightText: 2026 The Veloria developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main_window.h"
@@ -14,7 +14,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-#include "market/trade.h"
 #include "sim/year.h"
 #include "ui/accessibility.h"
 #include "ui/art/art.h"
@@ -29,7 +28,6 @@
 #include "ui/screen_place.h"
 #include "ui/status_column.h"
 #include "ui/twips.h"
-#include "war/mercenaries.h"
 
 MainWindow::MainWindow(GameContext& context, QWidget* parent)
     : QMainWindow(parent), m_context(context), m_state(context.state),
@@ -332,83 +330,4 @@ void MainWindow::setCommandButtonsEnabled(bool enabled) {
 
 bool MainWindow::commandButtonsEnabled() const {
     return m_buy->isEnabled() && m_sell->isEnabled() && m_hire->isEnabled() && m_next->isEnabled();
-}
-
-// ---------------------------------------------------------------------------------------------
-// Trades and hires
-
-namespace {
-
-// A typed amount leaves its box once the trade is done or refused, with a beep when refused.
-// Says whether the trade was done.
-template <typename Panel>
-bool typedTradeDone(TradeResult result, Panel& panel, Platform& platform) {
-    if (result == TradeResult::Ignored) {
-        return false;
-    }
-    panel.clearTypedAmount();
-    if (result == TradeResult::Refused) {
-        platform.beep();
-        return false;
-    }
-    return true;
-}
-
-} // namespace
-
-void MainWindow::tradeByBar(Good good, bool buying) {
-    const GoodsPanel* panel = m_goods[goodIndex(good)];
-    const TradeResult result = buying ? buyByBar(m_state, good, panel->buyBar()->value())
-                                      : sellByBar(m_state, good, panel->sellBar()->value());
-    if (result == TradeResult::Done) {
-        afterTrade(good, buying);
-    }
-}
-
-void MainWindow::tradeTyped(Good good, bool buying) {
-    GoodsPanel* panel = m_goods[goodIndex(good)];
-    const std::string typed = panel->typedAmount().toStdString();
-    const TradeResult result =
-        buying ? buyTyped(m_state, good, typed) : sellTyped(m_state, good, typed);
-    if (typedTradeDone(result, *panel, m_context.platform)) {
-        afterTrade(good, buying);
-    }
-}
-
-void MainWindow::afterTrade(Good good, bool buying) {
-    refreshMarket();
-    if (buying) {
-        showBuyLimits();
-    } else {
-        showSellLimits();
-    }
-    if (tradeRefreshesStatus(good)) {
-        refreshStatus();
-    }
-    // The trade is told with the good's new figures and the treasury.
-    m_announcer->announce(spokenText(m_goods[goodIndex(good)]->spokenFigures() + u'\n' +
-                                     m_status->spokenFigure(StatusColumn::Figure::Money)));
-}
-
-void MainWindow::buy5_Click() {
-    hireByBar(m_state, m_mercenaries->barValue());
-    refreshStatus();
-    m_mercenaries->resetBar();
-    showMercenaries();
-    announceHire();
-}
-
-void MainWindow::buy5_1_Click() {
-    const TradeResult result = hireTyped(m_state, m_mercenaries->typedAmount().toStdString());
-    if (typedTradeDone(result, *m_mercenaries, m_context.platform)) {
-        refreshStatus();
-        showMercenaries();
-        announceHire();
-    }
-}
-
-void MainWindow::announceHire() {
-    m_announcer->announce(spokenText(m_status->spokenFigure(StatusColumn::Figure::Soldiers) +
-                                     u'\n' + m_status->spokenFigure(StatusColumn::Figure::Money) +
-                                     u'\n' + m_mercenaries->spokenFigures()));
 }
