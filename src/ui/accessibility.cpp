@@ -89,11 +89,6 @@ QAccessibleInterface* accessibleByRole(const QString& className, QObject* object
     return nullptr;
 }
 
-bool isRule(const QString& line) {
-    return !line.isEmpty() &&
-           std::all_of(line.begin(), line.end(), [](QChar c) { return c == u'_'; });
-}
-
 class FocusToldFirst final : public QObject {
 public:
     using QObject::QObject;
@@ -127,6 +122,11 @@ void tellFocusFirst(QLineEdit* box) {
     box->installEventFilter(new FocusToldFirst(box));
 }
 
+bool isReportRule(const QString& line) {
+    return !line.isEmpty() &&
+           std::all_of(line.begin(), line.end(), [](QChar c) { return c == u'_'; });
+}
+
 void installAccessibleRoles() {
     static const bool installed = [] {
         QAccessible::installFactory(&accessibleByRole);
@@ -139,7 +139,7 @@ QString spokenText(const QString& shown) {
     QStringList lines;
     for (const QString& piece : shown.split(u'\n')) {
         QString line = piece.simplified();
-        if (line.isEmpty() || isRule(line)) {
+        if (line.isEmpty() || isReportRule(line)) {
             continue;
         }
         // A blank before a stop ("год правления .") would have the stop read out on its own.

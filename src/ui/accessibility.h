@@ -20,6 +20,9 @@ void installAccessibleRoles();
 // ended as a sentence, so that a voice pauses between the lines. Lines are kept apart by "\n".
 QString spokenText(const QString& shown);
 
+// A line of nothing but underscores: the report's rule, drawn and never spoken.
+bool isReportRule(const QString& line);
+
 // The last word of a shown text: the figure of "Цена:  1025" or of "max:  9".
 QString shownFigure(const QString& shown);
 

@@ -29,7 +29,8 @@ void textChanged(RowsView* view, const QString& before);
 void seriesChanged(ChronicleChart* chart);
 
 // The texts the interfaces give, also for the tests.
-QString reportText(const QString& report);         // lines ended by LF, the last one by nothing
+// Lines ended by LF, the last one by nothing; the rule an empty line.
+QString reportText(const QString& report);
 QString rowSummary(const RowsView& view, int row); // "Год 12: рабочие 300, ..."
 QString chartSummary(const ChronicleChart& chart); // one sentence per shown series
 

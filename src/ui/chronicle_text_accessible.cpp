@@ -9,6 +9,7 @@
 
 #include "core/number_text.h"
 #include "sim/chronicle.h"
+#include "ui/accessibility.h"
 #include "ui/chronicle_accessible.h"
 #include "ui/chronicle_accessible_parts.h"
 #include "ui/chronicle_chart.h"
@@ -28,9 +29,10 @@ public:
     ReportView* view() const { return static_cast<ReportView*>(widget()); }
     QString wholeText() const { return chronicleAccessibility::reportText(view()->text()); }
     int lineStart(int line) const {
+        const QStringList lines = wholeText().split(QLatin1Char('\n'));
         int offset = 0;
-        for (int row = 0; row < line && row < view()->rowCount(); ++row) {
-            offset += int(view()->textAt(row, 0).size()) + 1;
+        for (int row = 0; row < line && row < int(lines.size()); ++row) {
+            offset += int(lines[row].size()) + 1;
         }
         return offset;
     }
@@ -93,9 +95,10 @@ public:
 
 private:
     int lineOf(int offset) const {
+        const QStringList lines = wholeText().split(QLatin1Char('\n'));
         int line = 0;
-        for (int start = 0; line < view()->rowCount(); ++line) {
-            start += int(view()->textAt(line, 0).size()) + 1;
+        for (int start = 0; line < int(lines.size()); ++line) {
+            start += int(lines[line].size()) + 1;
             if (offset < start) {
                 break;
             }
@@ -144,7 +147,14 @@ QString reportText(const QString& report) {
     if (text.endsWith(QLatin1Char('\n'))) {
         text.chop(1);
     }
-    return text;
+    // The rule stays a line, empty, so that the reader's lines are the pane's.
+    QStringList lines = text.split(QLatin1Char('\n'));
+    for (QString& line : lines) {
+        if (isReportRule(line)) {
+            line.clear();
+        }
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 QString chartSummary(const ChronicleChart& chart) {
