@@ -7,13 +7,13 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 
-#include "core/number_text.h"
 #include "sim/chronicle.h"
 #include "ui/accessibility.h"
 #include "ui/chronicle_accessible.h"
 #include "ui/chronicle_accessible_parts.h"
 #include "ui/chronicle_chart.h"
 #include "ui/chronicle_table.h"
+#include "ui/controls.h"
 
 namespace {
 
@@ -164,7 +164,7 @@ QString chartSummary(const ChronicleChart& chart) {
     }
     // Tenths at most: a harvest leaves grain such as 4.79999999999632, which no one wants read.
     const auto number = [](double value) {
-        return QString::fromStdString(plainNumberText(std::round(value * 10) / 10));
+        return plainNumberQText(std::round(value * 10) / 10);
     };
     QStringList series;
     for (int s = 0; s < ChronicleChart::SeriesCount; ++s) {
