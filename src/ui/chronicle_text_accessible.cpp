@@ -163,9 +163,7 @@ QString chartSummary(const ChronicleChart& chart) {
         return ChronicleSpeech::tr("Летопись пуста.");
     }
     // Tenths at most: a harvest leaves grain such as 4.79999999999632, which no one wants read.
-    const auto number = [](double value) {
-        return plainNumberQText(std::round(value * 10) / 10);
-    };
+    const auto number = [](double value) { return plainNumberQText(std::round(value * 10) / 10); };
     QStringList series;
     for (int s = 0; s < ChronicleChart::SeriesCount; ++s) {
         if (!chart.isSeriesVisible(s)) {
