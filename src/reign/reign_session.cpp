@@ -15,7 +15,11 @@
 #include "war/mercenaries.h"
 
 ReignSession::ReignSession(RandomSource& random, ScoresStore& scores)
-    : m_random(random), m_scores(scores) {}
+    : m_state(m_ownKingdom), m_table(m_ownTable), m_random(random), m_scores(scores) {}
+
+ReignSession::ReignSession(KingdomState& kingdom, HallOfFame& table, RandomSource& random,
+                           ScoresStore& scores)
+    : m_state(kingdom), m_table(table), m_random(random), m_scores(scores) {}
 
 std::vector<Notice> ReignSession::takeNotices() {
     return std::exchange(m_notices, {});
@@ -264,8 +268,11 @@ void ReignSession::nextYear() {
         }
     }
     if (year.overthrown) {
+        // A report or a battle shown first stays what was told; the notice tells the end.
         notify({Notice::Kind::Overthrown, 0, {}});
-        m_screen.told = Told::ReignEnded;
+        if (m_screen.told == Told::Nothing) {
+            m_screen.told = Told::ReignEnded;
+        }
         m_screen.phase = ReignPhase::NoReign;
     }
 }
@@ -290,7 +297,7 @@ void ReignSession::loadTable() {
     // writes.
     m_table = read.table ? *read.table : defaultTable();
     if (read.problem) {
-        notify({Notice::Kind::ScoresStoreProblem, 0, read.problem->message});
+        notify({Notice::Kind::TableProblem, 0, read.problem->message});
     }
 }
 
@@ -300,7 +307,7 @@ void ReignSession::endReign() {
     notify({Notice::Kind::Rating, m_state.rating, {}});
     placeKing(m_table, m_state.rating, m_state.kingName);
     if (const std::optional<ScoresStoreProblem> problem = m_scores.save(m_table)) {
-        notify({Notice::Kind::ScoresStoreProblem, 0, problem->message});
+        notify({Notice::Kind::TableProblem, 0, problem->message});
     }
 }
 

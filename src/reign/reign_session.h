@@ -84,7 +84,7 @@ enum class Told {
     YearEnded,          // the report is shown
     BattleFought,       // the war panel is shown
     BattleAcknowledged, // the war panel went, its report is shown
-    ReignEnded,         // starvation, an overthrow or year 100; notices say which
+    ReignEnded,         // the year ended the reign with nothing else shown; notices say how
     GameLoaded,
     LoadRefused, // the game is as it was
     TableShown,
@@ -117,11 +117,11 @@ struct ReignScreen {
 // A message for the player, in order; the front end words it.
 struct Notice {
     enum class Kind {
-        Overthrown,         // the people overthrew the king; a new game follows
-        Starved,            // no workers were left; a new game follows
-        Rating,             // year 100: the rating, then the table
-        ChronicleDamaged,   // the game loaded, its chronicle starts anew; detail says why
-        ScoresStoreProblem, // the table could not be read or written; detail says why
+        Overthrown,       // the people overthrew the king; a new game follows
+        Starved,          // no workers were left; a new game follows
+        Rating,           // year 100: the rating, then the table
+        ChronicleDamaged, // the game loaded, its chronicle starts anew; detail says why
+        TableProblem,     // the table could not be read or written; detail says why
     };
     Kind kind = Kind::Overthrown;
     double rating = 0;  // Rating
@@ -146,8 +146,14 @@ struct LoadedChronicle {
 
 class ReignSession {
 public:
-    // Both outlive the session.
+    // Both outlive the session, which keeps the kingdom and the table itself.
     ReignSession(RandomSource& random, ScoresStore& scores);
+    // The kingdom and the table kept by the program that runs the session (the desktop's main,
+    // whose window tests set a kingdom up in place); nothing else changes them while it runs.
+    ReignSession(KingdomState& kingdom, HallOfFame& table, RandomSource& random,
+                 ScoresStore& scores);
+    ReignSession(const ReignSession&) = delete;
+    ReignSession& operator=(const ReignSession&) = delete;
 
     // What to draw, and what to tell since the last takeNotices().
     const ReignScreen& screen() const { return m_screen; }
@@ -212,11 +218,14 @@ private:
     void notify(Notice notice);
     void loadTable();
 
+    // The table is empty until it is first read, as a saved game then carries it.
+    KingdomState m_ownKingdom;
+    HallOfFame m_ownTable;
+    KingdomState& m_state;
+    HallOfFame& m_table;
     RandomSource& m_random;
     ScoresStore& m_scores;
-    KingdomState m_state;
     Chronicle m_chronicle;
-    HallOfFame m_table = defaultTable();
     MarketLimits m_limits{};
     ReignScreen m_screen;
     std::vector<Notice> m_notices;

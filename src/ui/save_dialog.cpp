@@ -3,17 +3,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/save_dialog.h"
 
-#include <utility>
-
 #include <QLineEdit>
 #include <QPushButton>
 
 #include "ui/platform.h"
 
-SaveDialog::SaveDialog(QWidget* mainWindow, Platform& platform, const KingdomState& state,
-                       const HallOfFame& hall, const BarMaxima& bars, QByteArray following)
-    : FileDialog(mainWindow, platform, 2685, 2160), m_state(state), m_hall(hall), m_bars(bars),
-      m_following(std::move(following)) {
+SaveDialog::SaveDialog(QWidget* mainWindow, Platform& platform)
+    : FileDialog(mainWindow, platform, 2685, 2160) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(tr("Сохранить игру"));
     mainButton()->setText(tr("Сохранить"));
@@ -23,15 +19,14 @@ SaveDialog::SaveDialog(QWidget* mainWindow, Platform& platform, const KingdomSta
 }
 
 void SaveDialog::saveGame() {
-    //: The title of the save dialog's messages: "Saving".
-    const QString title = tr("Сохранение");
     if (nameBox()->text().isEmpty()) {
-        platform().message(this, title, tr("Не указано имя файла"), true);
+        tellProblem(tr("Не указано имя файла"));
         return;
     }
-    if (const auto error = ::saveGame(chosenPath(), m_state, m_hall, m_bars, m_following)) {
-        platform().message(this, title, *error, true);
-        return;
-    }
-    close();
+    emit saveRequested(chosenPath());
+}
+
+void SaveDialog::tellProblem(const QString& text) {
+    //: The title of the save dialog's messages: "Saving".
+    platform().message(this, tr("Сохранение"), text, true);
 }

@@ -20,6 +20,7 @@
 #include "core/random.h"
 #include "sim/end_of_reign.h"
 #include "storage/scores.h"
+#include "storage/scores_file.h"
 #include "support/fake_platform.h"
 #include "ui/game_controller.h"
 #include "ui/hall_of_fame_window.h"
@@ -190,7 +191,7 @@ void TestHallOfFameWindow::cleanup() {
 }
 
 HallOfFameWindow* TestHallOfFameWindow::makeTable() {
-    return new HallOfFameWindow(m_main.get(), m_platform, m_hall, scoresPath());
+    return new HallOfFameWindow(m_main.get());
 }
 
 MainWindow* TestHallOfFameWindow::beginReign(const QString& scores) {
@@ -347,8 +348,10 @@ void TestHallOfFameWindow::loadScoresShowsTheFileInTheLocale() {
     writeFile(scoresPath(), writeScores(hall));
 
     std::unique_ptr<HallOfFameWindow> table(makeTable());
-    QVERIFY(table->loadScores());
-    QCOMPARE(m_hall, hall);
+    const ScoresStoreRead read = ScoresFile(scoresPath()).load();
+    QVERIFY(read.table);
+    QCOMPARE(*read.table, hall);
+    table->showScores(*read.table);
     QCOMPARE(shownScores(table.get()), scores);
     QCOMPARE(shownNames(table.get()),
              QStringList({"Король 0", "Король 1", "Король 2", "Король 3", "Король 4", "Король 5",
@@ -372,15 +375,18 @@ void TestHallOfFameWindow::unusableFileKeepsDesignRows() {
         writeFile(scoresPath(), bytes);
     }
     m_hall = tenKings();
-    std::unique_ptr<HallOfFameWindow> table(makeTable());
-    const QStringList designNames = shownNames(table.get());
-    const QStringList designScores = shownScores(table.get());
+    std::unique_ptr<HallOfFameWindow> design(makeTable());
+    const QStringList designNames = shownNames(design.get());
+    const QStringList designScores = shownScores(design.get());
 
-    QVERIFY(!table->loadScores());
-    QCOMPARE(shownNames(table.get()), designNames);
-    QCOMPARE(shownScores(table.get()), designScores);
+    MainWindow* window = beginReign(scoresPath());
+    m_controller->openTable();
+    QPointer<HallOfFameWindow> table = window->findChild<HallOfFameWindow*>();
+    QVERIFY(table);
+    QCOMPARE(shownNames(table), designNames);
+    QCOMPARE(shownScores(table), designScores);
     // What is shown is what a later save writes.
-    QCOMPARE(m_hall, HallOfFameWindow::designRows());
+    QCOMPARE(m_hall, ReignSession::defaultTable());
     if (!present) {
         QVERIFY(m_platform.messages.empty());
         return;
@@ -390,31 +396,26 @@ void TestHallOfFameWindow::unusableFileKeepsDesignRows() {
     QVERIFY(m_platform.messages[0].text.contains(scoresPath()));
     QVERIFY(m_platform.messages[0].informationIcon);
     QCOMPARE(readFile(scoresPath() + QStringLiteral(".bad")), bytes);
-    QVERIFY(!table->loadScores());
+    table->close();
+    m_controller->openTable();
     QCOMPARE(m_platform.messages.size(), std::size_t{1});
 }
 
 void TestHallOfFameWindow::saveScoresWritesTheHallOfFame() {
-    std::unique_ptr<HallOfFameWindow> table(makeTable());
     m_hall = tenKings();
     m_hall.bestScores[4] = 57.5;
-    QVERIFY(table->saveScores());
+    QCOMPARE(ScoresFile(scoresPath()).save(m_hall), std::nullopt);
     QCOMPARE(readFile(scoresPath()), writeScores(m_hall));
-    QVERIFY(m_platform.messages.empty());
 }
 
 void TestHallOfFameWindow::failedSaveScoresSaysSo() {
-    auto* table =
-        new HallOfFameWindow(m_main.get(), m_platform, m_hall,
-                             m_dir->filePath(QStringLiteral("no such folder/scores.tab")));
-    QVERIFY(!table->saveScores());
-    QCOMPARE(m_platform.messages.size(), std::size_t{1});
-    const Message& message = m_platform.messages.front();
-    QCOMPARE(message.parent, m_main.get());
-    QCOMPARE(message.title, kCaption);
-    QVERIFY(!message.text.isEmpty());
-    QVERIFY(message.informationIcon);
-    delete table;
+    // The player hears of it from the game controller
+    // (endOfReignWithUnwritableFileStillShowsTable).
+    const std::optional<ScoresStoreProblem> problem =
+        ScoresFile(m_dir->filePath(QStringLiteral("no such folder/scores.tab"))).save(tenKings());
+    QVERIFY(problem);
+    QCOMPARE(problem->kind, ScoresStoreProblem::Kind::NotWritten);
+    QVERIFY(!problem->message.empty());
 }
 
 void TestHallOfFameWindow::menuTableLoadsOverHeldMainWindow() {
@@ -507,7 +508,7 @@ void TestHallOfFameWindow::endOfReignRewritesAnUnchangedTable() {
 
 void TestHallOfFameWindow::endOfReignWithoutFileStartsFromDesignRows() {
     QPointer<HallOfFameWindow> table = endReign(75, scoresPath());
-    HallOfFame expected = HallOfFameWindow::designRows();
+    HallOfFame expected = ReignSession::defaultTable();
     QCOMPARE(placeKing(expected, 75, "Ярослав"), 3);
     QCOMPARE(m_hall, expected);
     QCOMPARE(readFile(scoresPath()), writeScores(expected));
@@ -535,7 +536,9 @@ void TestHallOfFameWindow::kingWithDoubleQuoteSurvivesTheFile() {
     // The next reign reads the table back whole: every other row where it was.
     m_hall = HallOfFame();
     std::unique_ptr<HallOfFameWindow> next(makeTable());
-    QVERIFY(next->loadScores());
+    const ScoresStoreRead read = ScoresFile(scoresPath()).load();
+    QVERIFY(read.table);
+    next->showScores(*read.table);
     QCOMPARE(shownScores(next.get()),
              QStringList({"100", "95", "90", "80", "70", "60", "50", "40", "30", "20"}));
     QVERIFY(nameLabel(next.get(), 1)->text().startsWith(QStringLiteral("Иван")));
