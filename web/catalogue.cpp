@@ -20,7 +20,8 @@ struct Forms {
 };
 
 std::map<std::pair<std::string, std::string>, Forms, std::less<>>& catalogue() {
-    static auto* const entries = new std::map<std::pair<std::string, std::string>, Forms, std::less<>>;
+    static auto* const entries =
+        new std::map<std::pair<std::string, std::string>, Forms, std::less<>>;
     return *entries;
 }
 
@@ -120,8 +121,8 @@ std::string wordedReport(std::string_view report) {
         first = false;
         if (part.line) {
             const ReportLine line = *part.line;
-            text += shown(part.text,
-                          [&](const RuleTextWriter& w) { return reportLineText(line, w); });
+            text +=
+                shown(part.text, [&](const RuleTextWriter& w) { return reportLineText(line, w); });
         } else {
             text += part.text;
         }

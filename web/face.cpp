@@ -81,7 +81,7 @@ EM_JS(void, keepUnusableScores, (), {
 
 class BrowserScoresStore final : public ScoresStore {
 public:
-    ::ScoresRead load() override {
+    StoreRead load() override {
         const int size = storedScoresSize();
         if (size < 0) {
             return {};
@@ -94,18 +94,18 @@ public:
         }
         // Kept aside as the desktop keeps an unusable file, so the next table is a fresh one.
         keepUnusableScores();
-        return {std::nullopt, ::ScoresProblem{::ScoresProblem::Kind::Unusable,
-                                              unusableScoresText(*read.problem)}};
+        return {std::nullopt,
+                StoreProblem{StoreProblem::Kind::Unusable, unusableScoresText(*read.problem)}};
     }
-    std::optional<::ScoresProblem> save(const HallOfFame& table) override {
+    std::optional<StoreProblem> save(const HallOfFame& table) override {
         const auto written = writeScoresFile(table);
         if (written.problem) {
-            return ::ScoresProblem{::ScoresProblem::Kind::NotWritten,
-                                   scoresProblemText(*written.problem)};
+            return StoreProblem{StoreProblem::Kind::NotWritten,
+                                scoresProblemText(*written.problem)};
         }
         if (!writeStoredScores(written.bytes.data(), int(written.bytes.size()))) {
-            return ::ScoresProblem{::ScoresProblem::Kind::NotWritten,
-                                   translate("WebPage", "Таблицу не удалось сохранить в браузере.")};
+            return StoreProblem{StoreProblem::Kind::NotWritten,
+                                translate("WebPage", "Таблицу не удалось сохранить в браузере.")};
         }
         return std::nullopt;
     }
@@ -199,13 +199,12 @@ Game& game() {
     return *theGame;
 }
 
-const char* kPhases[] = {"NoReign", "Buying", "Selling", "Mercenaries",
+const char* kPhases[] = {"NoReign",    "Buying", "Selling",   "Mercenaries",
                          "YearReport", "Battle", "EndOfReign"};
-const char* kTold[] = {"Nothing",     "ReignBegun",       "TradingShown",
-                       "MercenariesShown", "Traded",     "Hired",
-                       "TradeRefused", "YearEnded",        "BattleFought",
-                       "BattleAcknowledged", "ReignEnded", "GameLoaded",
-                       "LoadRefused", "TableShown"};
+const char* kTold[] = {
+    "Nothing",    "ReignBegun",   "TradingShown", "MercenariesShown", "Traded",
+    "Hired",      "TradeRefused", "YearEnded",    "BattleFought",     "BattleAcknowledged",
+    "ReignEnded", "GameLoaded",   "LoadRefused",  "TableShown"};
 
 std::string wordedNotice(const Notice& notice) {
     const CatalogueWriter writer;
@@ -217,7 +216,7 @@ std::string wordedNotice(const Notice& notice) {
     case Notice::Kind::Rating:
         return ratingMessage(notice.rating, writer);
     case Notice::Kind::ChronicleDamaged:
-    case Notice::Kind::ScoresProblem:
+    case Notice::Kind::StoreProblem:
         return notice.detail;
     }
     return {};

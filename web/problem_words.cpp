@@ -24,61 +24,59 @@ std::string scores(const char* source) {
 }
 
 // The game's own fields, then the table's names and scores, then the rest.
-constexpr std::array<const char*, 43> kGameFields = {
-    "цена золота",
-    "цена земли",
-    "цена зерна",
-    "цена нефти",
-    "рабочие",
-    "солдаты",
-    "цена наёмника",
-    "запасное значение 3",
-    "запасное значение 4",
-    "запасное значение 5",
-    "запасное значение 6",
-    "запасное значение 7",
-    "запасное значение 8",
-    "казна",
-    "сумма сделки",
-    "рост армии",
-    "настроение",
-    "запасное значение 1",
-    "народ накормлен",
-    "земли хватило",
-    "посев",
-    "годы недовольства",
-    "посев для урожая",
-    "запасное значение 2",
-    "год",
-    "последний мирный год",
-    "армия врага",
-    "годы до битвы",
-    "запасное значение 9",
-    "население",
-    "нужное зерно",
-    "отчёт",
-    "урожай",
-    "продажа золота",
-    "продажа земли",
-    "продажа зерна",
-    "продажа нефти",
-    "наёмники",
-    "покупка золота",
-    "покупка земли",
-    "покупка зерна",
-    "покупка нефти",
-    "имя короля"};
-constexpr std::array<const char*, 10> kLastFields = {
-    "очки короля",
-    "золото",
-    "земля",
-    "зерно",
-    "нефть",
-    "наёмников по карману",
-    "покупка золота до",
-    "покупка земли до",
-    "покупка зерна до",
-    "покупка нефти до"};
+constexpr std::array<const char*, 43> kGameFields = {"цена золота",
+                                                     "цена земли",
+                                                     "цена зерна",
+                                                     "цена нефти",
+                                                     "рабочие",
+                                                     "солдаты",
+                                                     "цена наёмника",
+                                                     "запасное значение 3",
+                                                     "запасное значение 4",
+                                                     "запасное значение 5",
+                                                     "запасное значение 6",
+                                                     "запасное значение 7",
+                                                     "запасное значение 8",
+                                                     "казна",
+                                                     "сумма сделки",
+                                                     "рост армии",
+                                                     "настроение",
+                                                     "запасное значение 1",
+                                                     "народ накормлен",
+                                                     "земли хватило",
+                                                     "посев",
+                                                     "годы недовольства",
+                                                     "посев для урожая",
+                                                     "запасное значение 2",
+                                                     "год",
+                                                     "последний мирный год",
+                                                     "армия врага",
+                                                     "годы до битвы",
+                                                     "запасное значение 9",
+                                                     "население",
+                                                     "нужное зерно",
+                                                     "отчёт",
+                                                     "урожай",
+                                                     "продажа золота",
+                                                     "продажа земли",
+                                                     "продажа зерна",
+                                                     "продажа нефти",
+                                                     "наёмники",
+                                                     "покупка золота",
+                                                     "покупка земли",
+                                                     "покупка зерна",
+                                                     "покупка нефти",
+                                                     "имя короля"};
+constexpr std::array<const char*, 10> kLastFields = {"очки короля",
+                                                     "золото",
+                                                     "земля",
+                                                     "зерно",
+                                                     "нефть",
+                                                     "наёмников по карману",
+                                                     "покупка золота до",
+                                                     "покупка земли до",
+                                                     "покупка зерна до",
+                                                     "покупка нефти до"};
 
 std::string quoted(const std::string& fileName) {
     return arg(translate("FileAccess", "«%1»"), fileName);
@@ -173,10 +171,10 @@ std::string chronicleProblemText(const ChronicleProblem& problem) {
         return chronicleFile("в заголовке неверное число записей");
     case Kind::TooFewRecords: {
         const auto promised = (long long)std::min<std::size_t>(problem.promised, INT_MAX);
-        return arg(withCount(chronicleFile("она обрывается: прочитано %1 записей из %n",
-                                           double(promised)),
-                             promised),
-                   std::to_string(problem.read));
+        return arg(
+            withCount(chronicleFile("она обрывается: прочитано %1 записей из %n", double(promised)),
+                      promised),
+            std::to_string(problem.read));
     }
     case Kind::NotANumber:
         return inRecord(arg(chronicleFile("поле %1 — не число"), std::to_string(problem.field)));
@@ -199,17 +197,16 @@ std::string savedGameProblemText(const SavedGameProblem& problem, const std::str
     case Kind::Empty:
         return arg(savedGame("%1 пуст."), who);
     case Kind::TooFewFields:
-        return arg(arg(arg(savedGame("%1 обрывается: в нём только %2 из %3 полей сохранённой игры."),
-                           who),
-                       std::to_string(problem.fieldsRead)),
-                   std::to_string(kSavedGameFieldCount));
+        return arg(
+            arg(arg(savedGame("%1 обрывается: в нём только %2 из %3 полей сохранённой игры."), who),
+                std::to_string(problem.fieldsRead)),
+            std::to_string(kSavedGameFieldCount));
     case Kind::UnclosedText:
         return arg(arg(savedGame("%1 обрывается: %2 — текст без закрывающей кавычки."), who),
                    fieldLabel(problem.field));
     case Kind::NoCommaAfterText:
-        return arg(
-            arg(savedGame("%1 повреждён: %2 — после закрывающей кавычки нет запятой."), who),
-            fieldLabel(problem.field));
+        return arg(arg(savedGame("%1 повреждён: %2 — после закрывающей кавычки нет запятой."), who),
+                   fieldLabel(problem.field));
     case Kind::LastFieldUnfinished:
         return arg(savedGame("%1 обрывается: последнее поле не закончено."), who);
     case Kind::PriceNotPositive:
@@ -246,7 +243,8 @@ std::string scoresProblemText(const ScoresProblem& problem) {
     case Kind::TooLarge:
         return scores("в нём больше 1 МБ");
     case Kind::UnclosedText:
-        return arg(scores("в поле %1 текст без закрывающей кавычки"), std::to_string(problem.field));
+        return arg(scores("в поле %1 текст без закрывающей кавычки"),
+                   std::to_string(problem.field));
     case Kind::NoCommaAfterText:
         return arg(scores("в поле %1 после закрывающей кавычки нет запятой"),
                    std::to_string(problem.field));
@@ -266,6 +264,7 @@ std::string unusableScoresText(const ScoresProblem& problem) {
     return arg(arg(scores("Таблицу лучших королей из файла %1 прочитать нельзя: %2."),
                    quoted("scores.tab")),
                scoresProblemText(problem)) +
-           " " + arg(scores("Файл сохранён под именем %1, а таблица начата заново."),
-                     quoted("scores.tab.unusable"));
+           " " +
+           arg(scores("Файл сохранён под именем %1, а таблица начата заново."),
+               quoted("scores.tab.unusable"));
 }

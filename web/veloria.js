@@ -20,11 +20,15 @@
   }
 
   // The words of a text in the page's language, named as lupdate names them.
+  const missing = new Set(); // texts asked for that the catalogue lacks: a test finds them
   function qsTranslate(context, source, disambiguation, count) {
-    if (!catalogue || !catalogue[context]) return source;
+    if (!catalogue) return source;
     const key = disambiguation ? source + "\u0004" + disambiguation : source;
-    const words = catalogue[context][key];
-    if (words === undefined) return source;
+    const words = (catalogue[context] || {})[key];
+    if (words === undefined) {
+      missing.add(context + ": " + key);
+      return source;
+    }
     if (Array.isArray(words)) return count === 1 ? words[0] : words[1];
     return words;
   }
@@ -265,7 +269,7 @@
   function statusColumn() {
     const row = (caption, captionName, valueName, className) =>
       element("div", { className: "status-row" }, label(captionName, tr.status(caption)), label(valueName, "", "boxed right " + (className || "")));
-    return element("aside", { className: "status", "data-name": "statusColumn" },
+    return element("div", { className: "status", "data-name": "statusColumn" },
       row("Деньги: $", "dengi", "money1"),
       row("Рабочие :", "rabochie", "rabochie1"),
       row("Солдаты:", "soldaty", "soldaty1"),
@@ -336,7 +340,7 @@
       menuBar(),
       element("div", { className: "top" }, commands,
         label("Label14", "", "year"),
-        element("h2", { "data-name": "Label15", className: "label prompt" })),
+        element("div", { "data-name": "Label15", className: "label prompt" })),
       element("div", { className: "body" }, area, statusColumn()),
       element("footer", { className: "credits" },
         label("Label19", tr.main("Король Велории, 2026: наша игра")),
@@ -357,11 +361,11 @@
 
   function tradeByBar(index, buying) {
     const n = goodsNames[index];
-    const bar = $(document, buying ? n.buyBar : n.sellBar);
+    const bar = $(document.getElementById("Form1"), buying ? n.buyBar : n.sellBar);
     act("vel_trade_by_bar", buying ? 1 : 0, index, Number(bar.value));
   }
   function tradeTyped(index, buying) {
-    const box = $(document, goodsNames[index].box);
+    const box = $(document.getElementById("Form1"), goodsNames[index].box);
     if (box.value === "") return;
     act("vel_trade_typed", buying ? 1 : 0, index, box.value);
   }
@@ -418,7 +422,7 @@
         rows, button("Command1", hof("&OK")));
       $(win, "Command1").addEventListener("click", () => win.close());
       win.addEventListener("close", () => {
-        if (call("vel_close_table") === "1") newGame();
+        if (face.ccall("vel_close_table", "number", [], []) === 1) act("vel_screen");
         else focusMain();
       });
     }
@@ -457,6 +461,10 @@
           element("label", { for: "Form3-name", text: qsTranslate("FileDialog", "Имя файла") }),
           element("input", { id: "Form3-name", type: "text", "data-name": "txtFileName", autocomplete: "off" }),
           element("div", { className: "row" }, button("Command1", save("Сохранить"), save("Сохранить игру")), button("Command2", save("Отмена"), save("Отменить сохранение")))));
+      win.querySelector("form").addEventListener("submit", (event) => {
+        event.preventDefault();
+        $(win, "Command1").click();
+      });
       $(win, "Command1").addEventListener("click", () => {
         const name = $(win, "txtFileName").value;
         if (name === "") {
@@ -494,6 +502,10 @@
           element("label", { for: "Form4-file", text: qsTranslate("FileDialog", "Файлы игр") }),
           element("input", { id: "Form4-file", type: "file", accept: ".txt", "data-name": "txtFileName" }),
           element("div", { className: "row" }, button("Command1", load("&Загрузить"), load("Загрузить игру")), button("Command2", load("&Отмена"), load("Отменить загрузку")))));
+      win.querySelector("form").addEventListener("submit", (event) => {
+        event.preventDefault();
+        $(win, "Command1").click();
+      });
       $(win, "Command1").addEventListener("click", async () => {
         const file = $(win, "txtFileName").files[0];
         win.close();
@@ -511,6 +523,8 @@
           face._free(pointer);
         }
         draw(null);
+        // Tests wait for this: the file is read after the dialog has gone.
+        document.documentElement.dataset.loads = String(Number(document.documentElement.dataset.loads || 0) + 1);
       });
       $(win, "Command2").addEventListener("click", () => win.close());
       win.addEventListener("close", focusMain);
@@ -694,7 +708,7 @@
       s.goods.forEach((row, i) => {
         const n = goodsNames[i];
         setText(n.frame + "-caption", row.caption + row.stock);
-        setText(n.price, arg(tr.goods("Цена: %1"), row.price));
+        setText(n.price, arg(tr.main("Цена: %1"), row.price));
         const buyBar = $(win, n.buyBar), sellBar = $(win, n.sellBar);
         buyBar.max = String(Math.max(0, row.buyBarMax));
         sellBar.max = String(Math.max(0, row.sellBarMax));
@@ -704,11 +718,11 @@
           setText(n.amount, "0");
           $(win, n.box).value = "";
         }
-        setText(n.limit, arg(tr.goods("max: %1"), s.goodsForBuying ? row.buyBarMaxText : row.sellBarMaxText));
-        setText(n.lower, s.goodsForBuying ? row.purchaseMax : arg(tr.goods("max: %1"), row.sellBarMaxText));
+        setText(n.limit, arg(tr.main("max: %1"), s.goodsForBuying ? row.buyBarMaxText : row.sellBarMaxText));
+        setText(n.lower, s.goodsForBuying ? row.purchaseMax : arg(tr.main("max: %1"), row.sellBarMaxText));
         for (const bar of [buyBar, sellBar]) {
           bar.setAttribute("aria-valuetext", $(win, n.amount).textContent.trim());
-          bar.setAttribute("aria-description", row.caption + row.stock + ", " + arg(tr.goods("Цена: %1"), row.price));
+          bar.setAttribute("aria-description", row.caption + row.stock + ", " + arg(tr.main("Цена: %1"), row.price));
         }
       });
       // The mercenaries panel.
@@ -746,7 +760,8 @@
       if (after) messages[messages.length - 1].after = after;
       showMessages(messages);
     }
-    if (s.phase === "EndOfReign" && s.told === "TableShown") showTableAfterMessages();
+    // Year 100: the rating's message, then the table of the best kings.
+    if (s.phase === "EndOfReign" && before && before.phase !== "EndOfReign") showTableAfterMessages();
   }
 
   function showTableAfterMessages() {
@@ -870,7 +885,7 @@
     document.documentElement.dataset.ready = "true";
   }
 
-  window.veloriaPage = { start: start, screen: () => screen };
+  window.veloriaPage = { screen: () => screen, missing: () => [...missing] };
   const script = document.createElement("script");
   script.src = "veloria_module.js";
   script.onload = () => start();
