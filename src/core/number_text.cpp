@@ -23,6 +23,16 @@ std::string plainNumberText(double value) {
     return std::string(buffer, result.ptr);
 }
 
+std::string shortestNumberText(double value) {
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+std::from_chars_result readDecimal(const char* first, const char* last, double& value) {
+    return std::from_chars(first, last, value);
+}
+
 std::string numberText(double value) {
     std::string text = plainNumberText(value);
     if (!(value < 0)) {
@@ -35,7 +45,7 @@ std::optional<double> readNumberText(std::string_view text) {
     const bool blank = text.starts_with(' ');
     const std::string_view digits = blank ? text.substr(1) : text;
     double value = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    const auto [end, error] = readDecimal(digits.data(), digits.data() + digits.size(), value);
     if (error != std::errc() || end != digits.data() + digits.size()) {
         return std::nullopt;
     }

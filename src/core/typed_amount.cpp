@@ -3,9 +3,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/typed_amount.h"
 
-#include <charconv>
 #include <cmath>
 #include <system_error>
+
+#include "core/number_text.h"
 
 bool isDigitRun(std::string_view text) {
     if (text.empty()) {
@@ -25,7 +26,7 @@ std::optional<double> parseAmount(std::string_view text) {
         return std::nullopt;
     }
     double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    const auto [end, error] = readDecimal(text.data(), text.data() + text.size(), value);
     if (error != std::errc{} || end != text.data() + text.size() || !std::isfinite(value)) {
         return std::nullopt;
     }
