@@ -285,12 +285,12 @@ void ReignSession::acknowledgeBattle() {
 }
 
 void ReignSession::loadTable() {
-    ScoresRead read = m_scores.load();
+    ScoresStoreRead read = m_scores.load();
     // Without a usable table the default rows stand, so that what is shown is what a later save
     // writes.
     m_table = read.table ? *read.table : defaultTable();
     if (read.problem) {
-        notify({Notice::Kind::ScoresProblem, 0, read.problem->message});
+        notify({Notice::Kind::ScoresStoreProblem, 0, read.problem->message});
     }
 }
 
@@ -299,8 +299,8 @@ void ReignSession::endReign() {
     loadTable();
     notify({Notice::Kind::Rating, m_state.rating, {}});
     placeKing(m_table, m_state.rating, m_state.kingName);
-    if (const std::optional<ScoresProblem> problem = m_scores.save(m_table)) {
-        notify({Notice::Kind::ScoresProblem, 0, problem->message});
+    if (const std::optional<ScoresStoreProblem> problem = m_scores.save(m_table)) {
+        notify({Notice::Kind::ScoresStoreProblem, 0, problem->message});
     }
 }
 
@@ -328,7 +328,7 @@ void ReignSession::newGame() {
 // ---------------------------------------------------------------------------------------------
 // Saved games
 
-ReignRecord ReignSession::record() const {
+ReignSaveRecord ReignSession::record() const {
     return {m_state, m_table, barMaxima(), &m_chronicle};
 }
 

@@ -117,19 +117,19 @@ struct ReignScreen {
 // A message for the player, in order; the front end words it.
 struct Notice {
     enum class Kind {
-        Overthrown,       // the people overthrew the king; a new game follows
-        Starved,          // no workers were left; a new game follows
-        Rating,           // year 100: the rating, then the table
-        ChronicleDamaged, // the game loaded, its chronicle starts anew; detail says why
-        ScoresProblem,    // the table could not be read or written; detail says why
+        Overthrown,         // the people overthrew the king; a new game follows
+        Starved,            // no workers were left; a new game follows
+        Rating,             // year 100: the rating, then the table
+        ChronicleDamaged,   // the game loaded, its chronicle starts anew; detail says why
+        ScoresStoreProblem, // the table could not be read or written; detail says why
     };
     Kind kind = Kind::Overthrown;
     double rating = 0;  // Rating
-    std::string detail; // ChronicleDamaged, ScoresProblem: the reader's or the store's words
+    std::string detail; // ChronicleDamaged, ScoresStoreProblem: the reader's or the store's words
 };
 
 // What a saved game holds, as the file formats write it.
-struct ReignRecord {
+struct ReignSaveRecord {
     KingdomState state;
     HallOfFame hall;
     BarMaxima bars{};
@@ -191,7 +191,7 @@ public:
     void newGame();
 
     // What a save writes.
-    ReignRecord record() const;
+    ReignSaveRecord record() const;
     // A loaded game replaces the kingdom whole and is played on from buy mode; a battle on
     // screen is over. A damaged chronicle is a notice.
     void installLoadedGame(const KingdomState& state, const HallOfFame& hall,

@@ -10,7 +10,7 @@
 #include "core/kingdom_state.h"
 
 // Why the table could not be read or written, in the store's own words for the player.
-struct ScoresProblem {
+struct ScoresStoreProblem {
     enum class Kind {
         Unusable,   // the stored table cannot be read; the store has kept it aside
         NotWritten, // the table could not be stored
@@ -18,27 +18,27 @@ struct ScoresProblem {
     Kind kind = Kind::Unusable;
     std::string message;
 
-    bool operator==(const ScoresProblem&) const = default;
+    bool operator==(const ScoresStoreProblem&) const = default;
 };
 
-struct ScoresRead {
-    std::optional<HallOfFame> table;      // nothing: no usable table is stored
-    std::optional<ScoresProblem> problem; // a stored table that could not be used
+struct ScoresStoreRead {
+    std::optional<HallOfFame> table;           // nothing: no usable table is stored
+    std::optional<ScoresStoreProblem> problem; // a stored table that could not be used
 };
 
 class ScoresStore {
 public:
     virtual ~ScoresStore() = default;
-    virtual ScoresRead load() = 0;
+    virtual ScoresStoreRead load() = 0;
     // Nothing when the table was stored.
-    virtual std::optional<ScoresProblem> save(const HallOfFame& table) = 0;
+    virtual std::optional<ScoresStoreProblem> save(const HallOfFame& table) = 0;
 };
 
 // A table kept in memory alone (tests, and a front end without files).
 class MemoryScoresStore final : public ScoresStore {
 public:
-    ScoresRead load() override { return {stored, std::nullopt}; }
-    std::optional<ScoresProblem> save(const HallOfFame& table) override {
+    ScoresStoreRead load() override { return {stored, std::nullopt}; }
+    std::optional<ScoresStoreProblem> save(const HallOfFame& table) override {
         stored = table;
         ++saves;
         return std::nullopt;

@@ -16,11 +16,11 @@ namespace {
 // A store whose table cannot be read or written, as a full or damaged disk leaves it.
 class BrokenScoresStore final : public ScoresStore {
 public:
-    ScoresRead load() override {
-        return {std::nullopt, ScoresProblem{ScoresProblem::Kind::Unusable, "unreadable"}};
+    ScoresStoreRead load() override {
+        return {std::nullopt, ScoresStoreProblem{ScoresStoreProblem::Kind::Unusable, "unreadable"}};
     }
-    std::optional<ScoresProblem> save(const HallOfFame&) override {
-        return ScoresProblem{ScoresProblem::Kind::NotWritten, "not written"};
+    std::optional<ScoresStoreProblem> save(const HallOfFame&) override {
+        return ScoresStoreProblem{ScoresStoreProblem::Kind::NotWritten, "not written"};
     }
 };
 
@@ -276,7 +276,7 @@ TEST_F(ReignSessionTest, aSavedGameCarriesTheBarsAsTheyStand) {
     session.showSelling();
     session.showMercenaries();
     session.hireByBar(50);
-    const ReignRecord record = session.record();
+    const ReignSaveRecord record = session.record();
     EXPECT_EQ(record.bars, (BarMaxima{26, 95, 211, 26, 50, 9, 133, 270, 19}));
     EXPECT_EQ(record.state, session.state());
     EXPECT_EQ(record.chronicle, &session.chronicle());
