@@ -1,9 +1,10 @@
-// Number text: locale-independent through std::to_chars.
+// Number text: locale-independent through the decimal conversions of core/decimal.h.
 // SPDX-FileCopyrightText: 2026 The Veloria developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/number_text.h"
 
-#include <charconv>
+#include "core/decimal.h"
+
 #include <cmath>
 
 std::string plainNumberText(double value) {
@@ -18,19 +19,8 @@ std::string plainNumberText(double value) {
     }
     char buffer[64];
     // "general" with precision 15 keeps at most 15 significant digits and drops trailing zeros.
-    auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
-    return std::string(buffer, result.ptr);
-}
-
-std::string shortestNumberText(double value) {
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
-}
-
-std::from_chars_result readDecimal(const char* first, const char* last, double& value) {
-    return std::from_chars(first, last, value);
+    char* end = writeDecimal(buffer, buffer + sizeof buffer, value, 15);
+    return std::string(buffer, end);
 }
 
 std::string numberText(double value) {

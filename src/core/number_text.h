@@ -3,7 +3,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <charconv>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,13 +17,3 @@ std::string plainNumberText(double value);
 // The value a number text or plain number text stands for (one leading blank allowed), when the
 // text is exactly how the game writes that value: "7" and " 7" but not "07", "+7" or "7.0".
 std::optional<double> readNumberText(std::string_view text);
-
-// The shortest text that reads back as exactly `value` ("0.1", "1e+20", "1.7976931348623157e+308"),
-// '.' as decimal point whatever the locale.
-std::string shortestNumberText(double value);
-
-// Reads a decimal number from the front of [first, last) as std::from_chars reads a double in its
-// general form: no leading blank or '+', "inf" and "nan" accepted, result_out_of_range for a
-// number beyond a double (or too close to 0 for one). '.' is the decimal point whatever the
-// locale. Every file and box of the game reads its numbers through here.
-std::from_chars_result readDecimal(const char* first, const char* last, double& value);

@@ -3,10 +3,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/typed_amount.h"
 
+#include "core/decimal.h"
+
 #include <cmath>
 #include <system_error>
-
-#include "core/number_text.h"
 
 bool isDigitRun(std::string_view text) {
     if (text.empty()) {

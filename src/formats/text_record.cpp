@@ -9,6 +9,7 @@
 #include <limits>
 #include <system_error>
 
+#include "core/decimal.h"
 #include "core/number_text.h"
 #include "core/rounding.h"
 
@@ -178,7 +179,8 @@ std::string realText(double value) {
     if (error == std::errc() || !std::isfinite(value)) {
         return fifteen;
     }
-    return shortestNumberText(value);
+    char buffer[64];
+    return std::string(buffer, writeShortestDecimal(buffer, buffer + sizeof buffer, value));
 }
 
 } // namespace

@@ -5,14 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <limits>
 #include <string>
 
 #include "formats/saved_game.h"
 #include "formats/scores.h"
 #include "formats/text_record.h"
+#include "shipped_scores.h"
 
 namespace {
 
@@ -35,10 +34,6 @@ std::string replaced(std::string bytes, const std::string& what, const std::stri
     return bytes;
 }
 
-std::string fileBytes(const char* path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 } // namespace
 
@@ -122,7 +117,7 @@ TEST(ScoresFormat, DoubleQuotesAndForeignCharactersKeepTheFileReadable) {
 }
 
 TEST(ShippedScores, HoldsTenShortNamesInFallingOrder) {
-    const std::string bytes = fileBytes(VELORIA_SHIPPED_SCORES);
+    const std::string bytes(kShippedScores, sizeof kShippedScores - 1);
     ASSERT_FALSE(bytes.empty());
     EXPECT_TRUE(bytes.ends_with("\r\n"));
     EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 1);

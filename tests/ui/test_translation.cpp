@@ -16,11 +16,11 @@
 #include "sim/end_of_reign.h"
 #include "storage/problem_text.h"
 #include "support/scripted_reign.h"
-#include "ui/application.h"
-#include "ui/controls.h"
-#include "ui/goods_panel.h"
-#include "ui/message_box.h"
-#include "ui/name_dialog.h"
+#include "ui/base/controls.h"
+#include "ui/base/message_box.h"
+#include "ui/dialogs/name_dialog.h"
+#include "ui/main_window/goods_panel.h"
+#include "ui/shell/application.h"
 
 namespace {
 
