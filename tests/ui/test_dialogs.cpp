@@ -17,8 +17,8 @@
 
 #include "storage/saved_game.h"
 #include "support/fake_platform.h"
-#include "ui/load_dialog.h"
-#include "ui/save_dialog.h"
+#include "ui/dialogs/load_dialog.h"
+#include "ui/dialogs/save_dialog.h"
 
 namespace {
 
@@ -247,19 +247,19 @@ LoadDialog* TestDialogs::openLoad() {
     // The game is read and installed the way the game controller does it: whole, or not at all,
     // and only once the dialog is out of the way.
     connect(dialog, &LoadDialog::loadRequested, this, [this, dialog](const QString& path) {
-        const LoadResult result = loadGame(path, m_state);
-        if (!result.game) {
-            dialog->tellProblem(result.error);
+        const GameLoad load = loadGame(path, m_state);
+        if (!load.game) {
+            dialog->tellProblem(load.error);
         }
         dialog->close();
         QVERIFY(releasedMainWindow());
-        if (!result.game) {
+        if (!load.game) {
             ++m_loadFailed;
             return;
         }
         ++m_loaded;
-        m_state = result.game->state;
-        m_hall = result.game->hall;
+        m_state = load.game->state;
+        m_hall = load.game->hall;
     });
     connect(dialog, &LoadDialog::loadFailed, this, [this, dialog] {
         QVERIFY(!dialog->isVisible());
@@ -499,7 +499,8 @@ void TestDialogs::saveWritesFolderNamePlusTxtAndCloses() {
     QVERIFY(dialog.isNull());
     QFile written(path);
     QVERIFY(written.open(QIODevice::ReadOnly));
-    QCOMPARE(written.readAll(), writeSavedGame(sampleState(), sampleHall(), kBars));
+    QCOMPARE(written.readAll(),
+             QByteArray::fromStdString(writeSavedGame(sampleState(), sampleHall(), kBars)));
 }
 
 void TestDialogs::saveWithEmptyNameStaysOpen() {
@@ -588,7 +589,8 @@ void TestDialogs::loadWithEmptyNameClosesWithGameUnchanged() {
 void TestDialogs::brokenFileLeavesGameUnchanged_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<bool>("present");
-    const QByteArray whole = writeSavedGame(sampleState(), sampleHall(), kBars);
+    const QByteArray whole =
+        QByteArray::fromStdString(writeSavedGame(sampleState(), sampleHall(), kBars));
     QTest::newRow("missing") << QByteArray() << false;
     QTest::newRow("empty") << QByteArray() << true;
     QTest::newRow("cut short") << whole.left(whole.size() / 2) << true;
@@ -625,10 +627,12 @@ void TestDialogs::brokenFileLeavesGameUnchanged() {
 }
 
 void TestDialogs::pickedFileWithDotsIsTheFileLoaded() {
-    touch(QDir(folder()).filePath("a.b.txt"), writeSavedGame(sampleState(), sampleHall(), kBars));
+    touch(QDir(folder()).filePath("a.b.txt"),
+          QByteArray::fromStdString(writeSavedGame(sampleState(), sampleHall(), kBars)));
     KingdomState other = sampleState();
     other.year = 99;
-    touch(QDir(folder()).filePath("a.txt"), writeSavedGame(other, HallOfFame(), kBars));
+    touch(QDir(folder()).filePath("a.txt"),
+          QByteArray::fromStdString(writeSavedGame(other, HallOfFame(), kBars)));
 
     const KingdomState expected = loadedSample(m_state);
     QPointer<LoadDialog> dialog = openLoad();
@@ -676,7 +680,8 @@ void TestDialogs::everyWayOfClosingReleasesMainWindow() {
 }
 
 void TestDialogs::cancelledLoadReadsNothing() {
-    touch(QDir(folder()).filePath("game.txt"), writeSavedGame(sampleState(), sampleHall(), kBars));
+    touch(QDir(folder()).filePath("game.txt"),
+          QByteArray::fromStdString(writeSavedGame(sampleState(), sampleHall(), kBars)));
     QPointer<LoadDialog> dialog = openLoad();
     control<QLineEdit>(dialog, "txtFileName")->setText(QStringLiteral("game"));
     QTest::mouseClick(control<QPushButton>(dialog, "Command2"), Qt::LeftButton);

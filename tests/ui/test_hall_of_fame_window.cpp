@@ -18,14 +18,15 @@
 #include <QtTest>
 
 #include "core/random.h"
+#include "formats/scores.h"
 #include "sim/end_of_reign.h"
 #include "storage/scores.h"
 #include "storage/scores_file.h"
 #include "support/fake_platform.h"
-#include "ui/game_controller.h"
-#include "ui/hall_of_fame_window.h"
-#include "ui/main_window.h"
-#include "ui/name_dialog.h"
+#include "ui/dialogs/hall_of_fame_window.h"
+#include "ui/dialogs/name_dialog.h"
+#include "ui/main_window/main_window.h"
+#include "ui/shell/game_controller.h"
 
 namespace {
 
@@ -345,7 +346,7 @@ void TestHallOfFameWindow::loadScoresShowsTheFileInTheLocale() {
     QLocale::setDefault(locale);
     HallOfFame hall = tenKings();
     hall.bestScores = {1000000, 100, 90, 80, 70, 57.5, 50, 0, -3.25, -7};
-    writeFile(scoresPath(), writeScores(hall));
+    writeFile(scoresPath(), QByteArray::fromStdString(writeScores(hall)));
 
     std::unique_ptr<HallOfFameWindow> table(makeTable());
     const ScoresStoreRead read = ScoresFile(scoresPath()).load();
@@ -361,7 +362,7 @@ void TestHallOfFameWindow::loadScoresShowsTheFileInTheLocale() {
 void TestHallOfFameWindow::unusableFileKeepsDesignRows_data() {
     QTest::addColumn<bool>("present");
     QTest::addColumn<QByteArray>("bytes");
-    const QByteArray whole = writeScores(tenKings());
+    const QByteArray whole = QByteArray::fromStdString(writeScores(tenKings()));
     QTest::newRow("missing") << false << QByteArray();
     QTest::newRow("empty") << true << QByteArray();
     QTest::newRow("cut short") << true << whole.left(whole.size() / 3);
@@ -405,7 +406,7 @@ void TestHallOfFameWindow::saveScoresWritesTheHallOfFame() {
     m_hall = tenKings();
     m_hall.bestScores[4] = 57.5;
     QCOMPARE(ScoresFile(scoresPath()).save(m_hall), std::nullopt);
-    QCOMPARE(readFile(scoresPath()), writeScores(m_hall));
+    QCOMPARE(readFile(scoresPath()), QByteArray::fromStdString(writeScores(m_hall)));
 }
 
 void TestHallOfFameWindow::failedSaveScoresSaysSo() {
@@ -419,7 +420,7 @@ void TestHallOfFameWindow::failedSaveScoresSaysSo() {
 }
 
 void TestHallOfFameWindow::menuTableLoadsOverHeldMainWindow() {
-    writeFile(scoresPath(), writeScores(tenKings()));
+    writeFile(scoresPath(), QByteArray::fromStdString(writeScores(tenKings())));
     MainWindow* window = beginReign(scoresPath());
     m_state.year = 12;
     m_controller->openTable();
@@ -454,7 +455,7 @@ void TestHallOfFameWindow::endOfReignInsertsTheKing() {
     QFETCH(double, rating);
     QFETCH(QStringList, scores);
     QFETCH(int, place);
-    writeFile(scoresPath(), writeScores(tenKings()));
+    writeFile(scoresPath(), QByteArray::fromStdString(writeScores(tenKings())));
 
     QPointer<HallOfFameWindow> table = endReign(rating, scoresPath());
     MainWindow* window = m_controller->mainWindow();
@@ -481,14 +482,14 @@ void TestHallOfFameWindow::endOfReignInsertsTheKing() {
         QCOMPARE(nameLabel(table, place)->text(), QStringLiteral("Ярослав"));
     }
     QCOMPARE(m_hall, expected);
-    QCOMPARE(readFile(scoresPath()), writeScores(expected));
+    QCOMPARE(readFile(scoresPath()), QByteArray::fromStdString(writeScores(expected)));
     QVERIFY(holds(table, window));
     QCOMPARE(m_controller->phase(), ReignPhase::EndOfReign);
     QCOMPARE(m_controller->nameDialog(), nullptr);
 }
 
 void TestHallOfFameWindow::endOfReignRewritesAnUnchangedTable() {
-    writeFile(scoresPath(), writeScores(tenKings()));
+    writeFile(scoresPath(), QByteArray::fromStdString(writeScores(tenKings())));
     const QDateTime past = QDateTime::currentDateTimeUtc().addDays(-30);
     {
         QFile file(scoresPath());
@@ -511,7 +512,7 @@ void TestHallOfFameWindow::endOfReignWithoutFileStartsFromDesignRows() {
     HallOfFame expected = ReignSession::defaultTable();
     QCOMPARE(placeKing(expected, 75, "Ярослав"), 3);
     QCOMPARE(m_hall, expected);
-    QCOMPARE(readFile(scoresPath()), writeScores(expected));
+    QCOMPARE(readFile(scoresPath()), QByteArray::fromStdString(writeScores(expected)));
     QCOMPARE(nameLabel(table, 3)->text(), QStringLiteral("Ярослав"));
     QCOMPARE(scoreLabel(table, 3)->text(), QStringLiteral("75"));
 }
@@ -528,7 +529,7 @@ void TestHallOfFameWindow::endOfReignWithUnwritableFileStillShowsTable() {
 }
 
 void TestHallOfFameWindow::kingWithDoubleQuoteSurvivesTheFile() {
-    writeFile(scoresPath(), writeScores(tenKings()));
+    writeFile(scoresPath(), QByteArray::fromStdString(writeScores(tenKings())));
     QPointer<HallOfFameWindow> table = endReign(95, scoresPath(), "Иван \"Грозный\"");
     QTest::mouseClick(control<QPushButton>(table, "Command1"), Qt::LeftButton);
     QVERIFY(newGameStarted());
@@ -559,7 +560,7 @@ void TestHallOfFameWindow::closingInYear100StartsNewGame_data() {
 
 void TestHallOfFameWindow::closingInYear100StartsNewGame() {
     QFETCH(QString, way);
-    writeFile(scoresPath(), writeScores(tenKings()));
+    writeFile(scoresPath(), QByteArray::fromStdString(writeScores(tenKings())));
     QPointer<HallOfFameWindow> table = endReign(42, scoresPath());
     QPointer<MainWindow> window = m_controller->mainWindow();
     QVERIFY(holds(table, window));
@@ -591,7 +592,7 @@ void TestHallOfFameWindow::closingInYear100StartsNewGame() {
 }
 
 void TestHallOfFameWindow::okInAnotherYearReturnsToTheGame() {
-    writeFile(scoresPath(), writeScores(tenKings()));
+    writeFile(scoresPath(), QByteArray::fromStdString(writeScores(tenKings())));
     MainWindow* window = beginReign(scoresPath());
     m_state.year = 99;
     m_controller->openTable();
@@ -605,12 +606,12 @@ void TestHallOfFameWindow::okInAnotherYearReturnsToTheGame() {
     QVERIFY(window->isVisible() && window->isEnabled());
     QCOMPARE(m_controller->phase(), ReignPhase::Buying);
     QCOMPARE(m_controller->nameDialog(), nullptr);
-    QCOMPARE(readFile(scoresPath()), writeScores(tenKings()));
+    QCOMPARE(readFile(scoresPath()), QByteArray::fromStdString(writeScores(tenKings())));
 }
 
 void TestHallOfFameWindow::destroyedMainWindowStartsNothing() {
     // Even in year 100, a table that goes with its main window is not closed by the player.
-    writeFile(scoresPath(), writeScores(tenKings()));
+    writeFile(scoresPath(), QByteArray::fromStdString(writeScores(tenKings())));
     MainWindow* window = beginReign(scoresPath());
     m_state.year = 100;
     m_controller->openTable();
@@ -626,7 +627,7 @@ void TestHallOfFameWindow::destroyedMainWindowStartsNothing() {
 void TestHallOfFameWindow::newGameTakesTheTableAwayWithTheMainWindow() {
     // The new game closes the main window while the table is still closing: both go, and only
     // the name dialog is left of the finished reign.
-    writeFile(scoresPath(), writeScores(tenKings()));
+    writeFile(scoresPath(), QByteArray::fromStdString(writeScores(tenKings())));
     QPointer<HallOfFameWindow> table = endReign(95, scoresPath());
     QTest::mouseClick(control<QPushButton>(table, "Command1"), Qt::LeftButton);
     QVERIFY(newGameStarted());

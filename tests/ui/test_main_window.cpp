@@ -23,13 +23,13 @@
 #include "storage/saved_game.h"
 #include "support/scripted_reign.h"
 #include "support/typing.h"
-#include "ui/about_box.h"
-#include "ui/game_controller.h"
-#include "ui/hall_of_fame_window.h"
-#include "ui/load_dialog.h"
-#include "ui/main_window.h"
-#include "ui/name_dialog.h"
-#include "ui/save_dialog.h"
+#include "ui/dialogs/about_box.h"
+#include "ui/dialogs/hall_of_fame_window.h"
+#include "ui/dialogs/load_dialog.h"
+#include "ui/dialogs/name_dialog.h"
+#include "ui/dialogs/save_dialog.h"
+#include "ui/main_window/main_window.h"
+#include "ui/shell/game_controller.h"
 
 namespace {
 
@@ -669,11 +669,11 @@ void TestMainWindow::barMaximaForSavingAndLoading() {
     click("naemniki");
     QCOMPARE(session.barMaxima()[4], std::int16_t(100));
 
-    LoadedGame game{*m_state, m_reign->hall};
-    game.state.sliderMax1 = 2.5;
-    game.state.sliderMax4 = -7;
-    game.state.sliderMax5 = 12.4;
-    game.state.sliderMax8 = 99.6;
+    GameLoad game{LoadedGame{*m_state, m_reign->hall}, {}, {}};
+    game.game->state.sliderMax1 = 2.5;
+    game.game->state.sliderMax4 = -7;
+    game.game->state.sliderMax5 = 12.4;
+    game.game->state.sliderMax8 = 99.6;
     m_controller->installLoadedGame(game);
     // The loaded game goes on in buy mode, which gives the goods bars their ranges afresh; the
     // mercenaries bar keeps the range the game carries until its panel opens.
