@@ -21,7 +21,6 @@
 #include "formats/scores.h"
 #include "sim/end_of_reign.h"
 #include "storage/scores.h"
-#include "storage/scores_file.h"
 #include "support/fake_platform.h"
 #include "ui/dialogs/hall_of_fame_window.h"
 #include "ui/dialogs/name_dialog.h"
@@ -123,8 +122,6 @@ private slots:
     void loadScoresShowsTheFileInTheLocale();
     void unusableFileKeepsDesignRows_data();
     void unusableFileKeepsDesignRows();
-    void saveScoresWritesTheHallOfFame();
-    void failedSaveScoresSaysSo();
     void menuTableLoadsOverHeldMainWindow();
 
     void endOfReignInsertsTheKing_data();
@@ -349,7 +346,7 @@ void TestHallOfFameWindow::loadScoresShowsTheFileInTheLocale() {
     writeFile(scoresPath(), QByteArray::fromStdString(writeScores(hall)));
 
     std::unique_ptr<HallOfFameWindow> table(makeTable());
-    const ScoresStoreRead read = ScoresFile(scoresPath()).load();
+    const ScoresStoreRead read = ScoresFileStore(scoresPath()).load();
     QVERIFY(read.table);
     QCOMPARE(*read.table, hall);
     table->showScores(*read.table);
@@ -400,23 +397,6 @@ void TestHallOfFameWindow::unusableFileKeepsDesignRows() {
     table->close();
     m_controller->openTable();
     QCOMPARE(m_platform.messages.size(), std::size_t{1});
-}
-
-void TestHallOfFameWindow::saveScoresWritesTheHallOfFame() {
-    m_hall = tenKings();
-    m_hall.bestScores[4] = 57.5;
-    QCOMPARE(ScoresFile(scoresPath()).save(m_hall), std::nullopt);
-    QCOMPARE(readFile(scoresPath()), QByteArray::fromStdString(writeScores(m_hall)));
-}
-
-void TestHallOfFameWindow::failedSaveScoresSaysSo() {
-    // The player hears of it from the game controller
-    // (endOfReignWithUnwritableFileStillShowsTable).
-    const std::optional<ScoresStoreProblem> problem =
-        ScoresFile(m_dir->filePath(QStringLiteral("no such folder/scores.tab"))).save(tenKings());
-    QVERIFY(problem);
-    QCOMPARE(problem->kind, ScoresStoreProblem::Kind::NotWritten);
-    QVERIFY(!problem->message.empty());
 }
 
 void TestHallOfFameWindow::menuTableLoadsOverHeldMainWindow() {
@@ -537,7 +517,7 @@ void TestHallOfFameWindow::kingWithDoubleQuoteSurvivesTheFile() {
     // The next reign reads the table back whole: every other row where it was.
     m_hall = HallOfFame();
     std::unique_ptr<HallOfFameWindow> next(makeTable());
-    const ScoresStoreRead read = ScoresFile(scoresPath()).load();
+    const ScoresStoreRead read = ScoresFileStore(scoresPath()).load();
     QVERIFY(read.table);
     next->showScores(*read.table);
     QCOMPARE(shownScores(next.get()),

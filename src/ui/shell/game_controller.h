@@ -10,7 +10,7 @@
 
 #include "market/goods.h"
 #include "reign/reign_session.h"
-#include "storage/scores_file.h"
+#include "storage/scores.h"
 #include "ui/base/game_context.h"
 
 struct GameLoad;
@@ -87,7 +87,7 @@ private:
     void letChronicleGo();
 
     GameContext& m_context;
-    ScoresFile m_scores;
+    ScoresFileStore m_scores;
     ReignSession m_session;
     QPointer<NameDialog> m_nameDialog;
     QPointer<MainWindow> m_mainWindow;
