@@ -26,94 +26,101 @@ enum class Kind {
 
 struct FieldSpec {
     Kind kind = Kind::Real;
+    RuleText name; // for the player, in messages (translated there)
     double KingdomState::*real = nullptr;
     std::int16_t KingdomState::*small = nullptr;
     std::string KingdomState::*text = nullptr;
     int index = 0; // the bar, or the place in the hall of fame
 };
 
-constexpr FieldSpec real(double KingdomState::*member) {
-    return {Kind::Real, member, nullptr, nullptr, 0};
+constexpr FieldSpec real(RuleText name, double KingdomState::*member) {
+    return {Kind::Real, name, member, nullptr, nullptr, 0};
 }
-constexpr FieldSpec spare(double KingdomState::*member) {
-    return {Kind::Spare, member, nullptr, nullptr, 0};
+constexpr FieldSpec spare(RuleText name, double KingdomState::*member) {
+    return {Kind::Spare, name, member, nullptr, nullptr, 0};
 }
-constexpr FieldSpec price(double KingdomState::*member) {
-    return {Kind::Price, member, nullptr, nullptr, 0};
+constexpr FieldSpec price(RuleText name, double KingdomState::*member) {
+    return {Kind::Price, name, member, nullptr, nullptr, 0};
 }
-constexpr FieldSpec small(std::int16_t KingdomState::*member) {
-    return {Kind::Small, nullptr, member, nullptr, 0};
+constexpr FieldSpec small(RuleText name, std::int16_t KingdomState::*member) {
+    return {Kind::Small, name, nullptr, member, nullptr, 0};
 }
-constexpr FieldSpec text(std::string KingdomState::*member) {
-    return {Kind::Text, nullptr, nullptr, member, 0};
+constexpr FieldSpec text(RuleText name, std::string KingdomState::*member) {
+    return {Kind::Text, name, nullptr, nullptr, member, 0};
 }
-constexpr FieldSpec bar(double KingdomState::*member, int index) {
-    return {Kind::Bar, member, nullptr, nullptr, index};
+constexpr FieldSpec bar(RuleText name, double KingdomState::*member, int index) {
+    return {Kind::Bar, name, member, nullptr, nullptr, index};
 }
 
 constexpr std::array<FieldSpec, kFieldCount> makeFields() {
     using S = KingdomState;
     std::array<FieldSpec, kFieldCount> f{};
     int i = 0;
-    f[i++] = price(&S::goldPrice);
-    f[i++] = price(&S::landPrice);
-    f[i++] = price(&S::grainPrice);
-    f[i++] = price(&S::oilPrice);
-    f[i++] = real(&S::workers);
-    f[i++] = real(&S::soldiers);
-    f[i++] = price(&S::mercenaryPrice);
-    f[i++] = spare(&S::spareValue3);
-    f[i++] = spare(&S::spareValue4);
-    f[i++] = spare(&S::spareValue5);
-    f[i++] = spare(&S::spareValue6);
-    f[i++] = spare(&S::spareValue7);
-    f[i++] = spare(&S::spareValue8);
-    f[i++] = real(&S::money);
-    f[i++] = real(&S::tradeSum);
-    f[i++] = real(&S::armyGrowthLevel);
-    f[i++] = real(&S::moodLevel);
-    f[i++] = spare(&S::spareValue1);
-    f[i++] = small(&S::fedFlag);
-    f[i++] = small(&S::landFlag);
-    f[i++] = small(&S::sownFlag);
-    f[i++] = real(&S::discontentYears);
-    f[i++] = small(&S::harvestSownFlag);
-    f[i++] = spare(&S::spareValue2);
-    f[i++] = real(&S::year);
-    f[i++] = real(&S::lastPeaceYear);
-    f[i++] = real(&S::enemyArmy);
-    f[i++] = small(&S::warCountdown);
-    f[i++] = spare(&S::spareValue9);
-    f[i++] = real(&S::population);
-    f[i++] = real(&S::grainNeeded);
-    f[i++] = text(&S::report);
-    f[i++] = real(&S::harvestRoll);
-    f[i++] = bar(&S::sliderMax1, 0);
-    f[i++] = bar(&S::sliderMax2, 1);
-    f[i++] = bar(&S::sliderMax3, 2);
-    f[i++] = bar(&S::sliderMax4, 3);
-    f[i++] = bar(&S::sliderMax5, 4);
-    f[i++] = bar(&S::sliderMax6, 5);
-    f[i++] = bar(&S::sliderMax7, 6);
-    f[i++] = bar(&S::sliderMax8, 7);
-    f[i++] = bar(&S::sliderMax9, 8);
-    f[i++] = text(&S::kingName);
+    //: The name of a field of the saved game, in messages such as "поле 1 (цена золота)". So
+    //: are the names that follow.
+    f[i++] = price(FILE_TEXT("SavedGame", "цена золота"), &S::goldPrice);
+    f[i++] = price(FILE_TEXT("SavedGame", "цена земли"), &S::landPrice);
+    f[i++] = price(FILE_TEXT("SavedGame", "цена зерна"), &S::grainPrice);
+    f[i++] = price(FILE_TEXT("SavedGame", "цена нефти"), &S::oilPrice);
+    f[i++] = real(FILE_TEXT("SavedGame", "рабочие"), &S::workers);
+    f[i++] = real(FILE_TEXT("SavedGame", "солдаты"), &S::soldiers);
+    f[i++] = price(FILE_TEXT("SavedGame", "цена наёмника"), &S::mercenaryPrice);
+    f[i++] = spare(FILE_TEXT("SavedGame", "запасное значение 3"), &S::spareValue3);
+    f[i++] = spare(FILE_TEXT("SavedGame", "запасное значение 4"), &S::spareValue4);
+    f[i++] = spare(FILE_TEXT("SavedGame", "запасное значение 5"), &S::spareValue5);
+    f[i++] = spare(FILE_TEXT("SavedGame", "запасное значение 6"), &S::spareValue6);
+    f[i++] = spare(FILE_TEXT("SavedGame", "запасное значение 7"), &S::spareValue7);
+    f[i++] = spare(FILE_TEXT("SavedGame", "запасное значение 8"), &S::spareValue8);
+    f[i++] = real(FILE_TEXT("SavedGame", "казна"), &S::money);
+    f[i++] = real(FILE_TEXT("SavedGame", "сумма сделки"), &S::tradeSum);
+    f[i++] = real(FILE_TEXT("SavedGame", "рост армии"), &S::armyGrowthLevel);
+    f[i++] = real(FILE_TEXT("SavedGame", "настроение"), &S::moodLevel);
+    f[i++] = spare(FILE_TEXT("SavedGame", "запасное значение 1"), &S::spareValue1);
+    f[i++] = small(FILE_TEXT("SavedGame", "народ накормлен"), &S::fedFlag);
+    f[i++] = small(FILE_TEXT("SavedGame", "земли хватило"), &S::landFlag);
+    f[i++] = small(FILE_TEXT("SavedGame", "посев"), &S::sownFlag);
+    f[i++] = real(FILE_TEXT("SavedGame", "годы недовольства"), &S::discontentYears);
+    f[i++] = small(FILE_TEXT("SavedGame", "посев для урожая"), &S::harvestSownFlag);
+    f[i++] = spare(FILE_TEXT("SavedGame", "запасное значение 2"), &S::spareValue2);
+    f[i++] = real(FILE_TEXT("SavedGame", "год"), &S::year);
+    f[i++] = real(FILE_TEXT("SavedGame", "последний мирный год"), &S::lastPeaceYear);
+    f[i++] = real(FILE_TEXT("SavedGame", "армия врага"), &S::enemyArmy);
+    f[i++] = small(FILE_TEXT("SavedGame", "годы до битвы"), &S::warCountdown);
+    f[i++] = spare(FILE_TEXT("SavedGame", "запасное значение 9"), &S::spareValue9);
+    f[i++] = real(FILE_TEXT("SavedGame", "население"), &S::population);
+    f[i++] = real(FILE_TEXT("SavedGame", "нужное зерно"), &S::grainNeeded);
+    f[i++] = text(FILE_TEXT("SavedGame", "отчёт"), &S::report);
+    f[i++] = real(FILE_TEXT("SavedGame", "урожай"), &S::harvestRoll);
+    f[i++] = bar(FILE_TEXT("SavedGame", "продажа золота"), &S::sliderMax1, 0);
+    f[i++] = bar(FILE_TEXT("SavedGame", "продажа земли"), &S::sliderMax2, 1);
+    f[i++] = bar(FILE_TEXT("SavedGame", "продажа зерна"), &S::sliderMax3, 2);
+    f[i++] = bar(FILE_TEXT("SavedGame", "продажа нефти"), &S::sliderMax4, 3);
+    f[i++] = bar(FILE_TEXT("SavedGame", "наёмники"), &S::sliderMax5, 4);
+    f[i++] = bar(FILE_TEXT("SavedGame", "покупка золота"), &S::sliderMax6, 5);
+    f[i++] = bar(FILE_TEXT("SavedGame", "покупка земли"), &S::sliderMax7, 6);
+    f[i++] = bar(FILE_TEXT("SavedGame", "покупка зерна"), &S::sliderMax8, 7);
+    f[i++] = bar(FILE_TEXT("SavedGame", "покупка нефти"), &S::sliderMax9, 8);
+    f[i++] = text(FILE_TEXT("SavedGame", "имя короля"), &S::kingName);
     for (int place = 0; place < 10; ++place) {
-        f[i++] = {Kind::BestName, nullptr, nullptr, nullptr, place};
+        f[i++] = {Kind::BestName, FILE_TEXT("SavedGame", "имя в таблице лучших"),
+                  nullptr,        nullptr,
+                  nullptr,        place};
     }
     for (int place = 0; place < 10; ++place) {
-        f[i++] = {Kind::BestScore, nullptr, nullptr, nullptr, place};
+        f[i++] = {Kind::BestScore, FILE_TEXT("SavedGame", "счёт в таблице лучших"),
+                  nullptr,         nullptr,
+                  nullptr,         place};
     }
-    f[i++] = real(&S::rating);
-    f[i++] = real(&S::gold);
-    f[i++] = real(&S::land);
-    f[i++] = real(&S::grain);
-    f[i++] = real(&S::oil);
-    f[i++] = real(&S::mercenariesAffordable);
-    f[i++] = real(&S::goldMax);
-    f[i++] = real(&S::landMax);
-    f[i++] = real(&S::grainMax);
-    f[i++] = real(&S::oilMax);
+    f[i++] = real(FILE_TEXT("SavedGame", "очки короля"), &S::rating);
+    f[i++] = real(FILE_TEXT("SavedGame", "золото"), &S::gold);
+    f[i++] = real(FILE_TEXT("SavedGame", "земля"), &S::land);
+    f[i++] = real(FILE_TEXT("SavedGame", "зерно"), &S::grain);
+    f[i++] = real(FILE_TEXT("SavedGame", "нефть"), &S::oil);
+    f[i++] = real(FILE_TEXT("SavedGame", "наёмников по карману"), &S::mercenariesAffordable);
+    f[i++] = real(FILE_TEXT("SavedGame", "покупка золота до"), &S::goldMax);
+    f[i++] = real(FILE_TEXT("SavedGame", "покупка земли до"), &S::landMax);
+    f[i++] = real(FILE_TEXT("SavedGame", "покупка зерна до"), &S::grainMax);
+    f[i++] = real(FILE_TEXT("SavedGame", "покупка нефти до"), &S::oilMax);
     return f;
 }
 
@@ -196,6 +203,13 @@ SavedGameRecordRead failed(const SavedGameProblem& problem) {
 }
 
 } // namespace
+
+RuleText savedGameFieldName(int field) {
+    if (field < 1 || field > kFieldCount) {
+        return {};
+    }
+    return kFields[std::size_t(field - 1)].name;
+}
 
 SavedGameFieldKind savedGameFieldKind(int field) {
     if (field < 1 || field > kFieldCount) {

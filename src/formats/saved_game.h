@@ -12,7 +12,12 @@
 #include <string_view>
 
 #include "core/kingdom_state.h"
+#include "core/rule_text.h"
 #include "formats/chronicle_file.h"
+
+// A text of the files for the player, marked where it is written: lupdate takes FILE_TEXT for
+// QT_TRANSLATE_NOOP (src/CMakeLists.txt), so the translation knows it under its context.
+#define FILE_TEXT(context, text) (RuleText{text, false})
 
 inline constexpr int kSavedGameFieldCount = 73;
 
@@ -68,6 +73,11 @@ struct SavedGameProblem {
 
     bool operator==(const SavedGameProblem&) const = default;
 };
+
+// The name of field 1 to 73 for the player, in Russian ("цена золота"), as the translation knows
+// it under the context "SavedGame"; every place of the hall of fame shares its field's name. Empty
+// for a number that is no field.
+RuleText savedGameFieldName(int field);
 
 // What a field is, for a front end that names it: field numbers 44 to 53 are the places of the
 // hall of fame's names, 54 to 63 of its scores.

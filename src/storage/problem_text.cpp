@@ -3,7 +3,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/problem_text.h"
 
-#include <array>
 #include <climits>
 
 #include <QCoreApplication>
@@ -28,76 +27,6 @@ class Scores {
     Q_DECLARE_TR_FUNCTIONS(Scores)
 };
 
-// The saved game's fields by number (1-based): their names for the player.
-constexpr std::array<const char*, kSavedGameFieldCount> makeFieldNames() {
-    std::array<const char*, kSavedGameFieldCount> f{};
-    int i = 0;
-    //: The name of a field of the saved game, in messages such as "поле 1 (цена золота)". So
-    //: are the names that follow.
-    f[i++] = QT_TRANSLATE_NOOP("SavedGame", "цена золота");
-    f[i++] = QT_TRANSLATE_NOOP("SavedGame", "цена земли");
-    f[i++] = QT_TRANSLATE_NOOP("SavedGame", "цена зерна");
-    f[i++] = QT_TRANSLATE_NOOP("SavedGame", "цена нефти");
-    f[i++] = QT_TRANSLATE_NOOP("SavedGame", "рабочие");
-    f[i++] = QT_TRANSLATE_NOOP("SavedGame", "солдаты");
-    f[i++] = QT_TRANSLATE_NOOP("SavedGame", "цена наёмника");
-    f[i++] = QT_TRANSLATE_NOOP("SavedGame", "запасное значение 3");
-    f[i++] = QT_TRANSLATE_NOOP("SavedGame", "запасное значение 4");
-    f[i++] = QT_TRANSLATE_NOOP("SavedGame", "запасное значение 5");
-    f[i++] = QT_TRANSLATE_NOOP("SavedGame", "запасное значение 6");
-    f[i++] = QT_TRANSLATE_NOOP("SavedGame", "запасное значение 7");
-    f[i++] = QT_TRANSLATE_NOOP("SavedGame", "запасное значение 8");
-    f[i++] = QT_TRANSLATE_NOOP("SavedGame", "казна");
-    f[i++] = QT_TRANSLATE_NOOP("SavedGame", "сумма сделки");
-    f[i++] = QT_TRANSLATE_NOOP("SavedGame", "рост армии");
-    f[i++] = QT_TRANSLATE_NOOP("SavedGame", "настроение");
-    f[i++] = QT_TRANSLATE_NOOP("SavedGame", "запасное значение 1");
-    f[i++] = QT_TRANSLATE_NOOP("SavedGame", "народ накормлен");
-    f[i++] = QT_TRANSLATE_NOOP("SavedGame", "земли хватило");
-    f[i++] = QT_TRANSLATE_NOOP("SavedGame", "посев");
-    f[i++] = QT_TRANSLATE_NOOP("SavedGame", "годы недовольства");
-    f[i++] = QT_TRANSLATE_NOOP("SavedGame", "посев для урожая");
-    f[i++] = QT_TRANSLATE_NOOP("SavedGame", "запасное значение 2");
-    f[i++] = QT_TRANSLATE_NOOP("SavedGame", "год");
-    f[i++] = QT_TRANSLATE_NOOP("SavedGame", "последний мирный год");
-    f[i++] = QT_TRANSLATE_NOOP("SavedGame", "армия врага");
-    f[i++] = QT_TRANSLATE_NOOP("SavedGame", "годы до битвы");
-    f[i++] = QT_TRANSLATE_NOOP("SavedGame", "запасное значение 9");
-    f[i++] = QT_TRANSLATE_NOOP("SavedGame", "население");
-    f[i++] = QT_TRANSLATE_NOOP("SavedGame", "нужное зерно");
-    f[i++] = QT_TRANSLATE_NOOP("SavedGame", "отчёт");
-    f[i++] = QT_TRANSLATE_NOOP("SavedGame", "урожай");
-    f[i++] = QT_TRANSLATE_NOOP("SavedGame", "продажа золота");
-    f[i++] = QT_TRANSLATE_NOOP("SavedGame", "продажа земли");
-    f[i++] = QT_TRANSLATE_NOOP("SavedGame", "продажа зерна");
-    f[i++] = QT_TRANSLATE_NOOP("SavedGame", "продажа нефти");
-    f[i++] = QT_TRANSLATE_NOOP("SavedGame", "наёмники");
-    f[i++] = QT_TRANSLATE_NOOP("SavedGame", "покупка золота");
-    f[i++] = QT_TRANSLATE_NOOP("SavedGame", "покупка земли");
-    f[i++] = QT_TRANSLATE_NOOP("SavedGame", "покупка зерна");
-    f[i++] = QT_TRANSLATE_NOOP("SavedGame", "покупка нефти");
-    f[i++] = QT_TRANSLATE_NOOP("SavedGame", "имя короля");
-    for (int place = 0; place < 10; ++place) {
-        f[i++] = QT_TRANSLATE_NOOP("SavedGame", "имя в таблице лучших");
-    }
-    for (int place = 0; place < 10; ++place) {
-        f[i++] = QT_TRANSLATE_NOOP("SavedGame", "счёт в таблице лучших");
-    }
-    f[i++] = QT_TRANSLATE_NOOP("SavedGame", "очки короля");
-    f[i++] = QT_TRANSLATE_NOOP("SavedGame", "золото");
-    f[i++] = QT_TRANSLATE_NOOP("SavedGame", "земля");
-    f[i++] = QT_TRANSLATE_NOOP("SavedGame", "зерно");
-    f[i++] = QT_TRANSLATE_NOOP("SavedGame", "нефть");
-    f[i++] = QT_TRANSLATE_NOOP("SavedGame", "наёмников по карману");
-    f[i++] = QT_TRANSLATE_NOOP("SavedGame", "покупка золота до");
-    f[i++] = QT_TRANSLATE_NOOP("SavedGame", "покупка земли до");
-    f[i++] = QT_TRANSLATE_NOOP("SavedGame", "покупка зерна до");
-    f[i++] = QT_TRANSLATE_NOOP("SavedGame", "покупка нефти до");
-    return f;
-}
-
-constexpr std::array<const char*, kSavedGameFieldCount> kFieldNames = makeFieldNames();
-
 QString subject(const QString& path) {
     if (path.isEmpty()) {
         //: The file a message is about, when its name is not known; it starts the message.
@@ -108,7 +37,8 @@ QString subject(const QString& path) {
 }
 
 QString fieldLabel(int number) {
-    const QString name = SavedGame::tr(kFieldNames[std::size_t(number - 1)]);
+    // The name is a literal, so its data ends in the NUL that tr() wants.
+    const QString name = SavedGame::tr(savedGameFieldName(number).source.data());
     if (savedGameFieldKind(number) != SavedGameFieldKind::Game) {
         //: A field of the table of the best kings in a saved game: its number, its name, the
         //: place in the table.

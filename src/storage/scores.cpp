@@ -98,6 +98,24 @@ ScoresLoad loadScoresFile(const QString& path) {
     return result;
 }
 
+ScoresStoreRead ScoresFileStore::load() {
+    ScoresLoad file = loadScoresFile(m_path);
+    ScoresStoreRead result;
+    result.table = std::move(file.hall);
+    if (!file.problem.isEmpty()) {
+        result.problem =
+            ScoresStoreProblem{ScoresStoreProblem::Kind::Unusable, file.problem.toStdString()};
+    }
+    return result;
+}
+
+std::optional<ScoresStoreProblem> ScoresFileStore::save(const HallOfFame& table) {
+    if (const std::optional<QString> error = saveScores(m_path, table)) {
+        return ScoresStoreProblem{ScoresStoreProblem::Kind::NotWritten, error->toStdString()};
+    }
+    return std::nullopt;
+}
+
 std::optional<HallOfFame> loadScores(const QString& path) {
     return loadScoresFile(path).hall;
 }

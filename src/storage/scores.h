@@ -3,10 +3,12 @@
 #pragma once
 
 #include <optional>
+#include <utility>
 
 #include <QString>
 
 #include "core/kingdom_state.h"
+#include "reign/scores_store.h"
 
 // The file's place: the program's folder when it can be written, else the player's own data
 // folder, seeded from the copy that ships with the program.
@@ -33,3 +35,18 @@ std::optional<HallOfFame> loadScores(const QString& path);
 // Atomic; returns a message for the player on failure. An existing file that is not a usable
 // table is first moved aside, and if it cannot be, nothing is written.
 std::optional<QString> saveScores(const QString& path, const HallOfFame& hall);
+
+// The table of the best kings in its file, for the reign's session: the same reading, writing and
+// keeping aside as above, the messages in the game's language (UTF-8).
+class ScoresFileStore final : public ScoresStore {
+public:
+    explicit ScoresFileStore(QString path) : m_path(std::move(path)) {}
+
+    ScoresStoreRead load() override;
+    std::optional<ScoresStoreProblem> save(const HallOfFame& table) override;
+
+    const QString& path() const { return m_path; }
+
+private:
+    QString m_path;
+};

@@ -204,7 +204,7 @@ TEST(SavedGameProblems, EachBadFieldIsNamedWithItsContent) {
               fieldProblem(Kind::PriceNotPositive, 1, "жжжжжжжжжжжжжжжжжжжжжжжж", true));
 }
 
-TEST(SavedGameProblems, TheHallOfFameFieldsKnowTheirPlaces) {
+TEST(SavedGameProblems, FieldsKnowTheirNamesAndTheTablesPlaces) {
     EXPECT_EQ(savedGameFieldKind(43), SavedGameFieldKind::Game);
     EXPECT_EQ(savedGameFieldKind(44), SavedGameFieldKind::BestName);
     EXPECT_EQ(savedGameFieldPlace(44), 1);
@@ -216,6 +216,15 @@ TEST(SavedGameProblems, TheHallOfFameFieldsKnowTheirPlaces) {
     EXPECT_EQ(savedGameFieldPlace(64), 0);
     EXPECT_EQ(savedGameFieldKind(0), SavedGameFieldKind::Game);
     EXPECT_EQ(savedGameFieldKind(74), SavedGameFieldKind::Game);
+    // Their names for the player, the places of the table sharing theirs.
+    EXPECT_EQ(savedGameFieldName(1).source, "цена золота");
+    EXPECT_EQ(savedGameFieldName(43).source, "имя короля");
+    EXPECT_EQ(savedGameFieldName(44).source, "имя в таблице лучших");
+    EXPECT_EQ(savedGameFieldName(63).source, "счёт в таблице лучших");
+    EXPECT_EQ(savedGameFieldName(64).source, "очки короля");
+    EXPECT_EQ(savedGameFieldName(73).source, "покупка нефти до");
+    EXPECT_TRUE(savedGameFieldName(0).source.empty());
+    EXPECT_TRUE(savedGameFieldName(74).source.empty());
 }
 
 TEST(SavedGameProblems, EachMalformedRecordIsNamed) {

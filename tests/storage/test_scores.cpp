@@ -187,6 +187,42 @@ TEST(ScoresWords, EachReasonInTheGamesWords) {
     }
 }
 
+// The session's store: the same file, the same keeping aside, the same words.
+TEST_F(ScoresFile, TheSessionsStoreKeepsTheTableInTheFile) {
+    const QString file = path("scores.tab");
+    ScoresFileStore store(file);
+    ScoresStoreRead read = store.load();
+    EXPECT_FALSE(read.table);
+    EXPECT_FALSE(read.problem);
+
+    EXPECT_EQ(store.save(tenKings()), std::nullopt);
+    EXPECT_EQ(readFileBytes(file), QByteArray(kTenKingsFile));
+    read = store.load();
+    EXPECT_EQ(read.table, tenKings());
+    EXPECT_FALSE(read.problem);
+
+    writeFileBytes(file, "\"Иван");
+    read = store.load();
+    EXPECT_FALSE(read.table);
+    ASSERT_TRUE(read.problem);
+    EXPECT_EQ(read.problem->kind, ScoresStoreProblem::Kind::Unusable);
+    EXPECT_EQ(
+        QString::fromStdString(read.problem->message),
+        QStringLiteral("Таблицу лучших королей из файла «%1» прочитать нельзя: в поле 1 текст "
+                       "без закрывающей кавычки. Файл сохранён под именем «%1.bad», а "
+                       "таблица начата заново.")
+            .arg(file));
+    EXPECT_FALSE(store.load().problem);
+
+    ScoresFileStore nowhere(QStringLiteral("/dev/null/scores.tab"));
+    const std::optional<ScoresStoreProblem> failed = nowhere.save(tenKings());
+    ASSERT_TRUE(failed);
+    EXPECT_EQ(failed->kind, ScoresStoreProblem::Kind::NotWritten);
+    EXPECT_EQ(QString::fromStdString(failed->message),
+              QStringLiteral("Не удалось записать файл «/dev/null/scores.tab»: папки «/dev/null» "
+                             "нет."));
+}
+
 TEST_F(ScoresFile, AFullDiskKeepsTheTable) {
     const QString file = path("scores.tab");
     writeFileBytes(file, kTenKingsFile);
