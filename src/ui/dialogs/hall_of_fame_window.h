@@ -18,6 +18,7 @@ class QPushButton;
 // follows is the game controller's business. Create it with `new`; it deletes itself once closed.
 class HallOfFameWindow final : public HoldingWindow {
     Q_OBJECT
+    Q_CLASSINFO("accessibleRole", "Window")
 public:
     explicit HallOfFameWindow(QWidget* mainWindow);
 
