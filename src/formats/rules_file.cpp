@@ -232,6 +232,27 @@ std::string simplified(std::string_view text) {
     return out;
 }
 
+// The '>' that closes the tag starting at `at`: a '>' inside an attribute's quoted value (one that
+// starts with its quote right after the '=') does not.
+std::size_t tagEnd(std::string_view html, std::size_t at) {
+    char quote = '\0';
+    char last = '\0'; // the last character before this one that is not a blank
+    for (std::size_t pos = at + 1; pos < html.size(); ++pos) {
+        const char c = html[pos];
+        if (quote != '\0') {
+            quote = c == quote ? '\0' : quote;
+        } else if ((c == '"' || c == '\'') && last == '=') {
+            quote = c;
+        } else if (c == '>') {
+            return pos;
+        }
+        if (!isSpace(c)) {
+            last = c;
+        }
+    }
+    return std::string_view::npos;
+}
+
 // Elements that break a line: between words they leave a blank.
 bool breaksLine(std::string_view tag) {
     static constexpr std::string_view kBreaks[] = {
@@ -254,7 +275,7 @@ std::string htmlPlainText(std::string_view html) {
         }
         const char next = at + 1 < html.size() ? lower(html[at + 1]) : '\0';
         if (c == '<' && (next == '/' || next == '!' || (next >= 'a' && next <= 'z'))) {
-            const std::size_t end = html.find('>', at);
+            const std::size_t end = tagEnd(html, at);
             if (end == std::string_view::npos) {
                 break;
             }
@@ -343,19 +364,35 @@ std::vector<RulesTopic> parseRulesTopics(std::string_view html) {
 }
 
 std::string rulesFileTitle(std::string_view html) {
+    std::string title;
     for (std::size_t at = html.find('<'); at != std::string_view::npos;
          at = html.find('<', at + 1)) {
-        const auto opening = openingAt(html, at, "title");
-        if (!opening) {
+        // A title in a comment is none.
+        if (html.substr(at, 4) == "<!--") {
+            at = html.find("-->", at + 4);
+            if (at == std::string_view::npos) {
+                break;
+            }
             continue;
         }
-        for (std::size_t end = html.find('<', opening->end); end != std::string_view::npos;
-             end = html.find('<', end + 1)) {
-            if (wordAt(html, end + 1, "/title")) {
-                return htmlPlainText(html.substr(opening->end, end - opening->end));
+        const auto opening = openingAt(html, at, "title");
+        if (!opening) {
+            // Another element: what its attributes hold is no title.
+            const std::size_t end = tagEnd(html, at);
+            if (end == std::string_view::npos) {
+                break;
             }
+            at = end;
+            continue;
         }
-        return {};
+        // The title is text: it ends at the next tag, whether its own end or another. A later
+        // title replaces an earlier one.
+        const std::size_t end = html.find('<', opening->end);
+        if (end == std::string_view::npos) {
+            break;
+        }
+        title = htmlPlainText(html.substr(opening->end, end - opening->end));
+        at = end - 1;
     }
-    return {};
+    return title;
 }

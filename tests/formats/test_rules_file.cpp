@@ -91,6 +91,10 @@ TEST(RulesFile, PlainTextOfHtml) {
               "a b de&Ж&unknown;");
     EXPECT_EQ(htmlPlainText("1 < 2 <p>3"), "1 < 2 3");
     EXPECT_EQ(htmlPlainText("\xC2\xA0x\xE2\x80\x83y\xE3\x80\x80"), "x y");
+    // A '>' in a quoted value is part of it; a quote that does not start a value quotes nothing.
+    EXPECT_EQ(htmlPlainText("<a title=\"a>b\">x</a>"), "x");
+    EXPECT_EQ(htmlPlainText("<a title = 'a>b'>x</a>"), "x");
+    EXPECT_EQ(htmlPlainText("<a b\"c>x\"</a>"), "x\"");
 }
 
 TEST(RulesFile, TheTitleIsTheDocumentsOwn) {
@@ -98,6 +102,10 @@ TEST(RulesFile, TheTitleIsTheDocumentsOwn) {
               "Король & правила");
     EXPECT_EQ(rulesFileTitle("<h1><a name=\"1\"></a>Без заголовка</h1>"), "");
     EXPECT_EQ(rulesFileTitle("<title>не закрыт"), "");
+    // A title in a comment is none; a tag inside the title ends it; a later one replaces it.
+    EXPECT_EQ(rulesFileTitle("<!-- <title>Старый</title> --><title>Новый</title>"), "Новый");
+    EXPECT_EQ(rulesFileTitle("<title>Король <b>Велории</b></title>"), "Король");
+    EXPECT_EQ(rulesFileTitle("<title>Первый</title><p>…</p><title>Второй</title>"), "Второй");
 }
 
 // The shipped rules, in each language: topic 1000 first, every context once, every topic with
