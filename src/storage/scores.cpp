@@ -19,7 +19,7 @@
 namespace {
 
 constexpr int kPlaces = 10;
-constexpr int kFieldCount = 2 * kPlaces;
+constexpr int kScoresFieldCount = 2 * kPlaces;
 const char* const kFileName = "scores.tab";
 
 // The player's messages about the table of the best kings.
@@ -50,7 +50,7 @@ std::optional<HallOfFame> readTable(QByteArrayView bytes, QString* reason) {
         *reason = Scores::tr("в нём больше 1 МБ");
         return std::nullopt;
     }
-    const ParsedRecord record = parseRecord(bytes, kFieldCount);
+    const ParsedRecord record = parseRecord(bytes, kScoresFieldCount);
     if (!allFieldsRead(record)) {
         switch (record.problem) {
         case RecordProblem::UnclosedText:
@@ -65,7 +65,7 @@ std::optional<HallOfFame> readTable(QByteArrayView bytes, QString* reason) {
             *reason = record.fields.empty() ? Scores::tr("он пуст")
                                             : Scores::tr("в нём только %1 из %2 полей")
                                                   .arg(record.fields.size())
-                                                  .arg(kFieldCount);
+                                                  .arg(kScoresFieldCount);
             break;
         }
         return std::nullopt;
