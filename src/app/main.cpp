@@ -10,9 +10,9 @@
 
 #include "core/kingdom_state.h"
 #include "core/random.h"
-#include "ui/application.h"
-#include "ui/game_controller.h"
-#include "ui/platform.h"
+#include "ui/base/platform.h"
+#include "ui/shell/application.h"
+#include "ui/shell/game_controller.h"
 
 namespace {
 

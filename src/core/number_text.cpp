@@ -1,9 +1,10 @@
-// Number text: locale-independent through std::to_chars.
+// Number text: locale-independent through the decimal conversions of core/decimal.h.
 // SPDX-FileCopyrightText: 2026 The Veloria developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/number_text.h"
 
-#include <charconv>
+#include "core/decimal.h"
+
 #include <cmath>
 
 std::string plainNumberText(double value) {
@@ -18,9 +19,8 @@ std::string plainNumberText(double value) {
     }
     char buffer[64];
     // "general" with precision 15 keeps at most 15 significant digits and drops trailing zeros.
-    auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
-    return std::string(buffer, result.ptr);
+    char* end = writeDecimal(buffer, buffer + sizeof buffer, value, 15);
+    return std::string(buffer, end);
 }
 
 std::string numberText(double value) {
@@ -35,7 +35,7 @@ std::optional<double> readNumberText(std::string_view text) {
     const bool blank = text.starts_with(' ');
     const std::string_view digits = blank ? text.substr(1) : text;
     double value = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    const auto [end, error] = readDecimal(digits.data(), digits.data() + digits.size(), value);
     if (error != std::errc() || end != digits.data() + digits.size()) {
         return std::nullopt;
     }

@@ -3,7 +3,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/typed_amount.h"
 
-#include <charconv>
+#include "core/decimal.h"
+
 #include <cmath>
 #include <system_error>
 
@@ -25,7 +26,7 @@ std::optional<double> parseAmount(std::string_view text) {
         return std::nullopt;
     }
     double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    const auto [end, error] = readDecimal(text.data(), text.data() + text.size(), value);
     if (error != std::errc{} || end != text.data() + text.size() || !std::isfinite(value)) {
         return std::nullopt;
     }

@@ -7,7 +7,7 @@
 #include <QTabWidget>
 
 #include "../support/chronicle_reign.h"
-#include "ui/chronicle_window.h"
+#include "ui/chronicle/chronicle_window.h"
 #include "window_bench_main.h"
 
 namespace {

@@ -26,11 +26,11 @@
 #include "core/random.h"
 #include "first_paint.h"
 #include "storage/scores.h"
-#include "ui/application.h"
-#include "ui/chronicle_window.h"
-#include "ui/game_controller.h"
-#include "ui/main_window.h"
-#include "ui/name_dialog.h"
+#include "ui/chronicle/chronicle_window.h"
+#include "ui/dialogs/name_dialog.h"
+#include "ui/main_window/main_window.h"
+#include "ui/shell/application.h"
+#include "ui/shell/game_controller.h"
 
 namespace {
 

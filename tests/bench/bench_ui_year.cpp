@@ -10,9 +10,9 @@
 #include "../support/fake_platform.h"
 #include "core/kingdom_state.h"
 #include "core/random.h"
-#include "ui/game_controller.h"
-#include "ui/main_window.h"
-#include "ui/name_dialog.h"
+#include "ui/dialogs/name_dialog.h"
+#include "ui/main_window/main_window.h"
+#include "ui/shell/game_controller.h"
 #include "window_bench_main.h"
 
 namespace {

@@ -8,7 +8,7 @@
 
 #include <QApplication>
 
-#include "ui/application.h"
+#include "ui/shell/application.h"
 
 inline int runWindowBenchmarks(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM",

@@ -23,12 +23,12 @@
 #include "core/kingdom_state.h"
 #include "core/random.h"
 #include "sim/year.h"
-#include "ui/application.h"
-#include "ui/chronicle_window.h"
-#include "ui/game_controller.h"
-#include "ui/hall_of_fame_window.h"
-#include "ui/main_window.h"
-#include "ui/name_dialog.h"
+#include "ui/chronicle/chronicle_window.h"
+#include "ui/dialogs/hall_of_fame_window.h"
+#include "ui/dialogs/name_dialog.h"
+#include "ui/main_window/main_window.h"
+#include "ui/shell/application.h"
+#include "ui/shell/game_controller.h"
 
 struct ReignRecord {
     int presses = 0;

@@ -12,7 +12,7 @@
 #include <QUrl>
 #include <QVariant>
 
-#include "ui/platform.h"
+#include "ui/base/platform.h"
 
 class FakePlatform final : public Platform {
 public:

@@ -9,8 +9,8 @@
 #include "core/kingdom_state.h"
 #include "core/random.h"
 #include "support/fake_platform.h"
-#include "ui/game_controller.h"
-#include "ui/main_window.h"
+#include "ui/main_window/main_window.h"
+#include "ui/shell/game_controller.h"
 
 struct ScriptedReign {
     KingdomState state;

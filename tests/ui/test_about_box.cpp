@@ -11,9 +11,9 @@
 #include <QTest>
 
 #include "support/fake_platform.h"
-#include "ui/about_box.h"
 #include "ui/art/art.h"
-#include "ui/links.h"
+#include "ui/base/links.h"
+#include "ui/dialogs/about_box.h"
 
 namespace {
 

@@ -22,12 +22,12 @@
 #include <qpa/qplatformintegration.h>
 
 #include "support/scripted_reign.h"
-#include "ui/accessibility.h"
-#include "ui/help.h"
-#include "ui/help_viewer.h"
-#include "ui/message_box.h"
-#include "ui/name_dialog.h"
-#include "ui/rule_texts.h"
+#include "ui/a11y/accessibility.h"
+#include "ui/base/message_box.h"
+#include "ui/dialogs/name_dialog.h"
+#include "ui/help/help.h"
+#include "ui/help/help_viewer.h"
+#include "ui/i18n/rule_texts.h"
 
 namespace {
 

@@ -14,10 +14,10 @@
 
 #include "core/number_text.h"
 #include "support/chronicle_reign.h"
-#include "ui/chronicle_accessible.h"
-#include "ui/chronicle_chart.h"
-#include "ui/chronicle_table.h"
-#include "ui/chronicle_window.h"
+#include "ui/chronicle/chronicle_accessible.h"
+#include "ui/chronicle/chronicle_chart.h"
+#include "ui/chronicle/chronicle_table.h"
+#include "ui/chronicle/chronicle_window.h"
 
 namespace {
 

@@ -16,11 +16,11 @@
 #include <QToolTip>
 
 #include "support/chronicle_reign.h"
-#include "ui/chronicle_chart.h"
-#include "ui/chronicle_table.h"
-#include "ui/chronicle_window.h"
-#include "ui/line_drawer.h"
-#include "ui/twips.h"
+#include "ui/base/line_drawer.h"
+#include "ui/base/twips.h"
+#include "ui/chronicle/chronicle_chart.h"
+#include "ui/chronicle/chronicle_table.h"
+#include "ui/chronicle/chronicle_window.h"
 
 namespace {
 

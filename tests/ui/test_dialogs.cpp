@@ -17,8 +17,8 @@
 
 #include "storage/saved_game.h"
 #include "support/fake_platform.h"
-#include "ui/load_dialog.h"
-#include "ui/save_dialog.h"
+#include "ui/dialogs/load_dialog.h"
+#include "ui/dialogs/save_dialog.h"
 
 namespace {
 

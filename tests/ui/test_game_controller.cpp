@@ -18,13 +18,13 @@
 #include "storage/chronicle_file.h"
 #include "storage/saved_game.h"
 #include "support/scripted_reign.h"
-#include "ui/chronicle_table.h"
-#include "ui/chronicle_window.h"
-#include "ui/game_controller.h"
-#include "ui/hall_of_fame_window.h"
-#include "ui/main_window.h"
-#include "ui/name_dialog.h"
-#include "ui/save_dialog.h"
+#include "ui/chronicle/chronicle_table.h"
+#include "ui/chronicle/chronicle_window.h"
+#include "ui/dialogs/hall_of_fame_window.h"
+#include "ui/dialogs/name_dialog.h"
+#include "ui/dialogs/save_dialog.h"
+#include "ui/main_window/main_window.h"
+#include "ui/shell/game_controller.h"
 
 Q_DECLARE_METATYPE(ReignPhase)
 

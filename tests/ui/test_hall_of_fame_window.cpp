@@ -21,10 +21,10 @@
 #include "sim/end_of_reign.h"
 #include "storage/scores.h"
 #include "support/fake_platform.h"
-#include "ui/game_controller.h"
-#include "ui/hall_of_fame_window.h"
-#include "ui/main_window.h"
-#include "ui/name_dialog.h"
+#include "ui/dialogs/hall_of_fame_window.h"
+#include "ui/dialogs/name_dialog.h"
+#include "ui/main_window/main_window.h"
+#include "ui/shell/game_controller.h"
 
 namespace {
 

@@ -14,8 +14,8 @@
 #include <QTranslator>
 
 #include "support/fake_platform.h"
-#include "ui/help.h"
-#include "ui/help_viewer.h"
+#include "ui/help/help.h"
+#include "ui/help/help_viewer.h"
 
 namespace {
 

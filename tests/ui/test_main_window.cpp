@@ -22,13 +22,13 @@
 #include "core/random.h"
 #include "support/scripted_reign.h"
 #include "support/typing.h"
-#include "ui/about_box.h"
-#include "ui/game_controller.h"
-#include "ui/hall_of_fame_window.h"
-#include "ui/load_dialog.h"
-#include "ui/main_window.h"
-#include "ui/name_dialog.h"
-#include "ui/save_dialog.h"
+#include "ui/dialogs/about_box.h"
+#include "ui/dialogs/hall_of_fame_window.h"
+#include "ui/dialogs/load_dialog.h"
+#include "ui/dialogs/name_dialog.h"
+#include "ui/dialogs/save_dialog.h"
+#include "ui/main_window/main_window.h"
+#include "ui/shell/game_controller.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 
 #include "support/scripted_reign.h"
 #include "support/typing.h"
-#include "ui/main_window.h"
-#include "ui/name_dialog.h"
+#include "ui/dialogs/name_dialog.h"
+#include "ui/main_window/main_window.h"
 
 namespace {
 

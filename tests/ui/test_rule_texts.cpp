@@ -19,9 +19,9 @@
 #include "sim/end_of_reign.h"
 #include "support/chronicle_reign.h"
 #include "support/scripted_reign.h"
-#include "ui/chronicle_table.h"
-#include "ui/chronicle_window.h"
-#include "ui/rule_texts.h"
+#include "ui/chronicle/chronicle_table.h"
+#include "ui/chronicle/chronicle_window.h"
+#include "ui/i18n/rule_texts.h"
 
 namespace {
 

@@ -19,13 +19,13 @@
 #include "core/kingdom_state.h"
 #include "core/random.h"
 #include "support/fake_platform.h"
-#include "ui/about_box.h"
-#include "ui/application.h"
-#include "ui/game_controller.h"
-#include "ui/game_style.h"
-#include "ui/hall_of_fame_window.h"
-#include "ui/main_window.h"
-#include "ui/name_dialog.h"
+#include "ui/base/game_style.h"
+#include "ui/dialogs/about_box.h"
+#include "ui/dialogs/hall_of_fame_window.h"
+#include "ui/dialogs/name_dialog.h"
+#include "ui/main_window/main_window.h"
+#include "ui/shell/application.h"
+#include "ui/shell/game_controller.h"
 
 namespace {
 

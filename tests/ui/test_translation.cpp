@@ -15,11 +15,11 @@
 #include "storage/saved_game.h"
 #include "storage/text_record.h"
 #include "support/scripted_reign.h"
-#include "ui/application.h"
-#include "ui/controls.h"
-#include "ui/goods_panel.h"
-#include "ui/message_box.h"
-#include "ui/name_dialog.h"
+#include "ui/base/controls.h"
+#include "ui/base/message_box.h"
+#include "ui/dialogs/name_dialog.h"
+#include "ui/main_window/goods_panel.h"
+#include "ui/shell/application.h"
 
 namespace {
 

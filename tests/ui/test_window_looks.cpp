@@ -18,12 +18,12 @@
 #include "core/random.h"
 #include "sim/end_of_reign.h"
 #include "support/fake_platform.h"
-#include "ui/application.h"
-#include "ui/figure_label.h"
-#include "ui/game_controller.h"
-#include "ui/main_window.h"
-#include "ui/message_box.h"
-#include "ui/name_dialog.h"
+#include "ui/base/figure_label.h"
+#include "ui/base/message_box.h"
+#include "ui/dialogs/name_dialog.h"
+#include "ui/main_window/main_window.h"
+#include "ui/shell/application.h"
+#include "ui/shell/game_controller.h"
 #include "war/battle.h"
 
 namespace {
