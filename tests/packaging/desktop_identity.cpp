@@ -9,7 +9,7 @@
 #include <QFileInfo>
 #include <QTextStream>
 
-#include "ui/application.h"
+#include "ui/shell/application.h"
 
 namespace {
 
