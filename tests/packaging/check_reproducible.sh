@@ -31,8 +31,9 @@ echo "== the source archive (dist)"
 archives=("$build"/veloria-*.tar.xz)
 [ ${#archives[@]} -eq 1 ] && [ -f "${archives[0]}" ] || fail "dist made no single veloria-*.tar.xz"
 archive=${archives[0]}
-tar -tJf "$archive" | grep -Eq '^veloria-[^/]+/CMakeLists.txt$' || fail "$archive holds no source tree"
-! tar -tJf "$archive" | grep -q '/build/' || fail "$archive holds build leftovers"
+tar -tJf "$archive" >"$work/listing"
+grep -Eq '^veloria-[^/]+/CMakeLists.txt$' "$work/listing" || fail "$archive holds no source tree"
+! grep -q '/build/' "$work/listing" || fail "$archive holds build leftovers"
 
 SOURCE_DATE_EPOCH=$(git -C "$source" log -1 --format=%ct)
 export SOURCE_DATE_EPOCH
@@ -68,7 +69,7 @@ build_package "$work/second/in/a/deeper/folder"
 first=("$work"/first/pkg/*.deb)
 second=("$work"/second/in/a/deeper/folder/pkg/*.deb)
 if ! cmp "${first[0]}" "${second[0]}"; then
-    # Say where they part: the packages' members, then the files inside.
+    # Say where they part.
     dpkg-deb -R "${first[0]}" "$work/unpacked/first"
     dpkg-deb -R "${second[0]}" "$work/unpacked/second"
     diff -r "$work/unpacked/first" "$work/unpacked/second" || true
