@@ -10,6 +10,7 @@
 
 option(VELORIA_UNITY_BUILD "Compile the game's files in a few large units" ON)
 set(VELORIA_UNITY_BATCH_SIZE 8 CACHE STRING "Files in one unity unit")
+option(VELORIA_PRECOMPILED_HEADERS "Read Qt Widgets' headers precompiled" ON)
 
 # The headers nearly every window reads; more would make the precompiled header slower to load
 # than what it saves.
@@ -28,21 +29,58 @@ function(veloria_collect_targets dir out)
     set(${out} ${targets} PARENT_SCOPE)
 endfunction()
 
+# Whether <target> is built against Qt Widgets: it links Qt6::Widgets, or a library of ours that
+# does, directly or through others.
+function(veloria_uses_widgets target out)
+    set(${out} FALSE PARENT_SCOPE)
+    get_target_property(imported ${target} IMPORTED)
+    if(imported)
+        return()
+    endif()
+    get_target_property(type ${target} TYPE)
+    if(type STREQUAL "INTERFACE_LIBRARY")
+        get_target_property(links ${target} INTERFACE_LINK_LIBRARIES)
+    else()
+        get_target_property(links ${target} LINK_LIBRARIES)
+    endif()
+    if(NOT links)
+        return()
+    endif()
+    if("Qt6::Widgets" IN_LIST links)
+        set(${out} TRUE PARENT_SCOPE)
+        return()
+    endif()
+    foreach(link IN LISTS links)
+        if(TARGET ${link})
+            veloria_uses_widgets(${link} found)
+            if(found)
+                set(${out} TRUE PARENT_SCOPE)
+                return()
+            endif()
+        endif()
+    endforeach()
+endfunction()
+
+# Speeds up every target under <dir>: all built against Qt Widgets share one precompiled header
+# (made once by a target of its own, so that none waits for another); with UNITY their files are
+# also joined into unity units.
 function(veloria_speed_up_build dir)
+    cmake_parse_arguments(PARSE_ARGV 1 arg "UNITY" "" "")
     veloria_collect_targets(${dir} targets)
     foreach(target IN LISTS targets)
         get_target_property(type ${target} TYPE)
         if(NOT type MATCHES "^(STATIC_LIBRARY|OBJECT_LIBRARY|SHARED_LIBRARY|EXECUTABLE)$")
             continue()
         endif()
-        set_target_properties(${target} PROPERTIES
-            UNITY_BUILD ${VELORIA_UNITY_BUILD}
-            UNITY_BUILD_BATCH_SIZE ${VELORIA_UNITY_BATCH_SIZE})
-        # One precompiled header for all the window libraries, made once by a target of its own
-        # (so no library waits for another's). The program is position-independent in another
-        # way (PIE) and cannot share it.
-        get_target_property(links ${target} LINK_LIBRARIES)
-        if(links AND "Qt6::Widgets" IN_LIST links AND NOT type STREQUAL "EXECUTABLE")
+        if(arg_UNITY)
+            set_target_properties(${target} PROPERTIES
+                UNITY_BUILD ${VELORIA_UNITY_BUILD}
+                UNITY_BUILD_BATCH_SIZE ${VELORIA_UNITY_BATCH_SIZE})
+        endif()
+        # Qt's targets make every user position-independent (-fPIC), programs and libraries alike,
+        # so one header serves them all.
+        veloria_uses_widgets(${target} widgets)
+        if(VELORIA_PRECOMPILED_HEADERS AND widgets AND NOT target STREQUAL "veloria_widgets_pch")
             if(NOT TARGET veloria_widgets_pch)
                 set(source ${CMAKE_BINARY_DIR}/widgets_pch.cpp)
                 file(CONFIGURE OUTPUT ${source} CONTENT "// The precompiled header's own unit.\n")
