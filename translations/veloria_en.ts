@@ -1780,4 +1780,22 @@
         <translation>Mood: %1</translation>
     </message>
 </context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>OK</source>
+        <extracomment>The button that closes a message, the rules and the chronicle.</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Таблицу не удалось сохранить в браузере.</source>
+        <extracomment>The browser refused to keep the table of the best kings (its storage is full or off).</extracomment>
+        <translation>The table could not be kept in the browser.</translation>
+    </message>
+    <message>
+        <source>%1 или %2</source>
+        <extracomment>The keys of a menu command: the desktop&apos;s function key, then the page&apos;s own.</extracomment>
+        <translation>%1 or %2</translation>
+    </message>
+</context>
 </TS>

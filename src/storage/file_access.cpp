@@ -14,9 +14,12 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include "storage/text_record.h"
+#include "formats/text_record.h"
 
 namespace {
+
+// The largest file the game reads: its largest record.
+constexpr qsizetype kMaxFileSize = qsizetype(kMaxRecordFileSize);
 
 // The player's messages about files.
 class FileAccess {
@@ -131,7 +134,7 @@ FileBytes readWholeFile(const QString& path) {
         result.error = FileAccess::tr("%1 — не обычный файл.").arg(quotedFileName(path));
         return result;
     }
-    if (info.size() > kMaxRecordFileSize) {
+    if (info.size() > kMaxFileSize) {
         result.error = tooLarge(path);
         return result;
     }
@@ -149,9 +152,9 @@ FileBytes readWholeFile(const QString& path) {
     // measured. In pieces: asking for the whole limit at once would reserve a megabyte for every
     // hall-of-fame file of a few hundred bytes.
     QByteArray bytes;
-    while (bytes.size() <= kMaxRecordFileSize) {
+    while (bytes.size() <= kMaxFileSize) {
         const QByteArray piece =
-            file.read(qMin<qint64>(64 * 1024, kMaxRecordFileSize + 1 - bytes.size()));
+            file.read(qMin<qint64>(64 * 1024, kMaxFileSize + 1 - bytes.size()));
         if (piece.isEmpty()) {
             break;
         }
@@ -161,7 +164,7 @@ FileBytes readWholeFile(const QString& path) {
         result.error = FileAccess::tr("Не удалось прочитать файл %1.").arg(quotedFileName(path));
         return result;
     }
-    if (bytes.size() > kMaxRecordFileSize) {
+    if (bytes.size() > kMaxFileSize) {
         result.error = tooLarge(path);
         return result;
     }
@@ -263,7 +266,7 @@ QString keepAside(const QString& path) {
     // Equal bytes are looked for only in files small enough to compare at once.
     const auto bytesOf = [](const QString& file) {
         QFile handle(file);
-        return handle.size() <= 16 * kMaxRecordFileSize && handle.open(QIODevice::ReadOnly)
+        return handle.size() <= 16 * kMaxFileSize && handle.open(QIODevice::ReadOnly)
                    ? handle.readAll()
                    : QByteArray();
     };

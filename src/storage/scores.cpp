@@ -1,9 +1,9 @@
-// The hall-of-fame file: its record of ten names and ten scores, and where it is kept.
+// The hall-of-fame file on disk: where it is kept, reading it, writing it, keeping a bad one aside.
 // SPDX-FileCopyrightText: 2026 The Veloria developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/scores.h"
 
-#include <cmath>
+#include <string_view>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -11,15 +11,13 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "formats/scores.h"
 #include "storage/file_access.h"
 #include "storage/paths.h"
-#include "storage/saved_game.h"
-#include "storage/text_record.h"
+#include "storage/problem_text.h"
 
 namespace {
 
-constexpr int kPlaces = 10;
-constexpr int kScoresFieldCount = 2 * kPlaces;
 const char* const kFileName = "scores.tab";
 
 // The player's messages about the table of the best kings.
@@ -27,58 +25,8 @@ class Scores {
     Q_DECLARE_TR_FUNCTIONS(Scores)
 };
 
-} // namespace
-
-QByteArray writeScores(const HallOfFame& hall) {
-    TextRecordWriter writer;
-    for (const std::string& name : hall.bestNames) {
-        writer.addText(name, kMaxKingNameLength);
-    }
-    for (double score : hall.bestScores) {
-        writer.addReal(score);
-    }
-    return writer.record();
-}
-
-namespace {
-
-// The table, or why there is none.
-std::optional<HallOfFame> readTable(QByteArrayView bytes, QString* reason) {
-    if (bytes.size() > kMaxRecordFileSize) {
-        //: Why the table's file cannot be read: it follows "…прочитать нельзя: ", and a full stop
-        //: ends it. So do the reasons below.
-        *reason = Scores::tr("в нём больше 1 МБ");
-        return std::nullopt;
-    }
-    const ParsedRecord record = parseRecord(bytes, kScoresFieldCount);
-    if (!allFieldsRead(record)) {
-        switch (record.problem) {
-        case RecordProblem::UnclosedText:
-            *reason =
-                Scores::tr("в поле %1 текст без закрывающей кавычки").arg(record.problemField);
-            break;
-        case RecordProblem::JunkAfterText:
-            *reason = Scores::tr("в поле %1 после закрывающей кавычки нет запятой")
-                          .arg(record.problemField);
-            break;
-        default:
-            *reason = record.fields.empty() ? Scores::tr("он пуст")
-                                            : Scores::tr("в нём только %1 из %2 полей")
-                                                  .arg(record.fields.size())
-                                                  .arg(kScoresFieldCount);
-            break;
-        }
-        return std::nullopt;
-    }
-    HallOfFame hall;
-    for (int place = 0; place < kPlaces; ++place) {
-        const RecordField& name = record.fields[std::size_t(place)];
-        hall.bestNames[std::size_t(place)] = readText({name.bytes.left(kMaxKingNameLength), true});
-        // A score beyond a real still says "better than anyone": the largest real keeps that.
-        hall.bestScores[std::size_t(place)] =
-            readReal(record.fields[std::size_t(kPlaces + place)]).value;
-    }
-    return hall;
+std::string_view viewOf(const QByteArray& bytes) {
+    return std::string_view(bytes.constData(), std::size_t(bytes.size()));
 }
 
 bool missing(const QString& path) {
@@ -87,11 +35,6 @@ bool missing(const QString& path) {
 }
 
 } // namespace
-
-std::optional<HallOfFame> readScores(const QByteArray& bytes) {
-    QString reason;
-    return readTable(bytes, &reason);
-}
 
 QString scoresFilePathFor(const QString& shippedFile, bool shippedFolderWritable,
                           const QString& userDataFolder) {
@@ -129,13 +72,14 @@ ScoresLoad loadScoresFile(const QString& path) {
     const FileBytes file = readWholeFile(path);
     QString reason;
     if (file.error.isEmpty()) {
-        result.hall = readTable(file.bytes, &reason);
-        if (result.hall) {
+        const ScoresRead table = readScoresFile(viewOf(file.bytes));
+        if (table.hall) {
+            result.hall = table.hall;
             return result;
         }
         //: %1: the file, quoted; %2: why.
         reason = Scores::tr("Таблицу лучших королей из файла %1 прочитать нельзя: %2.")
-                     .arg(quotedFileName(path), reason);
+                     .arg(quotedFileName(path), scoresProblemText(*table.problem));
     } else {
         //: The file's own message follows the blank.
         reason = Scores::tr("Таблицу лучших королей прочитать нельзя. ") + file.error;
@@ -154,28 +98,43 @@ ScoresLoad loadScoresFile(const QString& path) {
     return result;
 }
 
+ScoresStoreRead ScoresFileStore::load() {
+    ScoresLoad file = loadScoresFile(m_path);
+    ScoresStoreRead result;
+    result.table = std::move(file.hall);
+    if (!file.problem.isEmpty()) {
+        result.problem =
+            ScoresStoreProblem{ScoresStoreProblem::Kind::Unusable, file.problem.toStdString()};
+    }
+    return result;
+}
+
+std::optional<ScoresStoreProblem> ScoresFileStore::save(const HallOfFame& table) {
+    if (const std::optional<QString> error = saveScores(m_path, table)) {
+        return ScoresStoreProblem{ScoresStoreProblem::Kind::NotWritten, error->toStdString()};
+    }
+    return std::nullopt;
+}
+
 std::optional<HallOfFame> loadScores(const QString& path) {
     return loadScoresFile(path).hall;
 }
 
 std::optional<QString> saveScores(const QString& path, const HallOfFame& hall) {
-    for (int place = 0; place < kPlaces; ++place) {
-        if (!std::isfinite(hall.bestScores[std::size_t(place)])) {
-            return Scores::tr("Таблицу нельзя сохранить: счёт на месте %1 не является числом.")
-                .arg(place + 1);
-        }
+    const ScoresWrite table = writeScoresFile(hall);
+    if (table.problem) {
+        return scoresProblemText(*table.problem);
     }
     // Whatever stands there now, if it is not a table we can read, may hold kings: it goes
     // aside rather than under the new table.
     if (!missing(path) && QFileInfo(path).isFile()) {
         const FileBytes file = readWholeFile(path);
-        QString reason;
-        if ((!file.error.isEmpty() || !readTable(file.bytes, &reason)) &&
+        if ((!file.error.isEmpty() || !readScores(viewOf(file.bytes))) &&
             keepAside(path).isEmpty()) {
             return Scores::tr("Не удалось записать файл %1: прежнюю таблицу в нём прочитать "
                               "нельзя, а отложить её не удалось.")
                 .arg(quotedFileName(path));
         }
     }
-    return writeWholeFile(path, writeScores(hall));
+    return writeWholeFile(path, QByteArray::fromStdString(table.bytes));
 }

@@ -1,22 +1,14 @@
-// The hall-of-fame file "scores.tab": one record of ten names and ten scores.
-// SPDX-FileCopyrightText: 2026 The Veloria developers
-// SPDX-License-Identifier: GPL-3.0-or-later
+// The hall-of-fame file "scores.tab" on the desktop's disk: where it is kept, reading and writing
+// it. SPDX-FileCopyrightText: 2026 The Veloria developers SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <optional>
+#include <utility>
 
-#include <QByteArray>
 #include <QString>
 
 #include "core/kingdom_state.h"
-
-// Names longer than kMaxKingNameLength are cut, here and when read.
-QByteArray writeScores(const HallOfFame& hall);
-// Reads the ten names and ten scores and nothing after them: a missing line end after the last
-// score or anything that follows is no reason to refuse the table. A score that does not hold a
-// number reads as 0; one beyond the range of a real ("1e999", "inf") as the largest real, so its
-// king stays on top and the table stays in falling order. Nothing when the fields are not there.
-std::optional<HallOfFame> readScores(const QByteArray& bytes);
+#include "reign/scores_store.h"
 
 // The file's place: the program's folder when it can be written, else the player's own data
 // folder, seeded from the copy that ships with the program.
@@ -43,3 +35,18 @@ std::optional<HallOfFame> loadScores(const QString& path);
 // Atomic; returns a message for the player on failure. An existing file that is not a usable
 // table is first moved aside, and if it cannot be, nothing is written.
 std::optional<QString> saveScores(const QString& path, const HallOfFame& hall);
+
+// The table of the best kings in its file, for the reign's session: the same reading, writing and
+// keeping aside as above, the messages in the game's language (UTF-8).
+class ScoresFileStore final : public ScoresStore {
+public:
+    explicit ScoresFileStore(QString path) : m_path(std::move(path)) {}
+
+    ScoresStoreRead load() override;
+    std::optional<ScoresStoreProblem> save(const HallOfFame& table) override;
+
+    const QString& path() const { return m_path; }
+
+private:
+    QString m_path;
+};

@@ -55,7 +55,7 @@ struct SavedGameFixture {
 static void writeRecord(benchmark::State& bench) {
     const SavedGameFixture game;
     for (auto _ : bench) {
-        QByteArray bytes = writeSavedGame(game.state, game.hall, game.bars);
+        std::string bytes = writeSavedGame(game.state, game.hall, game.bars);
         benchmark::DoNotOptimize(bytes);
     }
 }
@@ -63,9 +63,9 @@ BENCHMARK(writeRecord)->Unit(benchmark::kMicrosecond);
 
 static void readRecord(benchmark::State& bench) {
     const SavedGameFixture game;
-    const QByteArray bytes = writeSavedGame(game.state, game.hall, game.bars);
+    const std::string bytes = writeSavedGame(game.state, game.hall, game.bars);
     for (auto _ : bench) {
-        LoadResult loaded = readSavedGame(bytes, game.state);
+        SavedGameRecordRead loaded = readSavedGame(bytes, game.state);
         benchmark::DoNotOptimize(loaded);
     }
 }
@@ -90,7 +90,7 @@ static void loadGameFile(benchmark::State& bench) {
     const QString path = folder.filePath(QStringLiteral("game.txt"));
     saveGame(path, game.state, game.hall, game.bars);
     for (auto _ : bench) {
-        LoadResult loaded = loadGame(path, game.state);
+        GameLoad loaded = loadGame(path, game.state);
         benchmark::DoNotOptimize(loaded);
     }
 }

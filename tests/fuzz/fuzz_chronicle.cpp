@@ -5,13 +5,12 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-
-#include <QByteArray>
+#include <string_view>
 
 #include "core/report.h"
+#include "formats/chronicle_file.h"
 #include "fuzz_check.h"
 #include "sim/chronicle.h"
-#include "storage/chronicle_file.h"
 
 namespace {
 
@@ -57,12 +56,12 @@ void readTexts(const ChronicleEntry& entry) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     (void)bytesAfterGameRecord(bytes);
 
     const ChronicleRead first = readChronicle(bytes);
     if (first.status == ChronicleRead::Status::Damaged) {
-        FUZZ_CHECK(!first.reason.isEmpty(), "a damaged chronicle must say why");
+        FUZZ_CHECK(first.entries.empty(), "a damaged chronicle gives no entries");
         return 0;
     }
     FUZZ_CHECK(first.entries.size() <= kChronicleLimit, "only the latest entries are kept");

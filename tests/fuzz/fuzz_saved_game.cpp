@@ -5,16 +5,16 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-
-#include <QByteArray>
+#include <string>
+#include <string_view>
 
 #include "core/random.h"
+#include "formats/saved_game.h"
+#include "formats/text_record.h"
 #include "fuzz_check.h"
 #include "market/market.h"
 #include "sim/status.h"
 #include "sim/year.h"
-#include "storage/saved_game.h"
-#include "storage/text_record.h"
 #include "war/mercenaries.h"
 
 namespace {
@@ -66,23 +66,24 @@ void playOneYear(KingdomState state) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const KingdomState current = runningGame();
 
-    const LoadResult first = readSavedGame(bytes, current);
+    const SavedGameRecordRead first = readSavedGame(bytes, current);
     if (!first.game) {
-        FUZZ_CHECK(!first.error.isEmpty(), "a refused file must say why");
+        FUZZ_CHECK(first.problem.has_value(), "a refused file must say why");
+        FUZZ_CHECK(!readSavedGameFile(bytes, current).game, "the whole file is refused too");
         return 0;
     }
-    FUZZ_CHECK(first.error.isEmpty(), "a loaded file must not carry an error");
+    FUZZ_CHECK(!first.problem, "a loaded file must not carry a problem");
     const KingdomState& loaded = first.game->state;
     FUZZ_CHECK(loaded.typedAmount == current.typedAmount, "typedAmount is not in the file");
 
-    const QByteArray saved = writeSavedGame(loaded, first.game->hall, barsOf(loaded));
-    const LoadResult second = readSavedGame(saved, current);
+    const std::string saved = writeSavedGame(loaded, first.game->hall, barsOf(loaded));
+    const SavedGameRecordRead second = readSavedGame(saved, current);
     FUZZ_CHECK(second.game.has_value(), "a loaded game, saved again, must load");
     const KingdomState& reloaded = second.game->state;
-    const QByteArray again = writeSavedGame(reloaded, second.game->hall, barsOf(reloaded));
+    const std::string again = writeSavedGame(reloaded, second.game->hall, barsOf(reloaded));
     FUZZ_CHECK(again == saved, "save, load, save must give the same bytes");
 
     // What survives a round trip: counts and flags exactly, reals to 15 digits, texts as texts
@@ -106,6 +107,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (decodeRecordText(encodeRecordText(loaded.report)) == loaded.report) {
         FUZZ_CHECK(reloaded.report == loaded.report, "the report must survive a round trip");
+    }
+
+    // The whole file: the same game, and a chronicle that is absent, read or damaged with a cause;
+    // saved whole again, the game and every entry read come back.
+    const SavedGameFileRead whole = readSavedGameFile(bytes, current);
+    FUZZ_CHECK(whole.game && whole.game->state == loaded, "the whole file gives the same game");
+    Chronicle chronicle;
+    restoreChronicle(chronicle, whole.chronicle.entries);
+    const SavedGameFileWrite rewritten =
+        writeSavedGameFile(loaded, first.game->hall, barsOf(loaded), chronicle);
+    if (!rewritten.problem) {
+        FUZZ_CHECK(rewritten.bytes.starts_with(saved), "the game's record comes first");
+        const SavedGameFileRead back = readSavedGameFile(rewritten.bytes, current);
+        FUZZ_CHECK(back.game.has_value(), "a game saved whole must load");
+        FUZZ_CHECK(back.chronicle.status == ChronicleRead::Status::Read,
+                   "the chronicle saved with it must read");
+        FUZZ_CHECK(back.chronicle.entries.size() <= chronicle.entries.size(),
+                   "only the latest entries may be left out");
     }
 
     playOneYear(loaded);

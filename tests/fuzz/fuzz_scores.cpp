@@ -5,17 +5,19 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-
-#include <QByteArray>
+#include <string>
+#include <string_view>
 
 #include "core/number_text.h"
+#include "formats/scores.h"
 #include "fuzz_check.h"
 #include "sim/end_of_reign.h"
-#include "storage/scores.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
-    const std::optional<HallOfFame> first = readScores(bytes);
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const ScoresRead read = readScoresFile(bytes);
+    FUZZ_CHECK(read.hall.has_value() != read.problem.has_value(), "a table, or why there is none");
+    const std::optional<HallOfFame>& first = read.hall;
     if (!first) {
         return 0;
     }
@@ -24,7 +26,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         (void)plainNumberText(score);
     }
 
-    const QByteArray written = writeScores(*first);
+    const ScoresWrite checked = writeScoresFile(*first);
+    FUZZ_CHECK(!checked.problem, "a table that loaded can be written");
+    const std::string written = writeScores(*first);
+    FUZZ_CHECK(checked.bytes == written, "the checked table is the same bytes");
     const std::optional<HallOfFame> second = readScores(written);
     FUZZ_CHECK(second.has_value(), "a table that loaded, written again, must load");
     FUZZ_CHECK(writeScores(*second) == written, "write, read, write must give the same bytes");

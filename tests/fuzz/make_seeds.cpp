@@ -7,21 +7,19 @@
 #include <fstream>
 #include <string>
 
-#include <QByteArray>
-
 #include "../support/careful_king.h"
+#include "formats/saved_game.h"
 #include "market/market.h"
 #include "market/trade.h"
 #include "sim/new_game.h"
 #include "sim/year.h"
-#include "storage/saved_game.h"
 #include "war/mercenaries.h"
 
 namespace {
 
-void writeFile(const std::string& path, const QByteArray& bytes) {
+void writeFile(const std::string& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary);
-    out.write(bytes.constData(), bytes.size());
+    out.write(bytes.data(), std::streamsize(bytes.size()));
     if (!out) {
         std::fprintf(stderr, "cannot write %s\n", path.c_str());
         std::exit(1);
@@ -98,7 +96,7 @@ int main(int argc, char** argv) {
         {"edge_of_reals", "70999999999999999999999999999999\n41\n8123456789012345678901234\n"},
     };
     for (const auto& session : sessions) {
-        writeFile(root + "/amount/" + session[0], QByteArray(session[1]));
+        writeFile(root + "/amount/" + session[0], session[1]);
     }
     return 0;
 }

@@ -19,11 +19,13 @@
 #include <QTemporaryDir>
 
 #include "core/random.h"
+#include "formats/saved_game.h"
 #include "market/market.h"
 #include "market/trade.h"
 #include "sim/end_of_reign.h"
 #include "sim/new_game.h"
 #include "sim/year.h"
+#include "storage/problem_text.h"
 #include "storage/saved_game.h"
 #include "storage/scores.h"
 #include "war/mercenaries.h"
@@ -253,10 +255,11 @@ BarMaxima barsOf(KingdomState& state) {
 void Soak::roundTrip() {
     KingdomState probe = m_state;
     const BarMaxima bars = barsOf(probe);
-    const QByteArray saved = writeSavedGame(m_state, m_hall, bars);
-    const LoadResult loaded = readSavedGame(saved, m_state);
-    ASSERT_TRUE(loaded.game.has_value()) << where() << ": " << loaded.error.toStdString() << "\n"
-                                         << saved.toStdString();
+    const std::string saved = writeSavedGame(m_state, m_hall, bars);
+    const SavedGameRecordRead loaded = readSavedGame(saved, m_state);
+    ASSERT_TRUE(loaded.game.has_value())
+        << where() << ": " << savedGameProblemText(*loaded.problem).toStdString() << "\n"
+        << saved;
     ASSERT_EQ(writeSavedGame(loaded.game->state, loaded.game->hall, bars), saved) << where();
     ASSERT_EQ(loaded.game->hall, m_hall) << where();
 
@@ -300,14 +303,16 @@ void Soak::maybeLoad() {
         // The player goes on for a moment, then changes his mind and loads.
         KingdomState later = m_state;
         later.money += 1;
-        const LoadResult loaded = loadGame(path, later);
+        const GameLoad loaded = loadGame(path, later);
         ASSERT_TRUE(loaded.game.has_value()) << where() << ": " << loaded.error.toStdString();
         m_state = loaded.game->state;
         m_hall = loaded.game->hall;
         ++fileLoads;
     } else {
-        const LoadResult loaded = readSavedGame(writeSavedGame(m_state, m_hall, bars), m_state);
-        ASSERT_TRUE(loaded.game.has_value()) << where() << ": " << loaded.error.toStdString();
+        const SavedGameRecordRead loaded =
+            readSavedGame(writeSavedGame(m_state, m_hall, bars), m_state);
+        ASSERT_TRUE(loaded.game.has_value())
+            << where() << ": " << savedGameProblemText(*loaded.problem).toStdString();
         m_state = loaded.game->state;
         m_hall = loaded.game->hall;
     }

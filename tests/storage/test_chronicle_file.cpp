@@ -1,13 +1,13 @@
-// Tests of the chronicle's records in a saved game: exact bytes, round trips and damage.
+// Tests of the player's words for a chronicle that cannot be read, from real damaged bytes.
 // SPDX-FileCopyrightText: 2026 The Veloria developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "storage/chronicle_file.h"
-#include "storage/saved_game.h"
-#include "storage/text_record.h"
+#include "formats/chronicle_file.h"
+#include "formats/text_record.h"
+#include "storage/problem_text.h"
 #include "storage_test_support.h"
 
 namespace {
@@ -18,142 +18,60 @@ ChronicleEntry entry(double year) {
     e.workers = 45;
     e.soldiers = 20;
     e.total = 65;
-    e.land = 80;
     e.grain = 20.4;
-    e.money = 10000;
-    e.gold = 12;
-    e.oil = 7;
     e.mood = "Хорошее";
     e.rating = -2;
-    e.events = "хороший урожай; родилось детей: 6";
-    e.report =
-        "Господин президент!\r\n" + std::string(89, '_') + "\r\nБыл собран хороший урожай\r\n";
+    e.report = "Господин президент!\r\n";
     return e;
 }
 
-Chronicle chronicleOf(std::vector<ChronicleEntry> entries) {
-    Chronicle chronicle;
-    restoreChronicle(chronicle, std::move(entries));
-    return chronicle;
+std::string replaced(std::string bytes, const std::string& what, const std::string& by) {
+    bytes.replace(bytes.find(what), what.size(), by);
+    return bytes;
+}
+
+QString reasonOf(const std::string& bytes) {
+    const ChronicleRead read = readChronicle(bytes);
+    EXPECT_EQ(read.status, ChronicleRead::Status::Damaged);
+    return chronicleProblemText(read.problem);
 }
 
 } // namespace
 
-TEST(ChronicleFile, ExactBytesAndRoundTrips) {
-    ChronicleEntry small;
-    small.year = 3;
-    small.mood = "Плохое";
-    small.events = "битва";
-    small.report = "а\r\nб\r\n";
-    EXPECT_EQ(
-        writeChronicle(chronicleOf({small})),
-        QByteArray("\"\xcb\xe5\xf2\xee\xef\xe8\xf1\xfc\",1,1\r\n"
-                   "3,0,0,0,0,0,0,0,0,\"\xcf\xeb\xee\xf5\xee\xe5\",0,\"\xe1\xe8\xf2\xe2\xe0\","
-                   "\"\xe0\r\n\xe1\r\n\"\r\n"));
-
-    ChronicleEntry odd = entry(7);
-    odd.money = 1.5e20;
-    odd.grain = 123456789012345.0;
-    odd.rating = -0.25;
-    odd.report = "строка с 'апострофами'\r\n\r\nи пустой строкой\r\n";
-    odd.events = "";
-    const Chronicle chronicle = chronicleOf({entry(1), entry(2), odd, entry(7)});
-    const ChronicleRead read = readChronicle(writeChronicle(chronicle));
-    ASSERT_EQ(read.status, ChronicleRead::Status::Read) << read.reason.toStdString();
-    EXPECT_EQ(read.entries, chronicle.entries);
-
-    // A double quote has no spelling in the format: it comes back as an apostrophe.
-    odd.report = "\"Слава\"";
-    const ChronicleRead quoted = readChronicle(writeChronicle(chronicleOf({odd})));
-    ASSERT_EQ(quoted.status, ChronicleRead::Status::Read);
-    EXPECT_EQ(quoted.entries[0].report, "'Слава'");
-
-    EXPECT_EQ(readChronicle(writeChronicle(Chronicle{})).status, ChronicleRead::Status::Read);
-}
-
-TEST(ChronicleFile, FollowsTheGameRecordWhichStaysAsItWas) {
-    KingdomState state;
-    state.goldPrice = state.landPrice = state.grainPrice = state.oilPrice = 100;
-    state.mercenaryPrice = 100;
-    state.report = "Отчёт\r\nс переводом строки\r\n";
-    const QByteArray game = writeSavedGame(state, HallOfFame{}, BarMaxima{});
-    const Chronicle chronicle = chronicleOf({entry(1), entry(2)});
-    const QByteArray file = game + writeChronicle(chronicle);
-
-    EXPECT_TRUE(file.startsWith(game));
-    const QByteArrayView after = bytesAfterGameRecord(file);
-    EXPECT_EQ(after.size(), file.size() - game.size());
-    EXPECT_EQ(readChronicle(after).entries, chronicle.entries);
-    const LoadResult loaded = readSavedGame(file.first(file.size() - after.size()), state);
-    ASSERT_TRUE(loaded.game);
-    EXPECT_EQ(loaded.game->state, state);
-
-    // Files from before the chronicle: nothing, or blank lines and an end-of-file mark.
-    for (const QByteArray& tail : {QByteArray(), QByteArray("\r\n\r\n"), QByteArray(" \x1a")}) {
-        EXPECT_EQ(readChronicle(bytesAfterGameRecord(game + tail)).status,
-                  ChronicleRead::Status::Absent);
-    }
-    // A game record cut short has no chronicle to look for.
-    EXPECT_TRUE(bytesAfterGameRecord(file.first(game.size() - 3)).isEmpty());
-}
-
-TEST(ChronicleFile, DamageIsReportedNeverFatal) {
-    const QByteArray good = writeChronicle(chronicleOf({entry(1), entry(2), entry(3)}));
-    // Cut anywhere: never a crash, never a chronicle that looks whole.
-    for (qsizetype size = 1; size < good.size() - 2; ++size) {
-        const ChronicleRead read = readChronicle(good.first(size));
-        EXPECT_EQ(read.status, ChronicleRead::Status::Damaged) << size;
-        EXPECT_FALSE(read.reason.isEmpty());
-    }
-
-    const auto reasonOf = [](const QByteArray& bytes) {
-        const ChronicleRead read = readChronicle(bytes);
-        EXPECT_EQ(read.status, ChronicleRead::Status::Damaged);
-        EXPECT_TRUE(read.entries.empty());
-        return read.reason.toStdString();
+TEST(ChronicleWords, EachDamageIsSaidInTheGamesWords) {
+    Chronicle chronicle;
+    restoreChronicle(chronicle, {entry(1), entry(2), entry(3)});
+    const std::string good = writeChronicle(chronicle);
+    const std::string mood = "\"" + encodeRecordText("Хорошее") + "\"";
+    const std::string header = "\"" + encodeRecordText("Летопись") + "\",1,3";
+    struct Case {
+        std::string bytes;
+        const char* reason;
     };
-    QByteArray counted = good;
-    counted.replace(",1,3\r\n", ",1,4\r\n");
-    EXPECT_EQ(reasonOf(counted), "она обрывается: прочитано 3 записей из 4");
-    counted = good;
-    counted.replace(",1,3\r\n", ",1,2\r\n");
-    EXPECT_EQ(reasonOf(counted), "после последней записи есть лишние данные");
-    EXPECT_EQ(reasonOf(good + "мусор"), "после последней записи есть лишние данные");
-    EXPECT_EQ(reasonOf("\x7f\x45\x4c\x46\x02\x01\x01"), "заголовок: запись обрывается");
-    EXPECT_EQ(reasonOf("\"Летопись\",1,-1\r\n"), "после записи игры идёт что-то другое");
-    EXPECT_EQ(reasonOf(QByteArray(good).replace(",1,3", ",2,3")),
-              "она записана другой версией игры");
-    EXPECT_EQ(reasonOf(QByteArray(good).replace(",1,3", ",1,2.5")),
-              "в заголовке неверное число записей");
-    EXPECT_EQ(reasonOf(QByteArray(good).replace("\r\n2,45,", "\r\n2,много,")),
-              "запись 2: поле 2 — не число");
-    EXPECT_EQ(reasonOf(QByteArray(good).replace("\r\n3,45,20,65,80,20.4,10000,12,7,",
-                                                "\r\n3,45,20,65,80,20.4,10000,12,7,8,")),
-              "запись 3: в записи больше 13 полей");
-    EXPECT_EQ(reasonOf(QByteArray(good).replace("\"" + encodeRecordText("Хорошее") + "\"", "5")),
-              "запись 1: поле 10 — не текст");
-    EXPECT_FALSE(chronicleDamagedMessage("x").isEmpty());
+    const Case cases[] = {
+        {replaced(good, ",1,3\r\n", ",1,4\r\n"), "она обрывается: прочитано 3 записей из 4"},
+        {replaced(good, ",1,3\r\n", ",1,2\r\n"), "после последней записи есть лишние данные"},
+        {"\x7f\x45\x4c\x46\x02\x01\x01", "заголовок: запись обрывается"},
+        {replaced(good, header, header + ",4"), "заголовок: в записи больше 3 полей"},
+        {"\"Летопись\",1,-1\r\n", "после записи игры идёт что-то другое"},
+        {replaced(good, ",1,3", ",2,3"), "она записана другой версией игры"},
+        {replaced(good, ",1,3", ",1,2.5"), "в заголовке неверное число записей"},
+        {replaced(good, "\r\n2,45,", "\r\n2,много,"), "запись 2: поле 2 — не число"},
+        {replaced(good, ",-2,", ",x,"), "запись 1: поле 11 — не число"},
+        {replaced(good, "\r\n3,45,20,65,0,20.4,0,0,0,", "\r\n3,45,20,65,0,20.4,0,0,0,8,"),
+         "запись 3: в записи больше 13 полей"},
+        {replaced(good, mood, "5"), "запись 1: поле 10 — не текст"},
+        {replaced(good, mood, mood + "x"), "запись 1: после текста нет запятой"},
+        {good.substr(0, good.size() - 5), "запись 3: запись обрывается"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(reasonOf(c.bytes), QString::fromUtf8(c.reason)) << c.reason;
+    }
 }
 
-TEST(ChronicleFile, SizeStaysBounded) {
-    // The longest chronicle the game keeps, with reports at their bound, is far below 1 MB.
-    ChronicleEntry big = entry(1);
-    for (std::size_t i = 0; i < kChronicleReportLimit / 2; ++i) {
-        big.report += "ы"; // two bytes in UTF-8, one in the file
-    }
-    big.events = std::string(400, 'e');
-    const Chronicle full = chronicleOf(std::vector<ChronicleEntry>(kChronicleLimit, big));
-    const QByteArray bytes = writeChronicle(full);
-    EXPECT_LT(bytes.size(), kMaxRecordFileSize / 2);
-
-    // With a budget only the latest entries that fit are written, and they read back.
-    Chronicle numbered;
-    for (int year = 1; year <= 10; ++year) {
-        numbered.entries.push_back(entry(year));
-    }
-    const qsizetype one = writeChronicle(chronicleOf({entry(1)})).size();
-    const ChronicleRead read = readChronicle(writeChronicle(numbered, one * 3));
-    ASSERT_EQ(read.entries.size(), 3u);
-    EXPECT_EQ(read.entries.front().year, 8);
-    EXPECT_TRUE(writeChronicle(numbered, 5).isEmpty());
+TEST(ChronicleWords, TheMessageCarriesTheReason) {
+    EXPECT_EQ(chronicleDamagedMessage(readChronicle("\"Летопись\",1,-1\r\n").problem),
+              QStringLiteral("Игра загружена, но летопись правления прочитать не удалось (после "
+                             "записи игры идёт что-то другое). Летопись начнётся заново с "
+                             "загруженного года."));
 }

@@ -1,4 +1,5 @@
-// Tests of the hall-of-fame file, its shipped copy, its place, and the program-file lookup.
+// Tests of the hall-of-fame file on disk: saving, loading, its place, a file kept aside, the
+// shipped copy beside the program and the program-file lookup.
 // SPDX-FileCopyrightText: 2026 The Veloria developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
@@ -13,8 +14,10 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include "formats/scores.h"
+#include "formats/text_record.h"
 #include "storage/paths.h"
-#include "storage/saved_game.h"
+#include "storage/problem_text.h"
 #include "storage/scores.h"
 #include "storage_test_support.h"
 
@@ -42,111 +45,11 @@ protected:
 
 } // namespace
 
-TEST(ScoresFormat, WritesTheRecordOfTwentyFields) {
-    EXPECT_EQ(writeScores(tenKings()), QByteArray(kTenKingsFile));
-    const std::optional<HallOfFame> read = readScores(kTenKingsFile);
-    ASSERT_TRUE(read);
-    EXPECT_EQ(*read, tenKings());
-}
-
-TEST(ScoresFormat, FractionalScoresKeepTheirPoint) {
-    HallOfFame hall = tenKings();
-    hall.bestScores[4] = 57.5;
-    const QByteArray bytes = writeScores(hall);
-    EXPECT_TRUE(bytes.contains(",70,57.5,50,"));
-    EXPECT_EQ(readScores(bytes), hall);
-}
-
-TEST(ScoresFormat, ScoreThatIsNotANumberReadsAsZero) {
-    QByteArray bytes(kTenKingsFile);
-    bytes.replace(",90,", ",много,");
-    const std::optional<HallOfFame> read = readScores(bytes);
-    ASSERT_TRUE(read);
-    EXPECT_EQ(read->bestScores[1], 0);
-    EXPECT_EQ(read->bestScores[2], 80);
-}
-
-TEST(ScoresFormat, MalformedFilesGiveNothing) {
-    const QByteArray good(kTenKingsFile);
-    for (const QByteArray& bytes :
-         {QByteArray(), QByteArray("\r\n"), good.left(good.size() - 4), good.left(5),
-          QByteArray("\0\xFF\"\x01", 4), QByteArray(2 * 1024 * 1024, ',')}) {
-        EXPECT_EQ(readScores(bytes), std::nullopt) << bytes.left(40).toStdString();
-    }
-}
-
-TEST(ScoresFormat, ReadsTheTwentyFieldsAndNothingAfter) {
-    const QByteArray good(kTenKingsFile);
-    const QByteArray cut = good.chopped(2);
-    for (const QByteArray& bytes :
-         {cut, good + "\"extra\"\r\n", cut + ",5,6", cut + "\r\n\x1A", cut + "\n\n\"Иван\""}) {
-        EXPECT_EQ(readScores(bytes), tenKings()) << bytes.right(12).toStdString();
-    }
-}
-
-TEST(ScoresFormat, ScoresBeyondARealStayOnTopAndWriteBackExactly) {
-    const double largest = std::numeric_limits<double>::max();
-    QByteArray bytes(kTenKingsFile);
-    bytes.replace("100,90,", "1e999,inf,");
-    bytes.replace(",10\r\n", ",-1e-400\r\n");
-    const std::optional<HallOfFame> read = readScores(bytes);
-    ASSERT_TRUE(read);
-    EXPECT_EQ(read->bestScores[0], largest);
-    EXPECT_EQ(read->bestScores[1], largest);
-    EXPECT_EQ(read->bestScores[9], 0);
-    const QByteArray written = writeScores(*read);
-    EXPECT_TRUE(written.contains(",1.7976931348623157e+308,1.7976931348623157e+308,80,"));
-    EXPECT_EQ(readScores(written), read);
-}
-
-TEST(ScoresFormat, NamesAreKeptToTheirLimitSoTheTableStaysSmall) {
-    HallOfFame hall = tenKings();
-    hall.bestNames.fill(std::string(600000, 'n'));
-    const QByteArray bytes = writeScores(hall);
-    EXPECT_LT(bytes.size(), 3000);
-    EXPECT_EQ(readScores(bytes)->bestNames[0], std::string(kMaxKingNameLength, 'n'));
-    QByteArray crafted(kTenKingsFile);
-    crafted.replace("\xD6\xE0\xF0\xFC 0", QByteArray(5000, 'x'));
-    EXPECT_EQ(readScores(crafted)->bestNames[0], std::string(kMaxKingNameLength, 'x'));
-}
-
-TEST(ScoresFormat, DoubleQuotesAndForeignCharactersKeepTheFileReadable) {
-    HallOfFame hall = tenKings();
-    hall.bestNames[0] = "\"Мудрый\"";
-    hall.bestNames[1] = "王 Иван";
-    hall.bestNames[2] = "a,b";
-    const std::optional<HallOfFame> read = readScores(writeScores(hall));
-    ASSERT_TRUE(read);
-    EXPECT_EQ(read->bestNames[0], "'Мудрый'");
-    EXPECT_EQ(read->bestNames[1], "? Иван");
-    EXPECT_EQ(read->bestNames[2], "a,b");
-    EXPECT_EQ(read->bestScores, hall.bestScores);
-}
-
-TEST(ShippedScores, HoldsTenShortNamesInFallingOrder) {
-    const QByteArray bytes = readFileBytes(VELORIA_SHIPPED_SCORES);
-    ASSERT_FALSE(bytes.isEmpty());
-    EXPECT_TRUE(bytes.endsWith("\r\n"));
-    EXPECT_EQ(bytes.count('\n'), 1);
-    const std::optional<HallOfFame> hall = readScores(bytes);
-    ASSERT_TRUE(hall);
-    for (std::size_t i = 0; i < 10; ++i) {
-        const QString name = QString::fromStdString(hall->bestNames[i]);
-        EXPECT_FALSE(name.isEmpty());
-        EXPECT_LE(name.size(), 12) << name.toStdString();
-        // Windows-1251 Cyrillic, not UTF-8 read as single bytes.
-        EXPECT_GE(name.at(0).unicode(), 0x0410) << name.toStdString();
-        EXPECT_LE(name.at(0).unicode(), 0x042F) << name.toStdString();
-        EXPECT_EQ(hall->bestScores[i], 100 - double(i) * 10);
-    }
-    EXPECT_EQ(writeScores(*hall), bytes);
-}
-
 TEST(ShippedScores, LiesBesideTheProgram) {
     const QString beside = QCoreApplication::applicationDirPath() + "/scores.tab";
     EXPECT_EQ(programFile("scores.tab"), beside);
     // A table, though not always the shipped one: reigns played from the build tree enter it.
-    EXPECT_TRUE(readScores(readFileBytes(beside)));
+    EXPECT_TRUE(readScores(readFileBytes(beside).toStdString()));
 }
 
 TEST_F(ScoresFile, SavesAndLoads) {
@@ -258,6 +161,66 @@ TEST_F(ScoresFile, AFileThatCannotBeUsedIsSaidOnceAndKeptAside) {
     EXPECT_EQ(saveScores(file, tenKings()), std::nullopt);
     EXPECT_EQ(readFileBytes(file + ".bad.2"), QByteArray("\"Иван"));
     EXPECT_EQ(readFileBytes(file + ".bad"), broken);
+}
+
+// Why a table cannot be read, in the game's words, from real bytes.
+TEST(ScoresWords, EachReasonInTheGamesWords) {
+    const std::string good(kTenKingsFile);
+    std::string noComma = good;
+    noComma.replace(noComma.find("1\","), 3, "1\"x,");
+    struct Case {
+        std::string bytes;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {std::string(kMaxRecordFileSize + 1, ' '), "в нём больше 1 МБ"},
+        {"", "он пуст"},
+        {"\r\n", "в нём только 1 из 20 полей"},
+        {good.substr(0, 60), "в поле 7 текст без закрывающей кавычки"},
+        {noComma, "в поле 2 после закрывающей кавычки нет запятой"},
+        {good.substr(0, good.find(",90,") + 1), "в нём только 11 из 20 полей"},
+    };
+    for (const Case& c : cases) {
+        const ScoresRead read = readScoresFile(c.bytes);
+        ASSERT_TRUE(read.problem) << c.reason;
+        EXPECT_EQ(scoresProblemText(*read.problem), QString::fromUtf8(c.reason));
+    }
+}
+
+// The session's store: the same file, the same keeping aside, the same words.
+TEST_F(ScoresFile, TheSessionsStoreKeepsTheTableInTheFile) {
+    const QString file = path("scores.tab");
+    ScoresFileStore store(file);
+    ScoresStoreRead read = store.load();
+    EXPECT_FALSE(read.table);
+    EXPECT_FALSE(read.problem);
+
+    EXPECT_EQ(store.save(tenKings()), std::nullopt);
+    EXPECT_EQ(readFileBytes(file), QByteArray(kTenKingsFile));
+    read = store.load();
+    EXPECT_EQ(read.table, tenKings());
+    EXPECT_FALSE(read.problem);
+
+    writeFileBytes(file, "\"Иван");
+    read = store.load();
+    EXPECT_FALSE(read.table);
+    ASSERT_TRUE(read.problem);
+    EXPECT_EQ(read.problem->kind, ScoresStoreProblem::Kind::Unusable);
+    EXPECT_EQ(
+        QString::fromStdString(read.problem->message),
+        QStringLiteral("Таблицу лучших королей из файла «%1» прочитать нельзя: в поле 1 текст "
+                       "без закрывающей кавычки. Файл сохранён под именем «%1.bad», а "
+                       "таблица начата заново.")
+            .arg(file));
+    EXPECT_FALSE(store.load().problem);
+
+    ScoresFileStore nowhere(QStringLiteral("/dev/null/scores.tab"));
+    const std::optional<ScoresStoreProblem> failed = nowhere.save(tenKings());
+    ASSERT_TRUE(failed);
+    EXPECT_EQ(failed->kind, ScoresStoreProblem::Kind::NotWritten);
+    EXPECT_EQ(QString::fromStdString(failed->message),
+              QStringLiteral("Не удалось записать файл «/dev/null/scores.tab»: папки «/dev/null» "
+                             "нет."));
 }
 
 TEST_F(ScoresFile, AFullDiskKeepsTheTable) {

@@ -237,13 +237,13 @@ SaveDialog* TestDialogs::openSave() {
 LoadDialog* TestDialogs::openLoad() {
     auto* dialog = new LoadDialog(m_main.get(), m_platform, m_state);
     // The game is installed the way the controller does it: whole, or not at all.
-    connect(dialog, &LoadDialog::loaded, this, [this, dialog](const LoadedGame& game) {
+    connect(dialog, &LoadDialog::loaded, this, [this, dialog](const GameLoad& load) {
         // The main window takes over again only once the dialog is out of the way.
         QVERIFY(!dialog->isVisible());
         QVERIFY(releasedMainWindow());
         ++m_loaded;
-        m_state = game.state;
-        m_hall = game.hall;
+        m_state = load.game->state;
+        m_hall = load.game->hall;
     });
     connect(dialog, &LoadDialog::loadFailed, this, [this, dialog] {
         QVERIFY(!dialog->isVisible());
@@ -483,7 +483,8 @@ void TestDialogs::saveWritesFolderNamePlusTxtAndCloses() {
     QVERIFY(dialog.isNull());
     QFile written(path);
     QVERIFY(written.open(QIODevice::ReadOnly));
-    QCOMPARE(written.readAll(), writeSavedGame(sampleState(), sampleHall(), kBars));
+    QCOMPARE(written.readAll(),
+             QByteArray::fromStdString(writeSavedGame(sampleState(), sampleHall(), kBars)));
 }
 
 void TestDialogs::saveWithEmptyNameStaysOpen() {
@@ -572,7 +573,8 @@ void TestDialogs::loadWithEmptyNameClosesWithGameUnchanged() {
 void TestDialogs::brokenFileLeavesGameUnchanged_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<bool>("present");
-    const QByteArray whole = writeSavedGame(sampleState(), sampleHall(), kBars);
+    const QByteArray whole =
+        QByteArray::fromStdString(writeSavedGame(sampleState(), sampleHall(), kBars));
     QTest::newRow("missing") << QByteArray() << false;
     QTest::newRow("empty") << QByteArray() << true;
     QTest::newRow("cut short") << whole.left(whole.size() / 2) << true;
@@ -609,10 +611,12 @@ void TestDialogs::brokenFileLeavesGameUnchanged() {
 }
 
 void TestDialogs::pickedFileWithDotsIsTheFileLoaded() {
-    touch(QDir(folder()).filePath("a.b.txt"), writeSavedGame(sampleState(), sampleHall(), kBars));
+    touch(QDir(folder()).filePath("a.b.txt"),
+          QByteArray::fromStdString(writeSavedGame(sampleState(), sampleHall(), kBars)));
     KingdomState other = sampleState();
     other.year = 99;
-    touch(QDir(folder()).filePath("a.txt"), writeSavedGame(other, HallOfFame(), kBars));
+    touch(QDir(folder()).filePath("a.txt"),
+          QByteArray::fromStdString(writeSavedGame(other, HallOfFame(), kBars)));
 
     const KingdomState expected = loadedSample(m_state);
     QPointer<LoadDialog> dialog = openLoad();
@@ -660,7 +664,8 @@ void TestDialogs::everyWayOfClosingReleasesMainWindow() {
 }
 
 void TestDialogs::cancelledLoadReadsNothing() {
-    touch(QDir(folder()).filePath("game.txt"), writeSavedGame(sampleState(), sampleHall(), kBars));
+    touch(QDir(folder()).filePath("game.txt"),
+          QByteArray::fromStdString(writeSavedGame(sampleState(), sampleHall(), kBars)));
     QPointer<LoadDialog> dialog = openLoad();
     control<QLineEdit>(dialog, "txtFileName")->setText(QStringLiteral("game"));
     QTest::mouseClick(control<QPushButton>(dialog, "Command2"), Qt::LeftButton);

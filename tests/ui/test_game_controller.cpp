@@ -15,7 +15,7 @@
 
 #include "core/kingdom_state.h"
 #include "core/random.h"
-#include "storage/chronicle_file.h"
+#include "formats/chronicle_file.h"
 #include "storage/saved_game.h"
 #include "support/scripted_reign.h"
 #include "ui/chronicle/chronicle_table.h"
@@ -150,8 +150,9 @@ void TestGameController::aBattleWaitsForItsOk() {
 
 void TestGameController::loadingEndsABattleInBuyMode() {
     startReign();
-    LoadedGame saved{*m_state, *m_hall};
-    saved.state.money = 4321;
+    GameLoad saved;
+    saved.game = LoadedGame{*m_state, *m_hall};
+    saved.game->state.money = 4321;
     battleYear();
     m_controller->nextYear();
     QCOMPARE(m_controller->phase(), ReignPhase::Battle);
@@ -354,14 +355,14 @@ void TestGameController::aSavedGameKeepsItsChronicle() {
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
-    QVERIFY(bytes.startsWith(
-        writeSavedGame(*m_state, *m_hall, m_controller->mainWindow()->barMaxima())));
+    QVERIFY(bytes.startsWith(QByteArray::fromStdString(
+        writeSavedGame(*m_state, *m_hall, m_controller->mainWindow()->barMaxima()))));
 
     quietYear();
     m_controller->nextYear();
-    LoadResult loaded = loadGame(path, *m_state);
+    GameLoad loaded = loadGame(path, *m_state);
     QVERIFY(loaded.game);
-    m_controller->installLoadedGame(*loaded.game);
+    m_controller->installLoadedGame(loaded);
     QCOMPARE(m_controller->chronicle().entries, played);
     QVERIFY(m_platform->messages.empty());
 }
@@ -382,9 +383,11 @@ void TestGameController::aFileWithoutOrWithADamagedChronicleLoadsTheGame() {
     startReign();
     quietYear();
     m_controller->nextYear();
-    LoadedGame game{*m_state, *m_hall, following};
-    game.state.year = 42;
-    game.state.lastPeaceYear = 1000;
+    GameLoad game;
+    game.game = LoadedGame{*m_state, *m_hall};
+    game.chronicle = readChronicle(following.toStdString());
+    game.game->state.year = 42;
+    game.game->state.lastPeaceYear = 1000;
     m_controller->installLoadedGame(game);
     QCOMPARE(m_controller->phase(), ReignPhase::Buying);
     QCOMPARE(m_state->year, 42.0);

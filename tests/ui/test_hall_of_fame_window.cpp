@@ -18,6 +18,7 @@
 #include <QtTest>
 
 #include "core/random.h"
+#include "formats/scores.h"
 #include "sim/end_of_reign.h"
 #include "storage/scores.h"
 #include "support/fake_platform.h"
@@ -344,7 +345,7 @@ void TestHallOfFameWindow::loadScoresShowsTheFileInTheLocale() {
     QLocale::setDefault(locale);
     HallOfFame hall = tenKings();
     hall.bestScores = {1000000, 100, 90, 80, 70, 57.5, 50, 0, -3.25, -7};
-    writeFile(scoresPath(), writeScores(hall));
+    writeFile(scoresPath(), QByteArray::fromStdString(writeScores(hall)));
 
     std::unique_ptr<HallOfFameWindow> table(makeTable());
     QVERIFY(table->loadScores());
@@ -358,7 +359,7 @@ void TestHallOfFameWindow::loadScoresShowsTheFileInTheLocale() {
 void TestHallOfFameWindow::unusableFileKeepsDesignRows_data() {
     QTest::addColumn<bool>("present");
     QTest::addColumn<QByteArray>("bytes");
-    const QByteArray whole = writeScores(tenKings());
+    const QByteArray whole = QByteArray::fromStdString(writeScores(tenKings()));
     QTest::newRow("missing") << false << QByteArray();
     QTest::newRow("empty") << true << QByteArray();
     QTest::newRow("cut short") << true << whole.left(whole.size() / 3);
@@ -399,7 +400,7 @@ void TestHallOfFameWindow::saveScoresWritesTheHallOfFame() {
     m_hall = tenKings();
     m_hall.bestScores[4] = 57.5;
     QVERIFY(table->saveScores());
-    QCOMPARE(readFile(scoresPath()), writeScores(m_hall));
+    QCOMPARE(readFile(scoresPath()), QByteArray::fromStdString(writeScores(m_hall)));
     QVERIFY(m_platform.messages.empty());
 }
 
@@ -418,7 +419,7 @@ void TestHallOfFameWindow::failedSaveScoresSaysSo() {
 }
 
 void TestHallOfFameWindow::menuTableLoadsOverHeldMainWindow() {
-    writeFile(scoresPath(), writeScores(tenKings()));
+    writeFile(scoresPath(), QByteArray::fromStdString(writeScores(tenKings())));
     MainWindow* window = beginReign(scoresPath());
     m_state.year = 12;
     m_controller->openTable();
@@ -453,7 +454,7 @@ void TestHallOfFameWindow::endOfReignInsertsTheKing() {
     QFETCH(double, rating);
     QFETCH(QStringList, scores);
     QFETCH(int, place);
-    writeFile(scoresPath(), writeScores(tenKings()));
+    writeFile(scoresPath(), QByteArray::fromStdString(writeScores(tenKings())));
 
     QPointer<HallOfFameWindow> table = endReign(rating, scoresPath());
     MainWindow* window = m_controller->mainWindow();
@@ -480,14 +481,14 @@ void TestHallOfFameWindow::endOfReignInsertsTheKing() {
         QCOMPARE(nameLabel(table, place)->text(), QStringLiteral("Ярослав"));
     }
     QCOMPARE(m_hall, expected);
-    QCOMPARE(readFile(scoresPath()), writeScores(expected));
+    QCOMPARE(readFile(scoresPath()), QByteArray::fromStdString(writeScores(expected)));
     QVERIFY(holds(table, window));
     QCOMPARE(m_controller->phase(), ReignPhase::EndOfReign);
     QCOMPARE(m_controller->nameDialog(), nullptr);
 }
 
 void TestHallOfFameWindow::endOfReignRewritesAnUnchangedTable() {
-    writeFile(scoresPath(), writeScores(tenKings()));
+    writeFile(scoresPath(), QByteArray::fromStdString(writeScores(tenKings())));
     const QDateTime past = QDateTime::currentDateTimeUtc().addDays(-30);
     {
         QFile file(scoresPath());
@@ -510,7 +511,7 @@ void TestHallOfFameWindow::endOfReignWithoutFileStartsFromDesignRows() {
     HallOfFame expected = HallOfFameWindow::designRows();
     QCOMPARE(placeKing(expected, 75, "Ярослав"), 3);
     QCOMPARE(m_hall, expected);
-    QCOMPARE(readFile(scoresPath()), writeScores(expected));
+    QCOMPARE(readFile(scoresPath()), QByteArray::fromStdString(writeScores(expected)));
     QCOMPARE(nameLabel(table, 3)->text(), QStringLiteral("Ярослав"));
     QCOMPARE(scoreLabel(table, 3)->text(), QStringLiteral("75"));
 }
@@ -527,7 +528,7 @@ void TestHallOfFameWindow::endOfReignWithUnwritableFileStillShowsTable() {
 }
 
 void TestHallOfFameWindow::kingWithDoubleQuoteSurvivesTheFile() {
-    writeFile(scoresPath(), writeScores(tenKings()));
+    writeFile(scoresPath(), QByteArray::fromStdString(writeScores(tenKings())));
     QPointer<HallOfFameWindow> table = endReign(95, scoresPath(), "Иван \"Грозный\"");
     QTest::mouseClick(control<QPushButton>(table, "Command1"), Qt::LeftButton);
     QVERIFY(newGameStarted());
@@ -556,7 +557,7 @@ void TestHallOfFameWindow::closingInYear100StartsNewGame_data() {
 
 void TestHallOfFameWindow::closingInYear100StartsNewGame() {
     QFETCH(QString, way);
-    writeFile(scoresPath(), writeScores(tenKings()));
+    writeFile(scoresPath(), QByteArray::fromStdString(writeScores(tenKings())));
     QPointer<HallOfFameWindow> table = endReign(42, scoresPath());
     QPointer<MainWindow> window = m_controller->mainWindow();
     QVERIFY(holds(table, window));
@@ -588,7 +589,7 @@ void TestHallOfFameWindow::closingInYear100StartsNewGame() {
 }
 
 void TestHallOfFameWindow::okInAnotherYearReturnsToTheGame() {
-    writeFile(scoresPath(), writeScores(tenKings()));
+    writeFile(scoresPath(), QByteArray::fromStdString(writeScores(tenKings())));
     MainWindow* window = beginReign(scoresPath());
     m_state.year = 99;
     m_controller->openTable();
@@ -602,12 +603,12 @@ void TestHallOfFameWindow::okInAnotherYearReturnsToTheGame() {
     QVERIFY(window->isVisible() && window->isEnabled());
     QCOMPARE(m_controller->phase(), ReignPhase::Buying);
     QCOMPARE(m_controller->nameDialog(), nullptr);
-    QCOMPARE(readFile(scoresPath()), writeScores(tenKings()));
+    QCOMPARE(readFile(scoresPath()), QByteArray::fromStdString(writeScores(tenKings())));
 }
 
 void TestHallOfFameWindow::destroyedMainWindowStartsNothing() {
     // Even in year 100, a table that goes with its main window is not closed by the player.
-    writeFile(scoresPath(), writeScores(tenKings()));
+    writeFile(scoresPath(), QByteArray::fromStdString(writeScores(tenKings())));
     MainWindow* window = beginReign(scoresPath());
     m_state.year = 100;
     m_controller->openTable();
@@ -623,7 +624,7 @@ void TestHallOfFameWindow::destroyedMainWindowStartsNothing() {
 void TestHallOfFameWindow::newGameTakesTheTableAwayWithTheMainWindow() {
     // The new game closes the main window while the table is still closing: both go, and only
     // the name dialog is left of the finished reign.
-    writeFile(scoresPath(), writeScores(tenKings()));
+    writeFile(scoresPath(), QByteArray::fromStdString(writeScores(tenKings())));
     QPointer<HallOfFameWindow> table = endReign(95, scoresPath());
     QTest::mouseClick(control<QPushButton>(table, "Command1"), Qt::LeftButton);
     QVERIFY(newGameStarted());

@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
-#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -20,14 +19,6 @@
 namespace {
 
 using HelpCall = FakePlatform::HelpCall;
-
-QString rulesText(const QString& language = QStringLiteral("ru")) {
-    QFile file(helpFilePath(language));
-    if (!file.open(QIODevice::ReadOnly)) {
-        return QString();
-    }
-    return QString::fromUtf8(file.readAll());
-}
 
 // A translation that knows only its own language, as every translation of the game names it.
 class LanguageTranslator : public QTranslator {
@@ -56,10 +47,6 @@ private slots:
     void unknownFileNumberPassesEmptyPath();
     void rulesCommandAsksForTopic1000();
 
-    void parsesTopicsFromHeadings();
-    void rulesFileLinksOnlyToItsOwnTopics_data();
-    void rulesFileLinksOnlyToItsOwnTopics();
-    void englishRulesHaveTheRussianTopics();
     void theLanguageChoosesTheRulesFile();
     void anEnglishTranslationShowsTheEnglishRules();
 
@@ -163,75 +150,6 @@ void TestHelp::rulesCommandAsksForTopic1000() {
     QVERIFY(platform.messages.empty());
 }
 
-void TestHelp::parsesTopicsFromHeadings() {
-    const QString html = QStringLiteral(
-        "<h1><a name=\"10\" title=\"один; Два ; ;три\"></a>Первый &amp; главный</h1>"
-        "<p><a name=\"11\"></a>не раздел: не заголовок</p>"
-        "<h2>Без якоря</h2>"
-        "<H3 class=\"x\"><A NAME=\"30\">Третий <b>жирный</b></A></H3>"
-        "<h2><a name=\"abc\"></a>Якорь не числом</h2>"
-        "<h2><a href=\"#10\">ссылка</a><a name=\"40\"></a>Со ссылкой\n перед якорем</h2>");
-    const QList<HelpTopic> topics = parseHelpTopics(html);
-    QCOMPARE(topics.size(), 3);
-    QCOMPARE(topics[0].context, 10);
-    QCOMPARE(topics[0].level, 1);
-    QCOMPARE(topics[0].title, QStringLiteral("Первый & главный"));
-    QCOMPARE(topics[0].keywords,
-             QStringList({QStringLiteral("один"), QStringLiteral("Два"), QStringLiteral("три")}));
-    QCOMPARE(topics[1].context, 30);
-    QCOMPARE(topics[1].level, 3);
-    QCOMPARE(topics[1].title, QStringLiteral("Третий жирный"));
-    QVERIFY(topics[1].keywords.isEmpty());
-    QCOMPARE(topics[2].context, 40);
-    QCOMPARE(topics[2].title, QStringLiteral("ссылкаСо ссылкой перед якорем"));
-    QVERIFY(parseHelpTopics(QString()).isEmpty());
-    QVERIFY(parseHelpTopics(QStringLiteral("<h1><a name=\"1\">не закрыт")).isEmpty());
-}
-
-void TestHelp::rulesFileLinksOnlyToItsOwnTopics_data() {
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<QString>("title");
-    QTest::newRow("Russian") << QStringLiteral("ru") << QStringLiteral("Правила игры");
-    QTest::newRow("English") << QStringLiteral("en") << QStringLiteral("Rules of the game");
-}
-
-void TestHelp::rulesFileLinksOnlyToItsOwnTopics() {
-    QFETCH(QString, language);
-    QFETCH(QString, title);
-    const QString html = rulesText(language);
-    QVERIFY(!html.isEmpty());
-    const QList<HelpTopic> topics = parseHelpTopics(html);
-    QVERIFY(topics.size() >= 10);
-    QCOMPARE(topics.first().context, 1000);
-    QCOMPARE(topics.first().title, title);
-    QSet<qint32> contexts;
-    for (const HelpTopic& topic : topics) {
-        QVERIFY2(!contexts.contains(topic.context), qPrintable(QString::number(topic.context)));
-        contexts.insert(topic.context);
-        QVERIFY(!topic.keywords.isEmpty());
-    }
-    static const QRegularExpression link(QStringLiteral("href=\"#(\\d+)\""));
-    int links = 0;
-    for (auto m = link.globalMatch(html); m.hasNext(); ++links) {
-        const qint32 target = m.next().captured(1).toInt();
-        QVERIFY2(contexts.contains(target), qPrintable(QString::number(target)));
-    }
-    QCOMPARE(links, topics.size() - 1);
-}
-
-void TestHelp::englishRulesHaveTheRussianTopics() {
-    const QList<HelpTopic> russian = parseHelpTopics(rulesText());
-    const QList<HelpTopic> english = parseHelpTopics(rulesText(QStringLiteral("en")));
-    QCOMPARE(english.size(), russian.size());
-    for (qsizetype i = 0; i < russian.size(); ++i) {
-        QCOMPARE(english[i].context, russian[i].context);
-        QCOMPARE(english[i].level, russian[i].level);
-    }
-    static const QRegularExpression cyrillic(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
-    QVERIFY(rulesText().contains(cyrillic));
-    QVERIFY(!rulesText(QStringLiteral("en")).contains(cyrillic));
-}
-
 void TestHelp::theLanguageChoosesTheRulesFile() {
     const QString russian = helpFilePath(QStringLiteral("ru"));
     const QString english = helpFilePath(QStringLiteral("en"));
@@ -290,7 +208,7 @@ void TestHelp::viewerOpensAtTheRules() {
     QCOMPARE(viewer.windowTitle(), QStringLiteral("Король Велории — правила игры"));
     auto* contents = viewer.findChild<QListWidget*>(QStringLiteral("contents"));
     QVERIFY(contents);
-    QCOMPARE(contents->count(), viewer.topics().size());
+    QCOMPARE(std::size_t(contents->count()), viewer.topics().size());
     QCOMPARE(contents->currentRow(), 0);
 }
 
@@ -395,7 +313,7 @@ void TestHelp::viewerRecoversAfterAProblem() {
     HelpViewer viewer;
     viewer.showHelp(nullptr, QStringLiteral("/nonexistent/throne.hlp"), 1, QVariant(1000));
     QVERIFY(!viewer.problem().isEmpty());
-    QVERIFY(viewer.topics().isEmpty());
+    QVERIFY(viewer.topics().empty());
     viewer.showHelp(nullptr, helpFilePath(), 1, QVariant(1000));
     QCOMPARE(viewer.problem(), QString());
     QCOMPARE(viewer.currentTopic(), 1000);

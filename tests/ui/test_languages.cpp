@@ -25,11 +25,13 @@
 #include <QTest>
 #include <QTextBrowser>
 
+#include "formats/saved_game.h"
+#include "formats/scores.h"
+#include "formats/text_record.h"
 #include "sim/chronicle.h"
 #include "sim/end_of_reign.h"
 #include "storage/saved_game.h"
 #include "storage/scores.h"
-#include "storage/text_record.h"
 #include "support/scripted_reign.h"
 #include "ui/chronicle/chronicle_chart.h"
 #include "ui/chronicle/chronicle_table.h"
@@ -502,11 +504,14 @@ void TestLanguages::everyWindowAndMessageSpeaksEnglish() {
         QFile file{QLatin1String(name)};
         return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
     };
-    const QByteArray game = writeSavedGame(reign.state, reign.hall, window->barMaxima());
+    const QByteArray game =
+        QByteArray::fromStdString(writeSavedGame(reign.state, reign.hall, window->barMaxima()));
     QVERIFY(write("empty.txt", " \r\n"));
     QVERIFY(write("cut.txt", game.left(game.size() / 2)));
     QVERIFY(write("price.txt", QByteArray(game).replace(0, game.indexOf(','), "0")));
-    QVERIFY(write("chronicle.txt", game + "\"" + encodeRecordText("Летопись") + "\",1,5\r\n"));
+    QVERIFY(write("chronicle.txt", game + "\"" +
+                                       QByteArray::fromStdString(encodeRecordText("Летопись")) +
+                                       "\",1,5\r\n"));
     QVERIFY(write("scores.tab", "\"Велимир\","));
     QVERIFY(QDir().mkdir(QStringLiteral("folder.txt")));
     for (const char* name : {"missing", "empty", "cut", "price", "chronicle"}) {
@@ -612,10 +617,13 @@ void TestLanguages::filesAreTheSameBytesInEitherLanguage() {
     QVERIFY(!english.game.isEmpty() && !english.scores.isEmpty());
     QCOMPARE(english.game, russian.game);
     QCOMPARE(english.scores, russian.scores);
-    QVERIFY(english.game.contains(encodeRecordText(std::string(kReportTitle))));
-    QVERIFY(english.game.contains(encodeRecordText(kKing.toStdString())));
+    QVERIFY(english.game.contains(
+        QByteArray::fromStdString(encodeRecordText(std::string(kReportTitle)))));
+    QVERIFY(
+        english.game.contains(QByteArray::fromStdString(encodeRecordText(kKing.toStdString()))));
     QVERIFY(!english.game.contains("The people"));
-    QVERIFY(english.scores.contains(encodeRecordText(kKing.toStdString())));
+    QVERIFY(
+        english.scores.contains(QByteArray::fromStdString(encodeRecordText(kKing.toStdString()))));
 
     // Each game loads in the other language and saves again to the same bytes; each table shows
     // its king there.

@@ -9,11 +9,12 @@
 #include <QTest>
 #include <QTranslator>
 
+#include "formats/chronicle_file.h"
+#include "formats/saved_game.h"
+#include "formats/text_record.h"
 #include "market/goods.h"
 #include "sim/end_of_reign.h"
-#include "storage/chronicle_file.h"
-#include "storage/saved_game.h"
-#include "storage/text_record.h"
+#include "storage/problem_text.h"
 #include "support/scripted_reign.h"
 #include "ui/base/controls.h"
 #include "ui/base/message_box.h"
@@ -46,9 +47,15 @@ QByteArray chronicleCutShort(int entries, int promised) {
         entry.rating = 7;
         chronicle.entries.push_back(entry);
     }
-    const QByteArray header = "\"" + encodeRecordText("Летопись") + "\",1,";
-    return writeChronicle(chronicle).replace(header + QByteArray::number(entries),
-                                             header + QByteArray::number(promised));
+    const QByteArray header =
+        "\"" + QByteArray::fromStdString(encodeRecordText("Летопись")) + "\",1,";
+    return QByteArray::fromStdString(writeChronicle(chronicle))
+        .replace(header + QByteArray::number(entries), header + QByteArray::number(promised));
+}
+
+// Why the chronicle in `bytes` cannot be read, in the game's language.
+QString reasonOf(const QByteArray& bytes) {
+    return chronicleProblemText(readChronicle(bytes.toStdString()).problem);
 }
 
 } // namespace
@@ -144,11 +151,11 @@ void TestTranslation::englishTextsComeFromTheTranslation() {
              QStringLiteral("Gold:  26"));
 
     // The files' messages, a count among them.
-    QCOMPARE(readSavedGame(QByteArray(), KingdomState()).error,
+    QCOMPARE(savedGameProblemText(*readSavedGame("", KingdomState()).problem),
              QStringLiteral("The file is empty."));
-    QCOMPARE(readChronicle(chronicleCutShort(1, 2)).reason,
+    QCOMPARE(reasonOf(chronicleCutShort(1, 2)),
              QStringLiteral("it breaks off: 1 of 2 records read"));
-    QCOMPARE(readChronicle(chronicleCutShort(0, 1)).reason,
+    QCOMPARE(reasonOf(chronicleCutShort(0, 1)),
              QStringLiteral("it breaks off: 0 of 1 record read"));
 }
 
@@ -175,11 +182,11 @@ void TestTranslation::russianBuiltTextsAreAsBefore() {
              QStringLiteral("Золото:  26"));
 
     // A count given to the translation only to choose the plural keeps its figure as it was.
-    QCOMPARE(readChronicle(chronicleCutShort(1, 2)).reason,
+    QCOMPARE(reasonOf(chronicleCutShort(1, 2)),
              QStringLiteral("она обрывается: прочитано 1 записей из 2"));
     QByteArray badRating = chronicleCutShort(1, 1);
     badRating.replace(",7,\"", ",много,\"");
-    QCOMPARE(readChronicle(badRating).reason, QStringLiteral("запись 1: поле 11 — не число"));
+    QCOMPARE(reasonOf(badRating), QStringLiteral("запись 1: поле 11 — не число"));
 }
 
 QTEST_MAIN(TestTranslation)

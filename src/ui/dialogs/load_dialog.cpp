@@ -25,13 +25,13 @@ LoadDialog::LoadDialog(QWidget* mainWindow, Platform& platform, const KingdomSta
 void LoadDialog::loadgame() {
     //: The title of the load dialog's messages: "Load".
     const QString title = tr("Загрузить");
-    std::optional<LoadedGame> game;
+    std::optional<GameLoad> game;
     if (nameBox()->text().isEmpty()) {
         platform().message(this, title, tr("Не указано имя файла"), true);
     } else {
-        LoadResult result = loadGame(chosenPath(), m_current);
+        GameLoad result = loadGame(chosenPath(), m_current);
         if (result.game) {
-            game = std::move(result.game);
+            game = std::move(result);
         } else {
             platform().message(this, title, result.error, true);
         }

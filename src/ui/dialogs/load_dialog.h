@@ -19,7 +19,7 @@ public:
 
 signals:
     // After the window closed: the whole game was read.
-    void loaded(const LoadedGame& game);
+    void loaded(const GameLoad& game);
     // After the window closed: no name, or a file that could not be read (the player was told).
     void loadFailed();
 

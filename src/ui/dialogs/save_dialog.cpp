@@ -11,9 +11,10 @@
 #include "ui/base/platform.h"
 
 SaveDialog::SaveDialog(QWidget* mainWindow, Platform& platform, const KingdomState& state,
-                       const HallOfFame& hall, const BarMaxima& bars, QByteArray following)
+                       const HallOfFame& hall, const BarMaxima& bars,
+                       std::optional<Chronicle> chronicle)
     : FileDialog(mainWindow, platform, 2685, 2160), m_state(state), m_hall(hall), m_bars(bars),
-      m_following(std::move(following)) {
+      m_chronicle(std::move(chronicle)) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(tr("Сохранить игру"));
     mainButton()->setText(tr("Сохранить"));
@@ -29,7 +30,9 @@ void SaveDialog::saveGame() {
         platform().message(this, title, tr("Не указано имя файла"), true);
         return;
     }
-    if (const auto error = ::saveGame(chosenPath(), m_state, m_hall, m_bars, m_following)) {
+    const auto error = m_chronicle ? ::saveGame(chosenPath(), m_state, m_hall, m_bars, *m_chronicle)
+                                   : ::saveGame(chosenPath(), m_state, m_hall, m_bars);
+    if (error) {
         platform().message(this, title, *error, true);
         return;
     }

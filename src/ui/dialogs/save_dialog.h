@@ -3,6 +3,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
+
 #include "core/kingdom_state.h"
 #include "storage/saved_game.h"
 #include "ui/dialogs/file_dialog.h"
@@ -12,9 +14,11 @@
 class SaveDialog final : public FileDialog {
     Q_OBJECT
 public:
-    // `following` is written after the game's record (the chronicle's records).
+    // The chronicle follows the game's record in the file, as much of it as the file may hold;
+    // without one the game's record is written alone.
     SaveDialog(QWidget* mainWindow, Platform& platform, const KingdomState& state,
-               const HallOfFame& hall, const BarMaxima& bars, QByteArray following = {});
+               const HallOfFame& hall, const BarMaxima& bars,
+               std::optional<Chronicle> chronicle = std::nullopt);
 
     // The main button: writes the file and closes the window, or says why not and stays open.
     void saveGame();
@@ -26,5 +30,5 @@ private:
     KingdomState m_state;
     HallOfFame m_hall;
     BarMaxima m_bars{};
-    QByteArray m_following;
+    std::optional<Chronicle> m_chronicle;
 };

@@ -12,13 +12,10 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QTextBrowser>
-#include <QTextDocument>
-#include <QTextDocumentFragment>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -35,52 +32,7 @@ QString normalised(const QString& text) {
     return s;
 }
 
-QString plainText(const QString& html) {
-    return QTextDocumentFragment::fromHtml(html).toPlainText().simplified();
-}
-
 } // namespace
-
-QList<HelpTopic> parseHelpTopics(const QString& html) {
-    static const QRegularExpression heading(
-        QStringLiteral(R"re(<h([1-6])\b[^>]*>(.*?)</h\1\s*>)re"),
-        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
-    static const QRegularExpression anchor(QStringLiteral(R"re(<a\b([^>]*)>)re"),
-                                           QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression name(QStringLiteral(R"re(\bname\s*=\s*"\s*(\d{1,9})\s*")re"),
-                                         QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression title(QStringLiteral(R"re(\btitle\s*=\s*"([^"]*)")re"),
-                                          QRegularExpression::CaseInsensitiveOption);
-
-    QList<HelpTopic> topics;
-    for (auto h = heading.globalMatch(html); h.hasNext();) {
-        const auto hm = h.next();
-        const QString content = hm.captured(2);
-        for (auto a = anchor.globalMatch(content); a.hasNext();) {
-            const QString attributes = a.next().captured(1);
-            const auto nm = name.match(attributes);
-            if (!nm.hasMatch()) {
-                continue;
-            }
-            HelpTopic topic;
-            topic.context = nm.captured(1).toInt();
-            topic.level = hm.captured(1).toInt();
-            topic.title = plainText(content);
-            const auto tm = title.match(attributes);
-            if (tm.hasMatch()) {
-                for (const QString& k : plainText(tm.captured(1)).split(u';', Qt::SkipEmptyParts)) {
-                    const QString keyword = k.simplified();
-                    if (!keyword.isEmpty()) {
-                        topic.keywords << keyword;
-                    }
-                }
-            }
-            topics << topic;
-            break;
-        }
-    }
-    return topics;
-}
 
 HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     installAccessibleRoles();
@@ -175,7 +127,7 @@ void HelpViewer::showHelp(QWidget* owner, const QString& path, unsigned command,
     case helpcmd::kContext: {
         bool ok = false;
         const qint32 context = data.toInt(&ok);
-        for (const HelpTopic& topic : std::as_const(m_topics)) {
+        for (const RulesTopic& topic : std::as_const(m_topics)) {
             if (ok && topic.context == context) {
                 showTopic(topic);
                 return;
@@ -227,27 +179,30 @@ bool HelpViewer::load(const QString& path) {
                    .arg(QDir::toNativeSeparators(path)));
         return false;
     }
-    const QString html = QString::fromUtf8(file.read(kMaxFileSize));
+    const QByteArray utf8 = file.read(kMaxFileSize);
+    const QString html = QString::fromUtf8(utf8);
     if (file.error() != QFileDevice::NoError) {
         report(tr("Не удалось прочитать файл справки «%1».").arg(QDir::toNativeSeparators(path)));
         return false;
     }
 
     m_browser->setHtml(html);
-    const QString title = m_browser->document()->metaInformation(QTextDocument::DocumentTitle);
+    const std::string_view bytes(utf8.constData(), std::size_t(utf8.size()));
+    const QString title = QString::fromStdString(rulesFileTitle(bytes));
     if (!title.isEmpty()) {
         setWindowTitle(title);
     }
-    m_topics = parseHelpTopics(html);
-    for (const HelpTopic& topic : std::as_const(m_topics)) {
-        auto* item = new QListWidgetItem(QString(4 * (topic.level - 1), u' ') + topic.title);
+    m_topics = parseRulesTopics(bytes);
+    for (const RulesTopic& topic : std::as_const(m_topics)) {
+        auto* item = new QListWidgetItem(QString(4 * (topic.level - 1), u' ') +
+                                         QString::fromStdString(topic.title));
         item->setData(Qt::UserRole, topic.context);
         m_contents->addItem(item);
     }
     return true;
 }
 
-void HelpViewer::showTopic(const HelpTopic& topic) {
+void HelpViewer::showTopic(const RulesTopic& topic) {
     m_current = topic.context;
     for (int i = 0; i < m_contents->count(); ++i) {
         if (m_contents->item(i)->data(Qt::UserRole).toInt() == topic.context) {
@@ -259,12 +214,12 @@ void HelpViewer::showTopic(const HelpTopic& topic) {
 }
 
 void HelpViewer::showContents() {
-    if (m_topics.isEmpty()) {
+    if (m_topics.empty()) {
         m_current = -1;
         m_browser->verticalScrollBar()->setValue(0);
         return;
     }
-    showTopic(m_topics.first());
+    showTopic(m_topics.front());
     m_browser->verticalScrollBar()->setValue(0);
     m_contents->setFocus();
 }
@@ -276,11 +231,11 @@ void HelpViewer::showKeyword(const QString& text, bool partial) {
         return;
     }
     // Whole words first, so that a partial key that is also a keyword finds its own topic.
-    const auto matches = [&](const HelpTopic& topic, bool whole) {
-        QStringList names = topic.keywords;
-        names << topic.title;
-        for (const QString& n : std::as_const(names)) {
-            const QString name = normalised(n);
+    const auto matches = [&](const RulesTopic& topic, bool whole) {
+        std::vector<std::string> names = topic.keywords;
+        names.push_back(topic.title);
+        for (const std::string& n : names) {
+            const QString name = normalised(QString::fromStdString(n));
             if (whole ? name == wanted : name.startsWith(wanted)) {
                 return true;
             }
@@ -291,7 +246,7 @@ void HelpViewer::showKeyword(const QString& text, bool partial) {
         if (!whole && !partial) {
             break;
         }
-        for (const HelpTopic& topic : std::as_const(m_topics)) {
+        for (const RulesTopic& topic : std::as_const(m_topics)) {
             if (matches(topic, whole)) {
                 showTopic(topic);
                 return;
@@ -306,7 +261,7 @@ void HelpViewer::showKeyword(const QString& text, bool partial) {
 
 void HelpViewer::onContentsClicked(QListWidgetItem* item) {
     const qint32 context = item->data(Qt::UserRole).toInt();
-    for (const HelpTopic& topic : std::as_const(m_topics)) {
+    for (const RulesTopic& topic : std::as_const(m_topics)) {
         if (topic.context == context) {
             report(QString());
             showTopic(topic);
@@ -322,7 +277,7 @@ void HelpViewer::onAnchorClicked(const QUrl& url) {
     bool ok = false;
     const qint32 context = url.fragment().toInt(&ok);
     if (ok) {
-        for (const HelpTopic& topic : std::as_const(m_topics)) {
+        for (const RulesTopic& topic : std::as_const(m_topics)) {
             if (topic.context == context) {
                 report(QString());
                 showTopic(topic);

@@ -3,30 +3,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QList>
+#include <vector>
+
 #include <QString>
-#include <QStringList>
 #include <QVariant>
 #include <QWidget>
+
+#include "formats/rules_file.h"
 
 class QLabel;
 class QListWidget;
 class QListWidgetItem;
 class QTextBrowser;
 class QUrl;
-
-// A topic of the help file: a heading that carries an anchor named by its context number, e.g.
-// <h2><a name="1010" title="цены; товары"></a>Товары и цены</h2>; the anchor's title lists the
-// topic's keywords, separated by ";".
-struct HelpTopic {
-    qint32 context = 0;
-    int level = 1;
-    QString title;
-    QStringList keywords;
-};
-
-// The topics in the order of the file.
-QList<HelpTopic> parseHelpTopics(const QString& html);
 
 class HelpViewer : public QWidget {
     Q_OBJECT
@@ -44,12 +33,13 @@ public:
     qint32 currentTopic() const { return m_current; }
     // The message about the last request, empty when it was served.
     QString problem() const;
-    const QList<HelpTopic>& topics() const { return m_topics; }
+    // The file's topics, as the rules file's reader gives them.
+    const std::vector<RulesTopic>& topics() const { return m_topics; }
 
 private:
     void setupActions();
     bool load(const QString& path);
-    void showTopic(const HelpTopic& topic);
+    void showTopic(const RulesTopic& topic);
     void showContents();
     void showKeyword(const QString& text, bool partial);
     void report(const QString& text);
@@ -60,7 +50,7 @@ private:
     QLabel* m_problem = nullptr;
     QListWidget* m_contents = nullptr;
     QTextBrowser* m_browser = nullptr;
-    QList<HelpTopic> m_topics;
+    std::vector<RulesTopic> m_topics;
     qint32 m_current = -1;
     bool m_placed = false;
 };

@@ -6,10 +6,9 @@
 #include "sim/end_of_reign.h"
 #include "sim/new_game.h"
 #include "sim/year.h"
-#include "storage/chronicle_file.h"
+#include "storage/problem_text.h"
 #include "storage/saved_game.h"
 #include "storage/scores.h"
-#include "storage/text_record.h"
 #include "ui/base/platform.h"
 #include "ui/chronicle/chronicle_window.h"
 #include "ui/dialogs/about_box.h"
@@ -191,12 +190,8 @@ void GameController::tableClosed() {
 }
 
 void GameController::openSaveDialog() {
-    const BarMaxima bars = m_mainWindow->barMaxima();
-    // The chronicle follows the game's record in the file, as much of it as the file may hold.
-    const qsizetype room =
-        kMaxRecordFileSize - writeSavedGame(m_context.state, m_context.hall, bars).size();
-    (new SaveDialog(m_mainWindow, m_context.platform, m_context.state, m_context.hall, bars,
-                    writeChronicle(m_chronicle, room)))
+    (new SaveDialog(m_mainWindow, m_context.platform, m_context.state, m_context.hall,
+                    m_mainWindow->barMaxima(), m_chronicle))
         ->show();
 }
 
@@ -207,10 +202,10 @@ void GameController::openLoadDialog() {
     dialog->show();
 }
 
-void GameController::installLoadedGame(const LoadedGame& game) {
-    m_context.state = game.state;
-    m_context.hall = game.hall;
-    ChronicleRead chronicle = readChronicle(game.following);
+void GameController::installLoadedGame(const GameLoad& game) {
+    m_context.state = game.game->state;
+    m_context.hall = game.game->hall;
+    ChronicleRead chronicle = game.chronicle;
     if (chronicle.status == ChronicleRead::Status::Read) {
         restoreChronicle(m_chronicle, std::move(chronicle.entries));
     } else {
@@ -227,7 +222,7 @@ void GameController::installLoadedGame(const LoadedGame& game) {
     if (chronicle.status == ChronicleRead::Status::Damaged) {
         //: The title of the message, as the load dialog's messages have it: "Load".
         m_context.platform.message(m_mainWindow, tr("Загрузить"),
-                                   chronicleDamagedMessage(chronicle.reason), true);
+                                   chronicleDamagedMessage(chronicle.problem), true);
     }
 }
 

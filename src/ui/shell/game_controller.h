@@ -11,7 +11,7 @@
 #include "sim/chronicle.h"
 #include "ui/base/game_context.h"
 
-struct LoadedGame;
+struct GameLoad;
 class ChronicleWindow;
 class HallOfFameWindow;
 class MainWindow;
@@ -54,7 +54,7 @@ public:
     void showMercenaries();
     void nextYear();
     void acknowledgeBattle();
-    void installLoadedGame(const LoadedGame& game);
+    void installLoadedGame(const GameLoad& game);
     void loadFailed();
     void tableClosed();
     void newGame();

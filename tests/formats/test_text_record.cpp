@@ -4,20 +4,18 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <string>
 
-#include <QStringDecoder>
-#include <QStringEncoder>
-
-#include "storage/text_record.h"
+#include "formats/text_record.h"
 
 namespace {
 
 RecordField plain(const char* text) {
-    return {QByteArray(text), false};
+    return {std::string(text), false};
 }
 
 RecordField quoted(const char* text) {
-    return {QByteArray(text), true};
+    return {std::string(text), true};
 }
 
 } // namespace
@@ -38,24 +36,24 @@ TEST(TextRecordWriter, SpellsEveryKindOfField) {
     EXPECT_EQ(writer.fieldCount(), 11);
     EXPECT_FALSE(writer.hasNonFinite());
     EXPECT_EQ(writer.record(),
-              QByteArray("\"\xC8\xE2\xE0\xED\",#TRUE#,#FALSE#,5,-32768,10000,-2,20.4,"
-                         "1e+20,0,\"\"\r\n"));
+              std::string("\"\xC8\xE2\xE0\xED\",#TRUE#,#FALSE#,5,-32768,10000,-2,20.4,"
+                          "1e+20,0,\"\"\r\n"));
 }
 
 TEST(RecordText, DoubleQuoteBecomesApostrophe) {
     EXPECT_EQ(encodeRecordText("Иван \"Грозный\""),
-              QByteArray("\xC8\xE2\xE0\xED '\xC3\xF0\xEE\xE7\xED\xFB\xE9'"));
+              "\xC8\xE2\xE0\xED '\xC3\xF0\xEE\xE7\xED\xFB\xE9'");
 }
 
 TEST(RecordText, CharactersTheCodePageLacksBecomeQuestionMarks) {
-    // An emoji is two UTF-16 units but one character, so one '?'.
-    EXPECT_EQ(encodeRecordText("Ян 😀 王 ½"), QByteArray("\xDF\xED ? ? ?"));
-    EXPECT_EQ(encodeRecordText("€ № Ё ё «»"), QByteArray("\x88 \xB9 \xA8 \xB8 \xAB\xBB"));
+    // An emoji outside the basic plane is one character, so one '?'.
+    EXPECT_EQ(encodeRecordText("Ян 😀 王 ½"), "\xDF\xED ? ? ?");
+    EXPECT_EQ(encodeRecordText("€ № Ё ё «»"), "\x88 \xB9 \xA8 \xB8 \xAB\xBB");
 }
 
 TEST(RecordText, EveryByteDecodesAndEncodesBack) {
     // Also the one byte Windows-1251 leaves undefined (0x98): a file never loses a byte it had.
-    QByteArray all;
+    std::string all;
     for (int byte = 0; byte < 256; ++byte) {
         if (byte != '"') {
             all += char(byte);
@@ -65,47 +63,35 @@ TEST(RecordText, EveryByteDecodesAndEncodesBack) {
     EXPECT_EQ(decodeRecordText("\xC0\xE1\xE2\xE3\xE4\xE5\xB8"), "Абвгдеё");
 }
 
-// The code page is our own table; the system's converter (ICU behind Qt), where there is one,
-// must agree with it on every byte and every character of the basic plane.
-TEST(RecordText, AgreesWithTheSystemConverter) {
-    QStringDecoder decoder("windows-1251");
-    QStringEncoder probe("windows-1251");
-    if (!decoder.isValid() || !probe.isValid()) {
-        GTEST_SKIP() << "this Qt has no Windows-1251 converter to compare with";
-    }
-    for (int byte = 0; byte < 256; ++byte) {
-        const QByteArray one(1, char(byte));
-        EXPECT_EQ(decodeRecordText(one), QString(decoder.decode(one)).toStdString()) << byte;
-    }
-    for (char32_t code = 1; code < 0x10000; ++code) {
-        // The quote has its own rule; a byte-order mark alone is no text at all in UTF-8.
-        if (code == '"' || code == 0xFEFF || (code >= 0xD800 && code < 0xE000)) {
-            continue;
-        }
-        const QString text{QChar(char16_t(code))};
-        QStringEncoder encoder("windows-1251");
-        const QByteArray expected = encoder.encode(text);
-        const QByteArray actual = encodeRecordText(text.toStdString());
-        if (encoder.hasError() || expected.size() != 1) {
-            EXPECT_EQ(actual, QByteArray("?")) << int(code);
-        } else {
-            EXPECT_EQ(actual, expected) << int(code);
-        }
-    }
+TEST(RecordText, WhatIsNotUtf8BecomesOneQuestionMarkForEachByte) {
+    // A stray continuation byte, a lead byte without its continuation, an overlong form, a
+    // surrogate, a code beyond U+10FFFF, a sequence cut short at the end.
+    EXPECT_EQ(encodeRecordText("a\x80"
+                               "b"),
+              "a?b");
+    EXPECT_EQ(encodeRecordText("\xD0x"), "?x");
+    EXPECT_EQ(encodeRecordText("\xC0\xAF"), "??");
+    EXPECT_EQ(encodeRecordText("\xED\xA0\x80"), "???");
+    EXPECT_EQ(encodeRecordText("\xF4\x90\x80\x80"), "????");
+    EXPECT_EQ(encodeRecordText("\xD0\xAF\xE2\x82"), "\xDF??");
+    // A byte-order mark is no character at the start, and one the code page lacks elsewhere.
+    EXPECT_EQ(encodeRecordText("\xEF\xBB\xBF\xD0\xAF"), "\xDF");
+    EXPECT_EQ(encodeRecordText("\xD0\xAF\xEF\xBB\xBF"), "\xDF?");
+    EXPECT_EQ(encodeRecordText(std::string("a\0b", 3)), std::string("a\0b", 3));
 }
 
 TEST(ParseRecord, SplitsQuotedAndPlainFields) {
     const ParsedRecord record = parseRecord("\"a, b\r\nc\",  12 ,#TRUE#, \"\",x y\r\n", 5);
     ASSERT_EQ(record.problem, RecordProblem::None);
     ASSERT_EQ(record.fields.size(), 5u);
-    EXPECT_EQ(record.fields[0].bytes, QByteArray("a, b\r\nc"));
+    EXPECT_EQ(record.fields[0].bytes, std::string("a, b\r\nc"));
     EXPECT_TRUE(record.fields[0].quoted);
-    EXPECT_EQ(record.fields[1].bytes, QByteArray("12 "));
+    EXPECT_EQ(record.fields[1].bytes, std::string("12 "));
     EXPECT_FALSE(record.fields[1].quoted);
-    EXPECT_EQ(record.fields[2].bytes, QByteArray("#TRUE#"));
-    EXPECT_EQ(record.fields[3].bytes, QByteArray());
+    EXPECT_EQ(record.fields[2].bytes, std::string("#TRUE#"));
+    EXPECT_EQ(record.fields[3].bytes, "");
     EXPECT_TRUE(record.fields[3].quoted);
-    EXPECT_EQ(record.fields[4].bytes, QByteArray("x y"));
+    EXPECT_EQ(record.fields[4].bytes, std::string("x y"));
 }
 
 TEST(ParseRecord, LineEndsSeparateFieldsAndEndTheRecord) {
@@ -114,12 +100,12 @@ TEST(ParseRecord, LineEndsSeparateFieldsAndEndTheRecord) {
         const ParsedRecord record = parseRecord(text, 2);
         EXPECT_EQ(record.problem, RecordProblem::None) << text;
         ASSERT_EQ(record.fields.size(), 2u) << text;
-        EXPECT_EQ(record.fields[1].bytes, QByteArray("2")) << text;
+        EXPECT_EQ(record.fields[1].bytes, std::string("2")) << text;
     }
     // An empty field between a comma and the line end is still a field.
     const ParsedRecord empty = parseRecord("1,\r\n", 2);
     EXPECT_EQ(empty.problem, RecordProblem::None);
-    EXPECT_EQ(empty.fields[1].bytes, QByteArray());
+    EXPECT_EQ(empty.fields[1].bytes, "");
 }
 
 TEST(ParseRecord, NamesWhatIsWrong) {
@@ -151,8 +137,8 @@ TEST(ParseRecord, NamesWhatIsWrong) {
 TEST(ParseRecord, BlanksAroundAQuotedTextAreAllowed) {
     const ParsedRecord record = parseRecord("  \"a\"  ,\"b\" \r\n", 2);
     ASSERT_EQ(record.problem, RecordProblem::None);
-    EXPECT_EQ(record.fields[0].bytes, QByteArray("a"));
-    EXPECT_EQ(record.fields[1].bytes, QByteArray("b"));
+    EXPECT_EQ(record.fields[0].bytes, std::string("a"));
+    EXPECT_EQ(record.fields[1].bytes, std::string("b"));
 }
 
 TEST(ReadReal, ReadsEveryFormTheWriterProducesAndCommonOthers) {

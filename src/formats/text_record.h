@@ -3,16 +3,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
-
-#include <QByteArray>
-#include <QByteArrayView>
 
 // No record of ours comes near this; anything larger is refused before it is read, so a wrong
 // file picked by mistake (a film, a disk image) cannot fill the memory.
-inline constexpr qsizetype kMaxRecordFileSize = 1024 * 1024;
+inline constexpr std::size_t kMaxRecordFileSize = 1024 * 1024;
 
 // Builds one record: fields joined by commas, CR LF after the last one, Windows-1251 bytes.
 class TextRecordWriter {
@@ -20,7 +19,7 @@ public:
     // The format has no escape, so a double quote is written as an apostrophe; characters that
     // Windows-1251 lacks are written as '?'. Either way the record stays readable. A text longer
     // than maxBytes (in the file's code page) is cut to that length.
-    void addText(const std::string& utf8, qsizetype maxBytes = kMaxRecordFileSize);
+    void addText(std::string_view utf8, std::size_t maxBytes = kMaxRecordFileSize);
     void addFlag(std::int16_t value); // #TRUE# for -1, #FALSE# for 0, digits for anything else
     void addInteger(std::int16_t value);
     // 15 significant digits, as the labels show numbers; only where those would not read back as
@@ -28,7 +27,7 @@ public:
     // text that reads back exactly.
     void addReal(double value);
 
-    QByteArray record() const;
+    std::string record() const;
     int fieldCount() const { return m_fields; }
     // An infinite or undefined real was written: no reader accepts the record.
     bool hasNonFinite() const { return m_nonFinite; }
@@ -36,17 +35,19 @@ public:
 private:
     void beginField();
 
-    QByteArray m_bytes;
+    std::string m_bytes;
     int m_fields = 0;
     bool m_nonFinite = false;
 };
 
-// The text as the file spells it, and back.
-QByteArray encodeRecordText(const std::string& utf8);
-std::string decodeRecordText(QByteArrayView bytes);
+// The text as the file spells it (UTF-8 in, Windows-1251 out), and back. A byte sequence that is
+// not UTF-8 becomes one '?' for each of its bytes, as a character the code page lacks does; a
+// byte-order mark at the very start is no character at all.
+std::string encodeRecordText(std::string_view utf8);
+std::string decodeRecordText(std::string_view bytes);
 
 struct RecordField {
-    QByteArray bytes; // a quoted field without its quotes
+    std::string bytes; // a quoted field without its quotes
     bool quoted = false;
 };
 
@@ -65,7 +66,7 @@ struct ParsedRecord {
     int problemField = 0; // 1-based number of the field the problem was met in
     // Where a reader that stops after the last field stands: just past the comma or the line end
     // (CR LF counted as one) that closed it, or the end of the data. Set when all fields were read.
-    qsizetype end = 0;
+    std::size_t end = 0;
 };
 
 // Every field was read; what follows the record (MissingRecordEnd, TrailingData) is for the
@@ -75,7 +76,7 @@ bool allFieldsRead(const ParsedRecord& record);
 // Reads exactly `count` fields: blanks before a field are skipped; a field that begins with a
 // double quote runs to the next double quote, line breaks and commas included; any other field
 // runs to the next comma or line end.
-ParsedRecord parseRecord(QByteArrayView bytes, int count);
+ParsedRecord parseRecord(std::string_view bytes, int count);
 
 enum class FieldStatus {
     Ok,
@@ -101,3 +102,8 @@ RealField readReal(const RecordField& field);
 // The same, rounded to the nearest whole number (halves to the even one).
 SmallField readSmall(const RecordField& field);
 std::string readText(const RecordField& field);
+// A text field's bytes kept to `maxBytes`, then decoded.
+std::string readText(const RecordField& field, std::size_t maxBytes);
+// A number field that must hold a number, and nothing else: unquoted, finite, blanks around it
+// allowed. Nothing when it does not.
+bool readStrictReal(const RecordField& field, double& value);

@@ -1,19 +1,15 @@
 // Text records: writing fields in Windows-1251, splitting a record and converting its fields.
 // SPDX-FileCopyrightText: 2026 The Veloria developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "storage/text_record.h"
+#include "formats/text_record.h"
 
 #include <algorithm>
 #include <array>
-#include <cctype>
-#include <charconv>
 #include <cmath>
 #include <limits>
-#include <string_view>
 #include <system_error>
 
-#include <QString>
-
+#include "core/decimal.h"
 #include "core/number_text.h"
 #include "core/rounding.h"
 
@@ -21,8 +17,9 @@ namespace {
 
 // The upper half of Windows-1251, byte 0x80 first. Every byte has a character, 0x98 included
 // (the control character U+0098), so any file reads and every text read writes back unchanged.
-// Our own table rather than Qt's converter: on Linux Qt reaches this code page only through ICU,
-// whose converter costs more resident memory (about 1.4 MB) than all the game's windows.
+// Our own table: the browser has no converter for this code page, and on Linux Qt reaches it only
+// through ICU, whose converter costs more resident memory (about 1.4 MB) than all the game's
+// windows.
 constexpr std::array<char16_t, 128> kUpperHalf = {
     0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021, // 0x80
     0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F, // 0x88
@@ -42,14 +39,69 @@ constexpr std::array<char16_t, 128> kUpperHalf = {
     0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F, // 0xF8
 };
 
-// The byte for a character, or '?' for one the code page lacks (a character outside the basic
-// plane arrives as two surrogates and becomes a single '?').
-char codePageByte(char16_t unit) {
-    if (unit < 0x80) {
-        return char(unit);
+// The byte for a character, or '?' for one the code page lacks.
+char codePageByte(char32_t code) {
+    if (code < 0x80) {
+        return char(code);
     }
-    const auto* found = std::find(kUpperHalf.begin(), kUpperHalf.end(), unit);
+    const auto* found = std::find(kUpperHalf.begin(), kUpperHalf.end(), code);
     return found == kUpperHalf.end() ? '?' : char(0x80 + (found - kUpperHalf.begin()));
+}
+
+bool isContinuation(unsigned char byte) {
+    return (byte & 0xC0) == 0x80;
+}
+
+// The character whose UTF-8 sequence starts at `pos`, and its length; length 0 when the bytes
+// there are no well-formed sequence (a stray continuation byte, an overlong form, a surrogate,
+// a number beyond U+10FFFF, a sequence cut short).
+std::pair<char32_t, std::size_t> utf8Character(std::string_view text, std::size_t pos) {
+    const auto lead = static_cast<unsigned char>(text[pos]);
+    std::size_t length = 0;
+    char32_t code = 0;
+    char32_t least = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        code = lead & 0x1F;
+        least = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        code = lead & 0x0F;
+        least = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        code = lead & 0x07;
+        least = 0x10000;
+    } else {
+        return {0, 0};
+    }
+    if (text.size() - pos < length) {
+        return {0, 0};
+    }
+    for (std::size_t i = 1; i < length; ++i) {
+        const auto byte = static_cast<unsigned char>(text[pos + i]);
+        if (!isContinuation(byte)) {
+            return {0, 0};
+        }
+        code = (code << 6) | (byte & 0x3F);
+    }
+    if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+        return {0, 0};
+    }
+    return {code, length};
+}
+
+void appendUtf8(std::string& out, char32_t code) {
+    if (code < 0x80) {
+        out += char(code);
+    } else if (code < 0x800) {
+        out += char(0xC0 | (code >> 6));
+        out += char(0x80 | (code & 0x3F));
+    } else {
+        out += char(0xE0 | (code >> 12));
+        out += char(0x80 | ((code >> 6) & 0x3F));
+        out += char(0x80 | (code & 0x3F));
+    }
 }
 
 bool isBlank(char c) {
@@ -83,7 +135,7 @@ bool beyondLargest(std::string_view text) {
         ++pos;
     }
     long long whole = 0;
-    while (pos < text.size() && std::isdigit(static_cast<unsigned char>(text[pos]))) {
+    while (pos < text.size() && (text[pos] >= '0' && text[pos] <= '9')) {
         ++whole;
         ++pos;
     }
@@ -120,42 +172,54 @@ double largestOfSign(bool negative) {
 }
 
 // The number as the labels show it, unless that text would not read back as a number.
-QByteArray realText(double value) {
-    const std::string fifteen = plainNumberText(value);
+std::string realText(double value) {
+    std::string fifteen = plainNumberText(value);
     double back = 0;
-    const auto [ptr, error] =
-        std::from_chars(fifteen.data(), fifteen.data() + fifteen.size(), back);
+    const auto [ptr, error] = readDecimal(fifteen.data(), fifteen.data() + fifteen.size(), back);
     if (error == std::errc() || !std::isfinite(value)) {
-        return QByteArray::fromStdString(fifteen);
+        return fifteen;
     }
     char buffer[64];
-    const auto shortest = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return QByteArray(buffer, shortest.ptr - buffer);
+    return std::string(buffer, writeShortestDecimal(buffer, buffer + sizeof buffer, value));
 }
 
 } // namespace
 
-QByteArray encodeRecordText(const std::string& utf8) {
-    const QString text = QString::fromStdString(utf8);
-    QByteArray out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar unit = text.at(i);
-        if (unit.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
-            ++i;
+std::string encodeRecordText(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    std::size_t pos = 0;
+    // Text from a file saved with a byte-order mark: the mark is no character.
+    if (utf8.starts_with("\xEF\xBB\xBF")) {
+        pos = 3;
+    }
+    while (pos < utf8.size()) {
+        const auto byte = static_cast<unsigned char>(utf8[pos]);
+        if (byte < 0x80) {
+            out += byte == '"' ? '\'' : char(byte);
+            ++pos;
+            continue;
         }
-        out += unit == QLatin1Char('"') ? '\'' : codePageByte(unit.unicode());
+        const auto [code, length] = utf8Character(utf8, pos);
+        if (length == 0) {
+            out += '?';
+            ++pos;
+            continue;
+        }
+        out += codePageByte(code);
+        pos += length;
     }
     return out;
 }
 
-std::string decodeRecordText(QByteArrayView bytes) {
-    QString text(bytes.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(bytes[i]);
-        text[i] = QChar(byte < 0x80 ? char16_t(byte) : kUpperHalf[byte - 0x80]);
+std::string decodeRecordText(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size() * 2);
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        appendUtf8(out, byte < 0x80 ? char32_t(byte) : char32_t(kUpperHalf[byte - 0x80]));
     }
-    return text.toStdString();
+    return out;
 }
 
 void TextRecordWriter::beginField() {
@@ -165,10 +229,11 @@ void TextRecordWriter::beginField() {
     ++m_fields;
 }
 
-void TextRecordWriter::addText(const std::string& utf8, qsizetype maxBytes) {
+void TextRecordWriter::addText(std::string_view utf8, std::size_t maxBytes) {
     beginField();
     m_bytes += '"';
-    m_bytes += encodeRecordText(utf8).left(maxBytes);
+    const std::string text = encodeRecordText(utf8);
+    m_bytes.append(text, 0, std::min(text.size(), maxBytes));
     m_bytes += '"';
 }
 
@@ -186,7 +251,7 @@ void TextRecordWriter::addFlag(std::int16_t value) {
 
 void TextRecordWriter::addInteger(std::int16_t value) {
     beginField();
-    m_bytes += QByteArray::number(value);
+    m_bytes += std::to_string(value);
 }
 
 void TextRecordWriter::addReal(double value) {
@@ -197,13 +262,12 @@ void TextRecordWriter::addReal(double value) {
     m_bytes += realText(value);
 }
 
-QByteArray TextRecordWriter::record() const {
+std::string TextRecordWriter::record() const {
     return m_bytes + "\r\n";
 }
 
-ParsedRecord parseRecord(QByteArrayView bytes, int count) {
+ParsedRecord parseRecord(std::string_view data, int count) {
     ParsedRecord result;
-    const std::string_view data(bytes.data(), std::size_t(bytes.size()));
     std::size_t pos = 0;
     // How the last field read was closed: by a comma, a line end, or the end of the data.
     enum class Closed { Comma, LineEnd, DataEnd } closed = Closed::DataEnd;
@@ -225,7 +289,7 @@ ParsedRecord parseRecord(QByteArrayView bytes, int count) {
                 result.problemField = number;
                 return result;
             }
-            field.bytes = QByteArray(data.data() + pos + 1, qsizetype(close - pos - 1));
+            field.bytes = std::string(data.substr(pos + 1, close - pos - 1));
             field.quoted = true;
             pos = close + 1;
             while (pos < data.size() && isBlank(data[pos])) {
@@ -241,7 +305,7 @@ ParsedRecord parseRecord(QByteArrayView bytes, int count) {
             while (end < data.size() && data[end] != ',' && !isLineEnd(data[end])) {
                 ++end;
             }
-            field.bytes = QByteArray(data.data() + pos, qsizetype(end - pos));
+            field.bytes = std::string(data.substr(pos, end - pos));
             pos = end;
         }
         result.fields.push_back(std::move(field));
@@ -260,7 +324,7 @@ ParsedRecord parseRecord(QByteArrayView bytes, int count) {
         }
     }
 
-    result.end = qsizetype(pos);
+    result.end = pos;
     // A record always ends in a line end; without it the last field may have been cut short.
     if (closed == Closed::DataEnd) {
         result.problem = RecordProblem::MissingRecordEnd;
@@ -269,7 +333,7 @@ ParsedRecord parseRecord(QByteArrayView bytes, int count) {
         result.problem = RecordProblem::TrailingData;
         result.problemField = count + 1;
     } else {
-        result.end = qsizetype(pos);
+        result.end = pos;
         for (; pos < data.size(); ++pos) {
             if (!isBlank(data[pos]) && !isLineEnd(data[pos])) {
                 result.problem = RecordProblem::TrailingData;
@@ -286,9 +350,9 @@ bool allFieldsRead(const ParsedRecord& record) {
            record.problem == RecordProblem::MissingRecordEnd ||
            record.problem == RecordProblem::TrailingData;
 }
+
 RealField readReal(const RecordField& field) {
-    std::string_view text(field.bytes.constData(), std::size_t(field.bytes.size()));
-    text = trimmed(text);
+    std::string_view text = trimmed(field.bytes);
     if (!field.quoted) {
         if (text == "#TRUE#") {
             return {-1, FieldStatus::Ok};
@@ -302,7 +366,7 @@ RealField readReal(const RecordField& field) {
     }
     double value = 0;
     const char* end = text.data() + text.size();
-    const auto [ptr, error] = std::from_chars(text.data(), end, value);
+    const auto [ptr, error] = readDecimal(text.data(), end, value);
     const bool whole = ptr == end && !text.empty();
     if (!whole || (error != std::errc() && error != std::errc::result_out_of_range)) {
         return {0, FieldStatus::Ok}; // not a number: reads as 0
@@ -338,4 +402,18 @@ SmallField readSmall(const RecordField& field) {
 
 std::string readText(const RecordField& field) {
     return decodeRecordText(field.bytes);
+}
+
+std::string readText(const RecordField& field, std::size_t maxBytes) {
+    return decodeRecordText(std::string_view(field.bytes).substr(0, maxBytes));
+}
+
+bool readStrictReal(const RecordField& field, double& value) {
+    if (field.quoted) {
+        return false;
+    }
+    const std::string_view text = trimmed(field.bytes);
+    const char* end = text.data() + text.size();
+    const auto [ptr, error] = readDecimal(text.data(), end, value);
+    return !text.empty() && ptr == end && error == std::errc() && std::isfinite(value);
 }

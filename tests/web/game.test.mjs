@@ -1,0 +1,256 @@
+// The game's page in chromium: a reign by the keyboard, saves that are the desktop's bytes, loads
+// that refuse a damaged file, the table across a reload, English, the live region, axe-core and
+// screenshots in both languages.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+import assert from "node:assert/strict";
+import { readFileSync } from "node:fs";
+import path from "node:path";
+import { after, before, test } from "node:test";
+
+import { axeViolations, begin, fixture, focusedName, launch, listen, loadGame, named, openGame, serve, shots, tabTo, text } from "./helpers.mjs";
+
+let server;
+let browser;
+before(async () => {
+  server = await serve();
+  browser = await launch();
+});
+after(async () => {
+  await browser?.close();
+  server?.stop();
+});
+
+const messageText = (page) => page.textContent("#message .message-text");
+async function closeMessage(page) {
+  await page.waitForSelector("#message[open]");
+  assert.equal(await focusedName(page), "messageOk");
+  await page.keyboard.press("Enter");
+  await page.waitForFunction(() => !document.querySelector("#message[open]"));
+}
+
+test("a reign by the keyboard: the name, buying, selling, hiring, years, a battle and its OK", async () => {
+  const page = await openGame(browser, server.url);
+  // An empty name does nothing.
+  await page.keyboard.press("Enter");
+  assert.equal(await page.isVisible("#Form5"), true);
+  await begin(page, "Пётр");
+  assert.equal(await page.title(), "Король Велории - Пётр");
+  assert.equal(await text(page, "Label14"), " 1  год правления .");
+  assert.equal(await text(page, "Label15"), "Покупайте!");
+  assert.equal(await text(page, "money1"), " 10000");
+
+  // Buy grain by its bar: three steps of the arrow key.
+  const grainBefore = await page.textContent(named("zer-caption"));
+  await tabTo(page, "scroll2_1");
+  for (let i = 0; i < 3; ++i) await page.keyboard.press("ArrowRight");
+  assert.equal(await text(page, "Label6"), " 3");
+  await tabTo(page, "buy3");
+  await page.keyboard.press("Enter");
+  assert.notEqual(await page.textContent(named("zer-caption")), grainBefore);
+  assert.notEqual(await text(page, "money1"), " 10000");
+  assert.equal(await text(page, "Label6"), "0", "the bars stand at 0 after a trade");
+
+  // Sell one gold by its typed amount.
+  await tabTo(page, "Sale");
+  await page.keyboard.press("Enter");
+  assert.equal(await text(page, "Label15"), "Продавайте!");
+  await tabTo(page, "Text1");
+  await page.keyboard.type("1x"); // the box takes digits alone
+  assert.equal(await page.inputValue("#Form1 " + named("Text1")), "1");
+  const goldBefore = await page.textContent(named("zol-caption"));
+  await tabTo(page, "sale1_1");
+  await page.keyboard.press("Enter");
+  assert.notEqual(await page.textContent(named("zol-caption")), goldBefore);
+
+  // Hire five mercenaries by the typed amount.
+  const soldiers = Number(await text(page, "soldaty1"));
+  await tabTo(page, "naemniki");
+  await page.keyboard.press("Enter");
+  assert.equal(await page.isVisible(named("naemniki1")), true);
+  assert.equal(await page.isVisible(named("zol")), false, "the goods panels are covered, never a Tab stop");
+  await tabTo(page, "Text5");
+  await page.keyboard.type("5");
+  await tabTo(page, "buy5_1");
+  await page.keyboard.press("Enter");
+  assert.equal(Number(await text(page, "soldaty1")), soldiers + 5);
+
+  // Two years.
+  for (let year = 2; year <= 3; ++year) {
+    await tabTo(page, "dalshe");
+    await page.keyboard.press("Enter");
+    assert.equal(await page.isVisible(named("informacia")), true);
+    assert.match(await text(page, "info"), /Господин президент!/);
+    assert.equal(await text(page, "Label14"), " " + year + "  год правления .");
+  }
+
+  // A saved game with a war due: the next press fights it; OK closes it and tells the report.
+  await loadGame(page, fixture("war_due.txt"));
+  assert.equal(await text(page, "Label15"), "Покупайте!");
+  await tabTo(page, "dalshe");
+  await page.keyboard.press("Enter");
+  assert.equal(await page.isVisible(named("boy")), true);
+  assert.equal(await text(page, "pobeda"), "Слава Королю! Вы победили!");
+  assert.equal(await focusedName(page), "Command3", "the keyboard goes to the war panel's OK");
+  assert.equal(await page.isDisabled(named("dalshe")), true);
+  await page.keyboard.press("Enter");
+  assert.equal(await page.isVisible(named("boy")), false);
+  assert.equal(await page.isDisabled(named("dalshe")), false);
+  assert.equal(await focusedName(page), "dalshe");
+  assert.deepEqual(page.errors, []);
+});
+
+test("a save downloads exactly the desktop's bytes for the same game", async () => {
+  const page = await openGame(browser, server.url);
+  await begin(page, "Гость");
+  await loadGame(page, fixture("war_due.txt"));
+  await page.keyboard.press("F3");
+  await page.waitForSelector("#Form3[open]");
+  // An empty name: the desktop's message, and nothing is written.
+  await tabTo(page, "Command1");
+  await page.keyboard.press("Enter");
+  assert.equal(await messageText(page), "Не указано имя файла");
+  assert.equal(await page.textContent("#message .caption"), "Сохранение");
+  await closeMessage(page);
+  await page.focus("#Form3 " + named("txtFileName"));
+  await page.keyboard.type("игра");
+  const [download] = await Promise.all([page.waitForEvent("download"), page.keyboard.press("Enter")]);
+  assert.equal(download.suggestedFilename(), "игра.txt");
+  const saved = readFileSync(await download.path());
+  assert.deepEqual(saved, readFileSync(fixture("war_due_resaved.txt")));
+});
+
+test("a damaged file is refused with the desktop's message and nothing changes", async () => {
+  const page = await openGame(browser, server.url);
+  await begin(page, "Пётр");
+  const before = await page.evaluate(() => JSON.stringify(window.veloriaPage.screen()));
+  const money = await text(page, "money1");
+  await loadGame(page, fixture("damaged.txt"));
+  await page.waitForSelector("#message[open]");
+  assert.equal(await page.textContent("#message .caption"), "Загрузить");
+  assert.match(await messageText(page), /^Файл «damaged\.txt» обрывается/);
+  await closeMessage(page);
+  assert.equal(await text(page, "money1"), money);
+  assert.equal(await text(page, "Label14"), " 1  год правления .");
+  const after = JSON.parse(await page.evaluate(() => JSON.stringify(window.veloriaPage.screen())));
+  assert.deepEqual(after.status, JSON.parse(before).status);
+  assert.deepEqual(after.goods, JSON.parse(before).goods);
+});
+
+test("year 100 puts the king into the table, which is still there after a reload", async () => {
+  const page = await openGame(browser, server.url);
+  await page.evaluate(() => localStorage.clear());
+  await begin(page, "Гость");
+  await loadGame(page, fixture("year99.txt"));
+  await tabTo(page, "dalshe");
+  await page.keyboard.press("Enter");
+  await page.waitForSelector("#message[open]");
+  assert.match(await messageText(page), /^Поздравляю Вас Ваше Величество, Ваш рейтинг -  5\d\d/);
+  await closeMessage(page);
+  await page.waitForSelector("#Form7[open]");
+  assert.equal(await page.textContent("#Form7 " + named("Label2_0")), "Всеслав");
+  assert.equal(await page.textContent("#Form7 " + named("Label2_1")), "Велимир I");
+  await page.keyboard.press("Enter"); // its OK has the keyboard; a new game follows
+  await page.waitForSelector("#Form5:not([hidden])");
+  const stored = await page.evaluate(() => localStorage.getItem("veloria.scores.tab"));
+  assert.ok(stored);
+
+  await page.reload();
+  await page.waitForSelector("html[data-ready=true]");
+  await begin(page, "Пётр");
+  await tabTo(page, "tablica");
+  await page.keyboard.press("Enter");
+  await page.waitForSelector("#Form7[open]");
+  assert.equal(await page.textContent("#Form7 " + named("Label2_0")), "Всеслав");
+  await page.keyboard.press("Enter");
+  assert.equal(await page.isVisible("#Form1"), true, "the table opened from the menu just closes");
+});
+
+test("the live region tells each year's report once", async () => {
+  const page = await openGame(browser, server.url);
+  await begin(page, "Пётр");
+  await listen(page);
+  for (let i = 0; i < 3; ++i) {
+    await tabTo(page, "dalshe");
+    await page.keyboard.press("Enter");
+  }
+  const told = await page.evaluate(() => window.told.filter((t) => t !== ""));
+  const reports = told.filter((t) => t.startsWith("Господин президент!"));
+  assert.equal(reports.length, 3, told.join("\n"));
+  assert.equal(new Set(reports).size, 3, "every year told once");
+  assert.match(reports[2], /4 {1,2}год правления \.$/);
+});
+
+test("English where the browser prefers it: every text translated, the rules' too", async () => {
+  const page = await openGame(browser, server.url, { locale: "en-GB" });
+  assert.equal(await page.textContent("#Form5 " + named("Label1")), "Your name?");
+  await begin(page, "Peter");
+  await tabTo(page, "dalshe");
+  await page.keyboard.press("Enter");
+  await page.keyboard.press("F5");
+  await page.waitForSelector("#chronicle[open]");
+  await page.keyboard.press("Escape");
+  for (const name of ["aboutgame", "tablica", "pravila"]) {
+    await page.click(named(name));
+    await page.waitForSelector("dialog[open]");
+    await page.keyboard.press("Escape");
+  }
+  await page.click(named("naemniki"));
+  await page.click(named("Sale"));
+  const shown = await page.evaluate(() => document.getElementById("Form1").innerText);
+  assert.doesNotMatch(shown, /[А-Яа-яЁё]/, shown);
+  assert.deepEqual(await page.evaluate(() => window.veloriaPage.missing()), []);
+});
+
+test("axe-core finds no violation in any state", async () => {
+  const page = await openGame(browser, server.url);
+  const states = {};
+  states.name = await axeViolations(page);
+  await begin(page, "Пётр");
+  states.buying = await axeViolations(page);
+  await page.click(named("Sale"));
+  states.selling = await axeViolations(page);
+  await page.click(named("naemniki"));
+  states.mercenaries = await axeViolations(page);
+  await page.click(named("dalshe"));
+  states.report = await axeViolations(page);
+  await loadGame(page, fixture("war_due.txt"));
+  await page.click(named("dalshe"));
+  states.battle = await axeViolations(page);
+  await page.click(named("Command3"));
+  for (const [state, name] of [["table", "tablica"], ["about", "aboutgame"], ["rules", "pravila"], ["chronicle", "chronicle"]]) {
+    await page.click(named(name));
+    await page.waitForSelector("dialog[open]");
+    states[state] = await axeViolations(page);
+    await page.keyboard.press("Escape");
+  }
+  await page.keyboard.press("F3");
+  states.save = await axeViolations(page);
+  await page.click("#Form3 " + named("Command1"));
+  states.message = await axeViolations(page);
+  await page.keyboard.press("Enter");
+  await page.keyboard.press("Escape");
+  await page.keyboard.press("F4");
+  states.load = await axeViolations(page);
+  for (const [state, violations] of Object.entries(states)) assert.deepEqual(violations, [], state);
+});
+
+test("screenshots at 360 and 1280 pixels in both languages", { skip: !shots }, async () => {
+  for (const locale of ["ru-RU", "en-US"]) {
+    for (const width of [360, 1280]) {
+      const page = await openGame(browser, server.url, { locale, viewport: { width, height: 800 } });
+      const name = (state) => path.join(shots, locale.slice(0, 2) + "-" + width + "-" + state + ".png");
+      await page.screenshot({ path: name("name") });
+      await begin(page, locale === "ru-RU" ? "Пётр" : "Peter");
+      await page.screenshot({ path: name("buying"), fullPage: true });
+      await loadGame(page, fixture("war_due.txt"));
+      await page.click(named("dalshe"));
+      await page.screenshot({ path: name("battle"), fullPage: true });
+      await page.click(named("Command3"));
+      await page.screenshot({ path: name("report"), fullPage: true });
+      await page.click(named("tablica"));
+      await page.screenshot({ path: name("table") });
+      await page.context().close();
+    }
+  }
+});
