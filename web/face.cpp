@@ -426,7 +426,7 @@ EMSCRIPTEN_KEEPALIVE int vel_close_table() {
 // cannot be saved, else empty.
 EMSCRIPTEN_KEEPALIVE const char* vel_save() {
     Game& g = game();
-    const ReignRecord record = g.session.record();
+    const ReignSaveRecord record = g.session.record();
     const SavedGameFileWrite written =
         writeSavedGameFile(record.state, record.hall, record.bars, *record.chronicle);
     if (written.problem) {

@@ -47,7 +47,7 @@ std::string resaved(const std::string& file) {
                            : LoadedChronicle::Status::Absent;
     chronicle.entries = read.chronicle.entries;
     session.installLoadedGame(read.game->state, read.game->hall, std::move(chronicle));
-    const ReignRecord record = session.record();
+    const ReignSaveRecord record = session.record();
     return writeSavedGameFile(record.state, record.hall, record.bars, *record.chronicle).bytes;
 }
 

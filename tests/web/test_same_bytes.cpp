@@ -37,7 +37,7 @@ Played playAndSave(std::uint64_t seed, int presses) {
     session.beginReign("Ярослав");
     Played played;
     played.end = playCarefulReign(session, 2, presses);
-    const ReignRecord record = session.record();
+    const ReignSaveRecord record = session.record();
     const SavedGameFileWrite written =
         writeSavedGameFile(record.state, record.hall, record.bars, *record.chronicle);
     EXPECT_FALSE(written.problem);
