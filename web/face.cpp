@@ -81,7 +81,7 @@ EM_JS(void, keepUnusableScores, (), {
 
 class BrowserScoresStore final : public ScoresStore {
 public:
-    StoreRead load() override {
+    ScoresStoreRead load() override {
         const int size = storedScoresSize();
         if (size < 0) {
             return {};
@@ -94,18 +94,19 @@ public:
         }
         // Kept aside as the desktop keeps an unusable file, so the next table is a fresh one.
         keepUnusableScores();
-        return {std::nullopt,
-                StoreProblem{StoreProblem::Kind::Unusable, unusableScoresText(*read.problem)}};
+        return {std::nullopt, ScoresStoreProblem{ScoresStoreProblem::Kind::Unusable,
+                                                 unusableScoresText(*read.problem)}};
     }
-    std::optional<StoreProblem> save(const HallOfFame& table) override {
+    std::optional<ScoresStoreProblem> save(const HallOfFame& table) override {
         const auto written = writeScoresFile(table);
         if (written.problem) {
-            return StoreProblem{StoreProblem::Kind::NotWritten,
-                                scoresProblemText(*written.problem)};
+            return ScoresStoreProblem{ScoresStoreProblem::Kind::NotWritten,
+                                      scoresProblemText(*written.problem)};
         }
         if (!writeStoredScores(written.bytes.data(), int(written.bytes.size()))) {
-            return StoreProblem{StoreProblem::Kind::NotWritten,
-                                translate("WebPage", "Таблицу не удалось сохранить в браузере.")};
+            return ScoresStoreProblem{
+                ScoresStoreProblem::Kind::NotWritten,
+                translate("WebPage", "Таблицу не удалось сохранить в браузере.")};
         }
         return std::nullopt;
     }
@@ -216,7 +217,7 @@ std::string wordedNotice(const Notice& notice) {
     case Notice::Kind::Rating:
         return ratingMessage(notice.rating, writer);
     case Notice::Kind::ChronicleDamaged:
-    case Notice::Kind::StoreProblem:
+    case Notice::Kind::ScoresStoreProblem:
         return notice.detail;
     }
     return {};

@@ -5,7 +5,6 @@
 #include "web/problem_words.h"
 
 #include <algorithm>
-#include <array>
 #include <climits>
 #include <cstdio>
 
@@ -23,61 +22,6 @@ std::string scores(const char* source) {
     return translate("Scores", source);
 }
 
-// The game's own fields, then the table's names and scores, then the rest.
-constexpr std::array<const char*, 43> kGameFields = {"цена золота",
-                                                     "цена земли",
-                                                     "цена зерна",
-                                                     "цена нефти",
-                                                     "рабочие",
-                                                     "солдаты",
-                                                     "цена наёмника",
-                                                     "запасное значение 3",
-                                                     "запасное значение 4",
-                                                     "запасное значение 5",
-                                                     "запасное значение 6",
-                                                     "запасное значение 7",
-                                                     "запасное значение 8",
-                                                     "казна",
-                                                     "сумма сделки",
-                                                     "рост армии",
-                                                     "настроение",
-                                                     "запасное значение 1",
-                                                     "народ накормлен",
-                                                     "земли хватило",
-                                                     "посев",
-                                                     "годы недовольства",
-                                                     "посев для урожая",
-                                                     "запасное значение 2",
-                                                     "год",
-                                                     "последний мирный год",
-                                                     "армия врага",
-                                                     "годы до битвы",
-                                                     "запасное значение 9",
-                                                     "население",
-                                                     "нужное зерно",
-                                                     "отчёт",
-                                                     "урожай",
-                                                     "продажа золота",
-                                                     "продажа земли",
-                                                     "продажа зерна",
-                                                     "продажа нефти",
-                                                     "наёмники",
-                                                     "покупка золота",
-                                                     "покупка земли",
-                                                     "покупка зерна",
-                                                     "покупка нефти",
-                                                     "имя короля"};
-constexpr std::array<const char*, 10> kLastFields = {"очки короля",
-                                                     "золото",
-                                                     "земля",
-                                                     "зерно",
-                                                     "нефть",
-                                                     "наёмников по карману",
-                                                     "покупка золота до",
-                                                     "покупка земли до",
-                                                     "покупка зерна до",
-                                                     "покупка нефти до"};
-
 std::string quoted(const std::string& fileName) {
     return arg(translate("FileAccess", "«%1»"), fileName);
 }
@@ -89,20 +33,9 @@ std::string subject(const std::string& fileName) {
     return arg(savedGame("Файл %1"), quoted(fileName));
 }
 
+// The field's name as the formats keep it, in the page's language.
 std::string fieldName(int number) {
-    if (number >= 1 && number <= 43) {
-        return savedGame(kGameFields[std::size_t(number - 1)]);
-    }
-    if (number >= 44 && number <= 53) {
-        return savedGame("имя в таблице лучших");
-    }
-    if (number >= 54 && number <= 63) {
-        return savedGame("счёт в таблице лучших");
-    }
-    if (number >= 64 && number <= 73) {
-        return savedGame(kLastFields[std::size_t(number - 64)]);
-    }
-    return {};
+    return savedGame(savedGameFieldName(number).source.data());
 }
 
 std::string fieldLabel(int number) {

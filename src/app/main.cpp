@@ -10,9 +10,9 @@
 
 #include "core/kingdom_state.h"
 #include "core/random.h"
-#include "ui/base/platform.h"
 #include "ui/shell/application.h"
 #include "ui/shell/game_controller.h"
+#include "ui/shell/qt_platform.h"
 
 namespace {
 

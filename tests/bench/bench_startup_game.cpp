@@ -12,10 +12,10 @@
 #include "core/kingdom_state.h"
 #include "core/random.h"
 #include "first_paint.h"
-#include "ui/base/platform.h"
 #include "ui/dialogs/name_dialog.h"
 #include "ui/shell/application.h"
 #include "ui/shell/game_controller.h"
+#include "ui/shell/qt_platform.h"
 
 int main(int argc, char* argv[]) {
     const bool reportMemory = argc > 1 && std::strcmp(argv[1], "--report-memory") == 0;

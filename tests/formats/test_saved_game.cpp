@@ -81,6 +81,11 @@ TEST(SavedGameFormat, ReadsTheSameUnderADecimalCommaLocale) {
     if (std::setlocale(LC_ALL, "ru_RU.UTF-8") == nullptr) {
         GTEST_SKIP() << "the ru_RU.UTF-8 locale is not installed (tools/install-deps makes it)";
     }
+#ifdef __EMSCRIPTEN__
+    // The browser's C library takes any locale's name but writes '.' in all of them.
+    std::setlocale(LC_ALL, previous.c_str());
+    GTEST_SKIP() << "no locale of the browser build has a decimal comma";
+#endif
     ASSERT_EQ(std::localeconv()->decimal_point, std::string(","));
     const std::string written = writeSavedGame(busyState(), busyHall(), kBusyBars);
     const std::string known = writeSavedGame(knownState(), knownHall(), kKnownBars);

@@ -14,8 +14,8 @@
 
 #include "core/number_text.h"
 #include "support/chronicle_reign.h"
-#include "ui/chronicle/chronicle_accessible.h"
 #include "ui/chronicle/chronicle_chart.h"
+#include "ui/chronicle/chronicle_interfaces.h"
 #include "ui/chronicle/chronicle_table.h"
 #include "ui/chronicle/chronicle_window.h"
 

@@ -15,6 +15,7 @@
 #include "support/fake_platform.h"
 #include "ui/help/help.h"
 #include "ui/help/help_viewer.h"
+#include "ui/shell/qt_platform.h"
 
 namespace {
 

@@ -5,7 +5,6 @@
 #include "ui/a11y/accessibility.h"
 
 #include <algorithm>
-#include <array>
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -14,13 +13,12 @@
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMetaEnum>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 #include <QTimer>
-
-#include "ui/base/key_filters.h"
 
 namespace {
 
@@ -33,60 +31,34 @@ public:
     }
 };
 
-// A label that acts as a link: pressed by the reader's action as by Enter.
-class LinkAccessible final : public QAccessibleWidget {
-public:
-    explicit LinkAccessible(QWidget* label) : QAccessibleWidget(label, QAccessible::Link) {}
-    QString text(QAccessible::Text t) const override {
-        const QString own = QAccessibleWidget::text(t);
-        if (t == QAccessible::Name && own.isEmpty()) {
-            return static_cast<const QLabel*>(widget())->text();
-        }
-        return own;
-    }
-    QStringList actionNames() const override { return {QAccessibleActionInterface::pressAction()}; }
-    void doAction(const QString& action) override {
-        if (action == QAccessibleActionInterface::pressAction()) {
-            if (LinkLabel* link = LinkLabel::of(object())) {
-                link->activate();
-            }
-        }
-    }
-};
-
-struct ClassRole {
-    const char* className;
-    QAccessible::Role role;
-};
-
-// By class, as Qt asks for each class of an object from the most derived one up: a save or load
-// dialog is found as a FileDialog before Qt's own factory would take it for a plain QWidget.
-constexpr std::array<ClassRole, 7> kClassRoles = {{
-    {"NameDialog", QAccessible::Dialog},
-    {"FileDialog", QAccessible::Dialog},
-    {"AboutBox", QAccessible::Dialog},
-    {"HallOfFameWindow", QAccessible::Window},
-    {"HelpViewer", QAccessible::Window},
-    {"Announcer", QAccessible::Notification},
-    {"SpokenSummary", QAccessible::StaticText},
-}};
-
+// By the class that says its role, as Qt asks for each class of an object from the most derived
+// one up: a save or load dialog is met as the FileDialog it is before Qt's own factory would take
+// it for a plain QWidget.
 QAccessibleInterface* accessibleByRole(const QString& className, QObject* object) {
     if (object == nullptr || !object->isWidgetType()) {
         return nullptr;
     }
-    if (LinkLabel::of(object) != nullptr) {
-        return new LinkAccessible(static_cast<QWidget*>(object));
+    const QMetaObject* meta = object->metaObject();
+    while (meta != nullptr && className != QLatin1String(meta->className())) {
+        meta = meta->superClass();
     }
-    if (className == QLatin1String("FrameSurface")) {
-        return new NamelessAccessible(static_cast<QWidget*>(object));
+    if (meta == nullptr) {
+        return nullptr;
     }
-    for (const ClassRole& entry : kClassRoles) {
-        if (className == QLatin1String(entry.className)) {
-            return new QAccessibleWidget(static_cast<QWidget*>(object), entry.role);
-        }
+    auto* widget = static_cast<QWidget*>(object);
+    if (meta == &FrameSurface::staticMetaObject) {
+        return new NamelessAccessible(widget);
     }
-    return nullptr;
+    // Said by this very class, not by one it derives from: Qt asks for that one in its turn.
+    const int said = meta->indexOfClassInfo(kAccessibleRole);
+    if (said < meta->classInfoOffset()) {
+        return nullptr;
+    }
+    bool known = false;
+    const int role =
+        QMetaEnum::fromType<QAccessible::Role>().keyToValue(meta->classInfo(said).value(), &known);
+    Q_ASSERT_X(known, meta->className(), "names no role of QAccessible::Role");
+    return known ? new QAccessibleWidget(widget, QAccessible::Role(role)) : nullptr;
 }
 
 class FocusToldFirst final : public QObject {

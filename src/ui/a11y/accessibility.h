@@ -10,9 +10,12 @@
 
 class QLineEdit;
 
-// Qt takes a plain QWidget for a filler: our windows and widgets that are dialogs, windows, a
-// notification or a text say so through a factory of ours. Every class that needs it calls this
-// in its constructor; the factory is installed once.
+// Qt takes a plain QWidget for a filler: each class of ours that is a dialog, a window, a
+// notification or a text says so in its declaration, by the name of its QAccessible::Role:
+//     Q_CLASSINFO("accessibleRole", "Dialog")
+// which the classes derived from it share. Every such class calls this in its constructor; the
+// factory that reads the roles is installed once.
+inline constexpr char kAccessibleRole[] = "accessibleRole";
 void installAccessibleRoles();
 
 // A shown text as a screen reader should speak it: the lines that are only underscores (the
@@ -44,6 +47,7 @@ public:
 // has no announcement of its own, and Orca 43 cannot speak the description change it sends.)
 class Announcer final : public QWidget {
     Q_OBJECT
+    Q_CLASSINFO("accessibleRole", "Notification")
 public:
     explicit Announcer(QWidget* parent);
 
@@ -57,6 +61,7 @@ public:
 // and lets the mouse through to what lies beneath.
 class SpokenSummary final : public QWidget {
     Q_OBJECT
+    Q_CLASSINFO("accessibleRole", "StaticText")
 public:
     SpokenSummary(QWidget* parent, const QRect& rect);
 

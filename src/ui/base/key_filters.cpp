@@ -3,20 +3,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/base/key_filters.h"
 
-#include <utility>
-
-#include <QAccessible>
 #include <QCoreApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
 
 #include "market/trade.h"
-#include "ui/a11y/accessibility.h"
 #include "ui/base/platform.h"
 
 namespace {
@@ -131,52 +125,4 @@ bool EnterPressesButton::eventFilter(QObject* watched, QEvent* event) {
         button->click();
     }
     return true;
-}
-
-LinkLabel::LinkLabel(QLabel* label, std::function<void()> action)
-    : QObject(label), m_label(label), m_action(std::move(action)) {
-    label->setCursor(Qt::PointingHandCursor);
-    // Reached by Tab only: a click runs the link and leaves the keyboard where it was.
-    label->setFocusPolicy(Qt::TabFocus);
-    label->installEventFilter(this);
-    installAccessibleRoles();
-    // A reader may have met the label already, as the plain text it was until now.
-    if (QAccessible::isActive()) {
-        if (QAccessibleInterface* known = QAccessible::queryAccessibleInterface(label)) {
-            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(known));
-        }
-    }
-}
-
-LinkLabel* LinkLabel::of(const QObject* label) {
-    return label->findChild<LinkLabel*>(QString(), Qt::FindDirectChildrenOnly);
-}
-
-bool LinkLabel::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != m_label) {
-        return false;
-    }
-    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
-        QFont font = m_label->font();
-        font.setUnderline(event->type() == QEvent::FocusIn);
-        m_label->setFont(font);
-        return false;
-    }
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
-            m_action();
-            return true;
-        }
-        return false;
-    }
-    if (event->type() == QEvent::MouseButtonRelease) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton &&
-            m_label->rect().contains(mouse->position().toPoint())) {
-            m_action();
-            return true;
-        }
-    }
-    return false;
 }

@@ -4,13 +4,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <memory>
-
 #include <QString>
 #include <QUrl>
 #include <QVariant>
 
-class HelpViewer;
 class QWidget;
 
 class Platform {
@@ -35,23 +32,4 @@ public:
     // once; the viewer reports a missing file or topic itself.
     virtual void winHelp(QWidget* owner, const QString& path, unsigned command,
                          const QVariant& data) = 0;
-};
-
-// The real platform: QApplication::beep, the game's MessageBox, QDesktopServices.
-class QtPlatform final : public Platform {
-public:
-    QtPlatform();
-    ~QtPlatform() override;
-    void beep() override;
-    void message(QWidget* parent, const QString& title, const QString& text,
-                 bool informationIcon) override;
-    void messageOverReport(QWidget* parent, const QString& title, const QString& text,
-                           const QString& spokenReport) override;
-    void openUrl(const QUrl& url) override;
-    void winHelp(QWidget* owner, const QString& path, unsigned command,
-                 const QVariant& data) override;
-
-private:
-    // One viewer for the whole run, created on first use; it outlives the main windows.
-    std::unique_ptr<HelpViewer> m_helpViewer;
 };

@@ -3,8 +3,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/base/rows_view.h"
 
-#include "ui/chronicle/chronicle_accessible.h"
-
 #include <algorithm>
 
 #include <QKeyEvent>
@@ -22,7 +20,6 @@ constexpr int kCellPadding = 3;
 } // namespace
 
 RowsView::RowsView(QWidget* parent) : QAbstractScrollArea(parent) {
-    chronicleAccessibility::install();
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setAutoFillBackground(false);
@@ -63,10 +60,10 @@ void RowsView::setRowCount(int rows, int shift) {
     updateScrollBars();
     bar->setValue(first);
     viewport()->update();
-    chronicleAccessibility::rowsChanged(this);
+    tellRowsChanged();
     if (m_current != before || shift != 0) {
         emit currentRowChanged(m_current);
-        chronicleAccessibility::currentRowChanged(this);
+        tellCurrentRowChanged();
     }
 }
 
@@ -80,7 +77,7 @@ void RowsView::setCurrentRow(int row) {
         m_current = row;
         viewport()->update();
         emit currentRowChanged(row);
-        chronicleAccessibility::currentRowChanged(this);
+        tellCurrentRowChanged();
     }
 }
 
@@ -351,7 +348,7 @@ void RowsView::changeEvent(QEvent* event) {
 void RowsView::focusInEvent(QFocusEvent* event) {
     QAbstractScrollArea::focusInEvent(event);
     viewport()->update();
-    chronicleAccessibility::focused(this);
+    tellFocused();
 }
 
 void RowsView::focusOutEvent(QFocusEvent* event) {

@@ -61,6 +61,11 @@ protected:
     virtual QString cellText(int row, int column) const = 0;
     // A whole text where a cell shows only part of it; empty for none.
     virtual QString cellToolTip(int row, int column) const;
+    // What a screen reader is to be told, for a view whose interface tells it: the rows were
+    // added, dropped or replaced; the chosen row moved; the view took the keyboard.
+    virtual void tellRowsChanged() {}
+    virtual void tellCurrentRowChanged() {}
+    virtual void tellFocused() {}
 
     // The number of rows changed: the current row moves by `shift` (rows removed at the front
     // move it up) and stays inside the rows.

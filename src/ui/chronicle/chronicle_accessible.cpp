@@ -1,4 +1,4 @@
-// The chronicle's accessibility: the table and its cells, and the factory of all its views.
+// The chronicle's accessibility: the table and its cells, and what the views tell a reader.
 // SPDX-FileCopyrightText: 2026 The Veloria developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/chronicle/chronicle_accessible.h"
@@ -12,11 +12,9 @@
 #include <QPointer>
 #include <QTimer>
 
-#include "sim/chronicle.h"
+#include "ui/a11y/accessibility.h"
+#include "ui/base/rows_view.h"
 #include "ui/chronicle/chronicle_accessible_parts.h"
-#include "ui/chronicle/chronicle_chart.h"
-#include "ui/chronicle/chronicle_table.h"
-#include "ui/chronicle/chronicle_window.h"
 
 namespace {
 
@@ -265,37 +263,18 @@ QList<QAccessibleInterface*> CellAccessible::columnHeaderCells() const {
     return {table->cell(-1, m_column)};
 }
 
-QAccessibleInterface* factory(const QString&, QObject* object) {
-    // A plain widget made a window is told as a filler: the chronicle is a window of its own.
-    if (auto* window = qobject_cast<ChronicleWindow*>(object)) {
-        return new QAccessibleWidget(window, QAccessible::Window);
-    }
-    if (auto* report = qobject_cast<ReportView*>(object)) {
-        return makeReportAccessible(report);
-    }
-    if (auto* table = qobject_cast<ChronicleTable*>(object)) {
-        return new TableAccessible(table);
-    }
-    if (auto* chart = qobject_cast<ChronicleChart*>(object)) {
-        return makeChartAccessible(chart);
-    }
-    return nullptr;
-}
-
 // The interface Qt already made for the view, if it made one; asking for one makes it.
 TableAccessible* tableOf(RowsView* view) {
-    return qobject_cast<ChronicleTable*>(view)
-               ? static_cast<TableAccessible*>(QAccessible::queryAccessibleInterface(view))
-               : nullptr;
+    return dynamic_cast<TableAccessible*>(QAccessible::queryAccessibleInterface(view));
 }
 
 } // namespace
 
-namespace chronicleAccessibility {
-
-void install() {
-    QAccessible::installFactory(factory);
+QAccessibleInterface* makeTableAccessible(RowsView* view) {
+    return new TableAccessible(view);
 }
+
+namespace chronicleAccessibility {
 
 QString rowSummary(const RowsView& view, int row) {
     QStringList figures;
@@ -351,6 +330,50 @@ void rowsChanged(RowsView* view) {
     }
     QAccessibleTableModelChangeEvent reset(view, QAccessibleTableModelChangeEvent::ModelReset);
     QAccessible::updateAccessibility(&reset);
+}
+
+QString reportText(const QString& report) {
+    QString text = report;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (text.endsWith(QLatin1Char('\n'))) {
+        text.chop(1);
+    }
+    // The rule stays a line, empty, so that the reader's lines are the pane's.
+    QStringList lines = text.split(QLatin1Char('\n'));
+    for (QString& line : lines) {
+        if (isReportRule(line)) {
+            line.clear();
+        }
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+void readingLineMoved(RowsView* view) {
+    if (!QAccessible::isActive()) {
+        return;
+    }
+    QAccessibleInterface* report = QAccessible::queryAccessibleInterface(view);
+    if (report == nullptr || report->textInterface() == nullptr) {
+        return;
+    }
+    QAccessibleTextCursorEvent moved(view, report->textInterface()->cursorPosition());
+    QAccessible::updateAccessibility(&moved);
+}
+
+void textChanged(RowsView* view, const QString& before, const QString& after) {
+    if (!QAccessible::isActive()) {
+        return;
+    }
+    QAccessibleTextUpdateEvent updated(view, 0, reportText(before), reportText(after));
+    QAccessible::updateAccessibility(&updated);
+}
+
+void seriesChanged(QWidget* chart) {
+    if (!QAccessible::isActive()) {
+        return;
+    }
+    QAccessibleEvent changed(chart, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 } // namespace chronicleAccessibility

@@ -5,15 +5,14 @@
 
 #include <QString>
 
-class ChronicleChart;
+class QWidget;
 class RowsView;
 
 // The views paint themselves, so Qt knows nothing of their rows: these tell it. Interfaces are made
-// by Qt's accessibility on demand only (a factory the views install), cells only when a reader asks
-// for them; while no reader is active every call below returns at once and nothing is made.
+// by Qt's accessibility on demand only (by the factory the window installs,
+// chronicle_interfaces.h), cells only when a reader asks for them; while no reader is active every
+// call below returns at once and nothing is made.
 namespace chronicleAccessibility {
-
-void install(); // the factory; cheap to call again
 
 // The view's chosen row moved (keys, mouse or a new year): the reader hears the row.
 void currentRowChanged(RowsView* view);
@@ -24,14 +23,13 @@ void rowsChanged(RowsView* view);
 // The report pane's reading line moved.
 void readingLineMoved(RowsView* view);
 // The report pane shows another year's report.
-void textChanged(RowsView* view, const QString& before);
-// A series was shown or hidden.
-void seriesChanged(ChronicleChart* chart);
+void textChanged(RowsView* view, const QString& before, const QString& after);
+// A series of the chart was shown or hidden.
+void seriesChanged(QWidget* chart);
 
 // The texts the interfaces give, also for the tests.
 // Lines ended by LF, the last one by nothing; the rule an empty line.
 QString reportText(const QString& report);
 QString rowSummary(const RowsView& view, int row); // "Год 12: рабочие 300, ..."
-QString chartSummary(const ChronicleChart& chart); // one sentence per shown series
 
 } // namespace chronicleAccessibility

@@ -60,7 +60,6 @@ QString shortNumber(double value) {
 ChronicleChart::ChronicleChart(const Chronicle& chronicle, QWidget* parent)
     : QWidget(parent), m_chronicle(&chronicle) {
     setObjectName(QStringLiteral("chronicleChart"));
-    chronicleAccessibility::install();
     // Reachable by Tab, so that a screen reader reads its summary; it draws no focus frame.
     setFocusPolicy(Qt::TabFocus);
     m_visible.fill(true);

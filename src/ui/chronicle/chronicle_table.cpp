@@ -137,6 +137,18 @@ QString ChronicleTable::tabSeparated() const {
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
+void ChronicleTable::tellRowsChanged() {
+    chronicleAccessibility::rowsChanged(this);
+}
+
+void ChronicleTable::tellCurrentRowChanged() {
+    chronicleAccessibility::currentRowChanged(this);
+}
+
+void ChronicleTable::tellFocused() {
+    chronicleAccessibility::focused(this);
+}
+
 ReportView::ReportView(QWidget* parent) : RowsView(parent) {
     setObjectName(QStringLiteral("chronicleReport"));
     setPlaceholder(tr("Выберите год, чтобы прочитать его доклад."));
@@ -165,7 +177,7 @@ void ReportView::setText(const QString& text) {
     m_readingLine = 0;
     verticalScrollBar()->setValue(0);
     horizontalScrollBar()->setValue(0);
-    chronicleAccessibility::textChanged(this, before);
+    chronicleAccessibility::textChanged(this, before, m_text);
 }
 
 void ReportView::keyPressEvent(QKeyEvent* event) {

@@ -45,6 +45,9 @@ public:
 protected:
     QString cellText(int row, int column) const override;
     QString cellToolTip(int row, int column) const override;
+    void tellRowsChanged() override;
+    void tellCurrentRowChanged() override;
+    void tellFocused() override;
 
 private:
     void startColumns();

@@ -15,10 +15,11 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "ui/a11y/accessibility.h"
 #include "ui/base/controls.h"
 #include "ui/base/twips.h"
-#include "ui/chronicle/chronicle_accessible.h"
 #include "ui/chronicle/chronicle_chart.h"
+#include "ui/chronicle/chronicle_interfaces.h"
 #include "ui/chronicle/chronicle_table.h"
 #include "ui/i18n/rule_texts.h"
 
@@ -32,6 +33,7 @@ const char* const kSeriesKeys[ChronicleChart::SeriesCount] = {
 ChronicleWindow::ChronicleWindow(const Chronicle& chronicle, QWidget* parent)
     : QWidget(parent, Qt::Window), m_chronicle(&chronicle) {
     setObjectName(QStringLiteral("chronicle"));
+    installAccessibleRoles();
     chronicleAccessibility::install();
     //: The chronicle of the reign.
     setWindowTitle(tr("Летопись"));

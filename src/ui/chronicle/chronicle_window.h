@@ -20,6 +20,8 @@ class ReportView;
 // table with the chosen year's report is one page, the chart the other.
 class ChronicleWindow final : public QWidget {
     Q_OBJECT
+    // A plain widget made a window is told as a filler: the chronicle is a window of its own.
+    Q_CLASSINFO("accessibleRole", "Window")
 public:
     // The chronicle belongs to the caller and must outlive the window (or keepFinishedReign).
     explicit ChronicleWindow(const Chronicle& chronicle, QWidget* parent = nullptr);

@@ -8,8 +8,8 @@
 #include <QPixmap>
 #include <QPushButton>
 
+#include "ui/a11y/link_label.h"
 #include "ui/art/art.h"
-#include "ui/base/key_filters.h"
 #include "ui/base/links.h"
 #include "ui/base/twips.h"
 

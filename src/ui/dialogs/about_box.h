@@ -21,6 +21,7 @@ inline constexpr char kCreditsLine[] =
 // Holds the main window while it is open; OK, Escape and the close box close it.
 class AboutBox final : public HoldingWindow {
     Q_OBJECT
+    Q_CLASSINFO("accessibleRole", "Dialog")
 public:
     AboutBox(Platform& platform, QWidget* mainWindow);
 

@@ -19,6 +19,7 @@ class QPushButton;
 // open. Create it with `new`; it deletes itself once closed.
 class FileDialog : public HoldingWindow {
     Q_OBJECT
+    Q_CLASSINFO("accessibleRole", "Dialog")
 public:
     // The folder the lists show, absolute and without a trailing separator (except for "/").
     QString folder() const { return m_folder; }

@@ -20,6 +20,7 @@ class QPushButton;
 // closed. `hall` must outlive it.
 class HallOfFameWindow final : public HoldingWindow {
     Q_OBJECT
+    Q_CLASSINFO("accessibleRole", "Window")
 public:
     HallOfFameWindow(QWidget* mainWindow, Platform& platform, HallOfFame& hall, QString scoresPath);
 

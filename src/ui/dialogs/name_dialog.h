@@ -14,6 +14,7 @@ class QPushButton;
 // game, and only the frame's close box closes it without a name.
 class NameDialog : public QWidget {
     Q_OBJECT
+    Q_CLASSINFO("accessibleRole", "Dialog")
 public:
     explicit NameDialog(QWidget* parent = nullptr);
 

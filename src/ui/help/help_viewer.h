@@ -19,6 +19,7 @@ class QUrl;
 
 class HelpViewer : public QWidget {
     Q_OBJECT
+    Q_CLASSINFO("accessibleRole", "Window")
 public:
     // Larger files are refused: the rules fit in a few dozen kilobytes.
     static constexpr qint64 kMaxFileSize = 4 * 1024 * 1024;

@@ -16,6 +16,7 @@
 
 #include "sim/year.h"
 #include "ui/a11y/accessibility.h"
+#include "ui/a11y/link_label.h"
 #include "ui/art/art.h"
 #include "ui/base/controls.h"
 #include "ui/base/key_filters.h"

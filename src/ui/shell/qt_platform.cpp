@@ -1,7 +1,7 @@
-// The real platform calls.
+// The real platform calls of the desktop.
 // SPDX-FileCopyrightText: 2026 The Veloria developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/base/platform.h"
+#include "ui/shell/qt_platform.h"
 
 #include <QApplication>
 #include <QDesktopServices>

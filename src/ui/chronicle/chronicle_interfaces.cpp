@@ -1,6 +1,9 @@
-// The chronicle's report pane and chart for a screen reader: the report as text, the chart told.
+// The chronicle's report pane and chart for a screen reader, the report as text and the chart
+// told, and the factory of the interfaces of all its views.
 // SPDX-FileCopyrightText: 2026 The Veloria developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/chronicle/chronicle_interfaces.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -8,7 +11,6 @@
 #include <QAccessibleWidget>
 
 #include "sim/chronicle.h"
-#include "ui/a11y/accessibility.h"
 #include "ui/base/controls.h"
 #include "ui/chronicle/chronicle_accessible.h"
 #include "ui/chronicle/chronicle_accessible_parts.h"
@@ -129,32 +131,25 @@ public:
     }
 };
 
+QAccessibleInterface* factory(const QString&, QObject* object) {
+    if (auto* report = qobject_cast<ReportView*>(object)) {
+        return new ReportAccessible(report);
+    }
+    if (auto* table = qobject_cast<ChronicleTable*>(object)) {
+        return makeTableAccessible(table);
+    }
+    if (auto* chart = qobject_cast<ChronicleChart*>(object)) {
+        return new ChartAccessible(chart);
+    }
+    return nullptr;
+}
+
 } // namespace
-
-QAccessibleInterface* makeReportAccessible(ReportView* view) {
-    return new ReportAccessible(view);
-}
-
-QAccessibleInterface* makeChartAccessible(ChronicleChart* chart) {
-    return new ChartAccessible(chart);
-}
 
 namespace chronicleAccessibility {
 
-QString reportText(const QString& report) {
-    QString text = report;
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    if (text.endsWith(QLatin1Char('\n'))) {
-        text.chop(1);
-    }
-    // The rule stays a line, empty, so that the reader's lines are the pane's.
-    QStringList lines = text.split(QLatin1Char('\n'));
-    for (QString& line : lines) {
-        if (isReportRule(line)) {
-            line.clear();
-        }
-    }
-    return lines.join(QLatin1Char('\n'));
+void install() {
+    QAccessible::installFactory(factory);
 }
 
 QString chartSummary(const ChronicleChart& chart) {
@@ -182,32 +177,6 @@ QString chartSummary(const ChronicleChart& chart) {
     }
     return series.isEmpty() ? ChronicleSpeech::tr("Не показано ни одного ряда.")
                             : series.join(ChronicleSpeech::tr("; ")) + QLatin1Char('.');
-}
-
-void readingLineMoved(RowsView* view) {
-    if (!QAccessible::isActive() || !qobject_cast<ReportView*>(view)) {
-        return;
-    }
-    QAccessibleInterface* report = QAccessible::queryAccessibleInterface(view);
-    QAccessibleTextCursorEvent moved(view, report->textInterface()->cursorPosition());
-    QAccessible::updateAccessibility(&moved);
-}
-
-void textChanged(RowsView* view, const QString& before) {
-    auto* report = qobject_cast<ReportView*>(view);
-    if (!QAccessible::isActive() || report == nullptr) {
-        return;
-    }
-    QAccessibleTextUpdateEvent updated(view, 0, reportText(before), reportText(report->text()));
-    QAccessible::updateAccessibility(&updated);
-}
-
-void seriesChanged(ChronicleChart* chart) {
-    if (!QAccessible::isActive()) {
-        return;
-    }
-    QAccessibleEvent changed(chart, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&changed);
 }
 
 } // namespace chronicleAccessibility
