@@ -232,6 +232,27 @@ std::string simplified(std::string_view text) {
     return out;
 }
 
+// The '>' that closes the tag starting at `at`: a '>' inside an attribute's quoted value (one that
+// starts with its quote right after the '=') does not.
+std::size_t tagEnd(std::string_view html, std::size_t at) {
+    char quote = '\0';
+    char last = '\0'; // the last character before this one that is not a blank
+    for (std::size_t pos = at + 1; pos < html.size(); ++pos) {
+        const char c = html[pos];
+        if (quote != '\0') {
+            quote = c == quote ? '\0' : quote;
+        } else if ((c == '"' || c == '\'') && last == '=') {
+            quote = c;
+        } else if (c == '>') {
+            return pos;
+        }
+        if (!isSpace(c)) {
+            last = c;
+        }
+    }
+    return std::string_view::npos;
+}
+
 // Elements that break a line: between words they leave a blank.
 bool breaksLine(std::string_view tag) {
     static constexpr std::string_view kBreaks[] = {
@@ -254,7 +275,7 @@ std::string htmlPlainText(std::string_view html) {
         }
         const char next = at + 1 < html.size() ? lower(html[at + 1]) : '\0';
         if (c == '<' && (next == '/' || next == '!' || (next >= 'a' && next <= 'z'))) {
-            const std::size_t end = html.find('>', at);
+            const std::size_t end = tagEnd(html, at);
             if (end == std::string_view::npos) {
                 break;
             }

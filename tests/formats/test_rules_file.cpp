@@ -91,6 +91,10 @@ TEST(RulesFile, PlainTextOfHtml) {
               "a b de&Ж&unknown;");
     EXPECT_EQ(htmlPlainText("1 < 2 <p>3"), "1 < 2 3");
     EXPECT_EQ(htmlPlainText("\xC2\xA0x\xE2\x80\x83y\xE3\x80\x80"), "x y");
+    // A '>' in a quoted value is part of it; a quote that does not start a value quotes nothing.
+    EXPECT_EQ(htmlPlainText("<a title=\"a>b\">x</a>"), "x");
+    EXPECT_EQ(htmlPlainText("<a title = 'a>b'>x</a>"), "x");
+    EXPECT_EQ(htmlPlainText("<a b\"c>x\"</a>"), "x\"");
 }
 
 TEST(RulesFile, TheTitleIsTheDocumentsOwn) {

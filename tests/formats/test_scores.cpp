@@ -34,7 +34,6 @@ std::string replaced(std::string bytes, const std::string& what, const std::stri
     return bytes;
 }
 
-
 } // namespace
 
 TEST(ScoresFormat, WritesTheRecordOfTwentyFields) {
