@@ -217,7 +217,8 @@ std::string wordedNotice(const Notice& notice) {
     case Notice::Kind::Rating:
         return ratingMessage(notice.rating, writer);
     case Notice::Kind::ChronicleDamaged:
-    case Notice::Kind::ScoresStoreProblem:
+        return chronicleDamagedMessage(notice.problem);
+    case Notice::Kind::TableProblem:
         return notice.detail;
     }
     return {};
@@ -427,9 +428,7 @@ EMSCRIPTEN_KEEPALIVE int vel_close_table() {
 // cannot be saved, else empty.
 EMSCRIPTEN_KEEPALIVE const char* vel_save() {
     Game& g = game();
-    const ReignSaveRecord record = g.session.record();
-    const SavedGameFileWrite written =
-        writeSavedGameFile(record.state, record.hall, record.bars, *record.chronicle);
+    const SavedGameFileWrite written = g.session.saveGame();
     if (written.problem) {
         g.saved.clear();
         return answer(savedGameProblemText(*written.problem, {}));
@@ -451,28 +450,11 @@ EMSCRIPTEN_KEEPALIVE int vel_saved_size() {
 EMSCRIPTEN_KEEPALIVE const char* vel_load(const char* bytes, int size, const char* fileName) {
     Game& g = game();
     const std::string_view data(bytes, std::size_t(size < 0 ? 0 : size));
-    const SavedGameFileRead read = readSavedGameFile(data, g.session.state());
-    if (!read.game) {
+    if (const std::optional<SavedGameProblem> problem = g.session.loadGame(data)) {
         g.messages.emplace_back(translate("GameController", "Загрузить"),
-                                savedGameProblemText(*read.problem, fileName));
+                                savedGameProblemText(*problem, fileName));
         g.session.loadRefused();
-        return screenAnswer();
     }
-    LoadedChronicle chronicle;
-    switch (read.chronicle.status) {
-    case ChronicleRead::Status::Absent:
-        chronicle.status = LoadedChronicle::Status::Absent;
-        break;
-    case ChronicleRead::Status::Read:
-        chronicle.status = LoadedChronicle::Status::Read;
-        chronicle.entries = read.chronicle.entries;
-        break;
-    case ChronicleRead::Status::Damaged:
-        chronicle.status = LoadedChronicle::Status::Damaged;
-        chronicle.reason = chronicleDamagedMessage(read.chronicle.problem);
-        break;
-    }
-    g.session.installLoadedGame(read.game->state, read.game->hall, std::move(chronicle));
     return screenAnswer();
 }
 

@@ -364,19 +364,35 @@ std::vector<RulesTopic> parseRulesTopics(std::string_view html) {
 }
 
 std::string rulesFileTitle(std::string_view html) {
+    std::string title;
     for (std::size_t at = html.find('<'); at != std::string_view::npos;
          at = html.find('<', at + 1)) {
-        const auto opening = openingAt(html, at, "title");
-        if (!opening) {
+        // A title in a comment is none.
+        if (html.substr(at, 4) == "<!--") {
+            at = html.find("-->", at + 4);
+            if (at == std::string_view::npos) {
+                break;
+            }
             continue;
         }
-        for (std::size_t end = html.find('<', opening->end); end != std::string_view::npos;
-             end = html.find('<', end + 1)) {
-            if (wordAt(html, end + 1, "/title")) {
-                return htmlPlainText(html.substr(opening->end, end - opening->end));
+        const auto opening = openingAt(html, at, "title");
+        if (!opening) {
+            // Another element: what its attributes hold is no title.
+            const std::size_t end = tagEnd(html, at);
+            if (end == std::string_view::npos) {
+                break;
             }
+            at = end;
+            continue;
         }
-        return {};
+        // The title is text: it ends at the next tag, whether its own end or another. A later
+        // title replaces an earlier one.
+        const std::size_t end = html.find('<', opening->end);
+        if (end == std::string_view::npos) {
+            break;
+        }
+        title = htmlPlainText(html.substr(opening->end, end - opening->end));
+        at = end - 1;
     }
-    return {};
+    return title;
 }

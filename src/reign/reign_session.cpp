@@ -15,7 +15,11 @@
 #include "war/mercenaries.h"
 
 ReignSession::ReignSession(RandomSource& random, ScoresStore& scores)
-    : m_random(random), m_scores(scores) {}
+    : m_state(m_ownKingdom), m_table(m_ownTable), m_random(random), m_scores(scores) {}
+
+ReignSession::ReignSession(KingdomState& kingdom, HallOfFame& table, RandomSource& random,
+                           ScoresStore& scores)
+    : m_state(kingdom), m_table(table), m_random(random), m_scores(scores) {}
 
 std::vector<Notice> ReignSession::takeNotices() {
     return std::exchange(m_notices, {});
@@ -243,7 +247,7 @@ void ReignSession::nextYear() {
             // Only what the population step changed is shown under the message.
             m_screen.status.workers = m_state.workers;
             m_screen.status.total = m_state.soldiers + m_state.workers;
-            notify({Notice::Kind::Starved, 0, {}});
+            notify({Notice::Kind::Starved, 0, {}, {}});
             m_screen.told = Told::ReignEnded;
             m_screen.phase = ReignPhase::NoReign;
             return;
@@ -264,8 +268,11 @@ void ReignSession::nextYear() {
         }
     }
     if (year.overthrown) {
-        notify({Notice::Kind::Overthrown, 0, {}});
-        m_screen.told = Told::ReignEnded;
+        // A report or a battle shown first stays what was told; the notice tells the end.
+        notify({Notice::Kind::Overthrown, 0, {}, {}});
+        if (m_screen.told == Told::Nothing) {
+            m_screen.told = Told::ReignEnded;
+        }
         m_screen.phase = ReignPhase::NoReign;
     }
 }
@@ -290,17 +297,17 @@ void ReignSession::loadTable() {
     // writes.
     m_table = read.table ? *read.table : defaultTable();
     if (read.problem) {
-        notify({Notice::Kind::ScoresStoreProblem, 0, read.problem->message});
+        notify({Notice::Kind::TableProblem, 0, read.problem->message, {}});
     }
 }
 
 void ReignSession::endReign() {
     m_screen.phase = ReignPhase::EndOfReign;
     loadTable();
-    notify({Notice::Kind::Rating, m_state.rating, {}});
+    notify({Notice::Kind::Rating, m_state.rating, {}, {}});
     placeKing(m_table, m_state.rating, m_state.kingName);
     if (const std::optional<ScoresStoreProblem> problem = m_scores.save(m_table)) {
-        notify({Notice::Kind::ScoresStoreProblem, 0, problem->message});
+        notify({Notice::Kind::TableProblem, 0, problem->message, {}});
     }
 }
 
@@ -328,15 +335,24 @@ void ReignSession::newGame() {
 // ---------------------------------------------------------------------------------------------
 // Saved games
 
-ReignSaveRecord ReignSession::record() const {
-    return {m_state, m_table, barMaxima(), &m_chronicle};
+SavedGameFileWrite ReignSession::saveGame() const {
+    return writeSavedGameFile(m_state, m_table, barMaxima(), m_chronicle);
+}
+
+std::optional<SavedGameProblem> ReignSession::loadGame(std::string_view bytes) {
+    SavedGameFileRead read = readSavedGameFile(bytes, m_state);
+    if (!read.game) {
+        return read.problem;
+    }
+    installLoadedGame(read.game->state, read.game->hall, std::move(read.chronicle));
+    return std::nullopt;
 }
 
 void ReignSession::installLoadedGame(const KingdomState& state, const HallOfFame& hall,
-                                     LoadedChronicle chronicle) {
+                                     ChronicleRead chronicle) {
     m_state = state;
     m_table = hall;
-    if (chronicle.status == LoadedChronicle::Status::Read) {
+    if (chronicle.status == ChronicleRead::Status::Read) {
         restoreChronicle(m_chronicle, std::move(chronicle.entries));
     } else {
         restartChronicle(m_chronicle);
@@ -357,8 +373,8 @@ void ReignSession::installLoadedGame(const KingdomState& state, const HallOfFame
     m_screen.commandsEnabled = true;
     enterBuying();
     m_screen.told = Told::GameLoaded;
-    if (chronicle.status == LoadedChronicle::Status::Damaged) {
-        notify({Notice::Kind::ChronicleDamaged, 0, std::move(chronicle.reason)});
+    if (chronicle.status == ChronicleRead::Status::Damaged) {
+        notify({Notice::Kind::ChronicleDamaged, 0, {}, chronicle.problem});
     }
 }
 

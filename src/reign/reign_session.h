@@ -14,6 +14,8 @@
 #include "core/kingdom_state.h"
 #include "core/random.h"
 #include "core/typed_amount.h"
+#include "formats/chronicle_file.h"
+#include "formats/saved_game.h"
 #include "market/goods.h"
 #include "market/market.h"
 #include "reign/scores_store.h"
@@ -29,10 +31,6 @@ enum class ReignPhase {
     Battle,      // the war panel: only its acknowledgement goes on
     EndOfReign,  // year 100: the rating and the table, then a new game
 };
-
-// The nine bars' maxima in saved-game order: sell bars of gold, land, grain, oil, the mercenaries
-// bar, buy bars of gold, land, grain, oil.
-using BarMaxima = std::array<std::int16_t, 9>;
 
 // The status column as it stands: the figures change only where the game refreshes them, so a
 // front end that draws this draws what the player has been shown.
@@ -84,7 +82,7 @@ enum class Told {
     YearEnded,          // the report is shown
     BattleFought,       // the war panel is shown
     BattleAcknowledged, // the war panel went, its report is shown
-    ReignEnded,         // starvation, an overthrow or year 100; notices say which
+    ReignEnded,         // the year ended the reign with nothing else shown; notices say how
     GameLoaded,
     LoadRefused, // the game is as it was
     TableShown,
@@ -117,37 +115,28 @@ struct ReignScreen {
 // A message for the player, in order; the front end words it.
 struct Notice {
     enum class Kind {
-        Overthrown,         // the people overthrew the king; a new game follows
-        Starved,            // no workers were left; a new game follows
-        Rating,             // year 100: the rating, then the table
-        ChronicleDamaged,   // the game loaded, its chronicle starts anew; detail says why
-        ScoresStoreProblem, // the table could not be read or written; detail says why
+        Overthrown,       // the people overthrew the king; a new game follows
+        Starved,          // no workers were left; a new game follows
+        Rating,           // year 100: the rating, then the table
+        ChronicleDamaged, // the game loaded, its chronicle starts anew; problem says why
+        TableProblem,     // the table could not be read or written; detail says why
     };
     Kind kind = Kind::Overthrown;
-    double rating = 0;  // Rating
-    std::string detail; // ChronicleDamaged, ScoresStoreProblem: the reader's or the store's words
-};
-
-// What a saved game holds, as the file formats write it.
-struct ReignSaveRecord {
-    KingdomState state;
-    HallOfFame hall;
-    BarMaxima bars{};
-    const Chronicle* chronicle = nullptr; // the session's own, valid while it lives unchanged
-};
-
-// A loaded game's chronicle: read, absent from the file, or damaged (the game still loads).
-struct LoadedChronicle {
-    enum class Status { Absent, Read, Damaged };
-    Status status = Status::Absent;
-    std::vector<ChronicleEntry> entries;
-    std::string reason; // Damaged: the reader's words
+    double rating = 0;        // Rating
+    std::string detail;       // TableProblem: the store's words
+    ChronicleProblem problem; // ChronicleDamaged: what the reader found
 };
 
 class ReignSession {
 public:
-    // Both outlive the session.
+    // Both outlive the session, which keeps the kingdom and the table itself.
     ReignSession(RandomSource& random, ScoresStore& scores);
+    // The kingdom and the table kept by the program that runs the session (the desktop's main,
+    // whose window tests set a kingdom up in place); nothing else changes them while it runs.
+    ReignSession(KingdomState& kingdom, HallOfFame& table, RandomSource& random,
+                 ScoresStore& scores);
+    ReignSession(const ReignSession&) = delete;
+    ReignSession& operator=(const ReignSession&) = delete;
 
     // What to draw, and what to tell since the last takeNotices().
     const ReignScreen& screen() const { return m_screen; }
@@ -190,12 +179,16 @@ public:
     // The reign is over: a front end asks for the next king.
     void newGame();
 
-    // What a save writes.
-    ReignSaveRecord record() const;
+    // The saved game's file: the game's record, the bars as they stand and the chronicle; or why
+    // the game cannot be saved (a value no reader would take back).
+    SavedGameFileWrite saveGame() const;
+    // A saved game's file, all or nothing: a file that cannot be read changes nothing and says
+    // why; a read one replaces the kingdom as installLoadedGame does.
+    std::optional<SavedGameProblem> loadGame(std::string_view bytes);
     // A loaded game replaces the kingdom whole and is played on from buy mode; a battle on
     // screen is over. A damaged chronicle is a notice.
     void installLoadedGame(const KingdomState& state, const HallOfFame& hall,
-                           LoadedChronicle chronicle);
+                           ChronicleRead chronicle);
     // A load that did not happen: the game is as it was; buy mode, unless a battle is on.
     void loadRefused();
 
@@ -212,11 +205,14 @@ private:
     void notify(Notice notice);
     void loadTable();
 
+    // The table is empty until it is first read, as a saved game then carries it.
+    KingdomState m_ownKingdom;
+    HallOfFame m_ownTable;
+    KingdomState& m_state;
+    HallOfFame& m_table;
     RandomSource& m_random;
     ScoresStore& m_scores;
-    KingdomState m_state;
     Chronicle m_chronicle;
-    HallOfFame m_table = defaultTable();
     MarketLimits m_limits{};
     ReignScreen m_screen;
     std::vector<Notice> m_notices;

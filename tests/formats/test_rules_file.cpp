@@ -102,6 +102,10 @@ TEST(RulesFile, TheTitleIsTheDocumentsOwn) {
               "Король & правила");
     EXPECT_EQ(rulesFileTitle("<h1><a name=\"1\"></a>Без заголовка</h1>"), "");
     EXPECT_EQ(rulesFileTitle("<title>не закрыт"), "");
+    // A title in a comment is none; a tag inside the title ends it; a later one replaces it.
+    EXPECT_EQ(rulesFileTitle("<!-- <title>Старый</title> --><title>Новый</title>"), "Новый");
+    EXPECT_EQ(rulesFileTitle("<title>Король <b>Велории</b></title>"), "Король");
+    EXPECT_EQ(rulesFileTitle("<title>Первый</title><p>…</p><title>Второй</title>"), "Второй");
 }
 
 // The shipped rules, in each language: topic 1000 first, every context once, every topic with

@@ -257,8 +257,9 @@ void TestAccessibility::theFiguresAreSpokenWithTheirCaptions() {
              QStringLiteral("1 год правления. Деньги: 10000. Рабочие: 45. Солдаты: 35. Всего: 80. "
                             "Требуется земли: 80. Требуется зерна: 240. Настроение: Хорошее."));
     // A need shown in red is said to be short.
-    m_reign->state.grain = 159;
-    main->refreshStatus();
+    StatusFigures shortOfGrain = m_reign->controller.session().screen().status;
+    shortOfGrain.grainShort = true;
+    main->refreshStatus(shortOfGrain);
     QVERIFY(nameOf(find("statusSummary"))
                 .contains(QStringLiteral("Требуется зерна: 240, не хватает.")));
     QCOMPARE(descriptionOf(find("scroll_1")),

@@ -229,18 +229,34 @@ void TestDialogs::cleanup() {
 }
 
 SaveDialog* TestDialogs::openSave() {
-    auto* dialog = new SaveDialog(m_main.get(), m_platform, sampleState(), sampleHall(), kBars);
+    auto* dialog = new SaveDialog(m_main.get(), m_platform);
+    // The file is written the way the game controller does it: the dialog closes once it is.
+    connect(dialog, &SaveDialog::saveRequested, this, [this, dialog](const QString& path) {
+        if (const auto error = saveGame(path, sampleState(), sampleHall(), kBars)) {
+            dialog->tellProblem(*error);
+            return;
+        }
+        dialog->close();
+    });
     dialog->show();
     return dialog;
 }
 
 LoadDialog* TestDialogs::openLoad() {
-    auto* dialog = new LoadDialog(m_main.get(), m_platform, m_state);
-    // The game is installed the way the controller does it: whole, or not at all.
-    connect(dialog, &LoadDialog::loaded, this, [this, dialog](const GameLoad& load) {
-        // The main window takes over again only once the dialog is out of the way.
-        QVERIFY(!dialog->isVisible());
+    auto* dialog = new LoadDialog(m_main.get(), m_platform);
+    // The game is read and installed the way the game controller does it: whole, or not at all,
+    // and only once the dialog is out of the way.
+    connect(dialog, &LoadDialog::loadRequested, this, [this, dialog](const QString& path) {
+        const GameLoad load = loadGame(path, m_state);
+        if (!load.game) {
+            dialog->tellProblem(load.error);
+        }
+        dialog->close();
         QVERIFY(releasedMainWindow());
+        if (!load.game) {
+            ++m_loadFailed;
+            return;
+        }
         ++m_loaded;
         m_state = load.game->state;
         m_hall = load.game->hall;

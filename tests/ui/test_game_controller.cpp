@@ -177,7 +177,7 @@ void TestGameController::aFailedLoadChangesNothing() {
     QFETCH(bool, inBattle);
     startReign();
     m_controller->mainWindow()->naemniki_Click();
-    const BarMaxima bars = m_controller->mainWindow()->barMaxima();
+    const BarMaxima bars = m_controller->session().barMaxima();
     if (inBattle) {
         battleYear();
     } else {
@@ -191,7 +191,7 @@ void TestGameController::aFailedLoadChangesNothing() {
     QCOMPARE(m_state->money, before.money);
     QCOMPARE(m_state->report, before.report);
     // The mercenaries bar keeps its maximum: a save now writes what it wrote before.
-    QCOMPARE(m_controller->mainWindow()->barMaxima()[4], bars[4]);
+    QCOMPARE(m_controller->session().barMaxima()[4], bars[4]);
     QCOMPARE(m_controller->phase(), inBattle ? ReignPhase::Battle : ReignPhase::Buying);
     QCOMPARE(m_controller->mainWindow()->battleShown(), inBattle);
 }
@@ -356,7 +356,7 @@ void TestGameController::aSavedGameKeepsItsChronicle() {
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
     QVERIFY(bytes.startsWith(QByteArray::fromStdString(
-        writeSavedGame(*m_state, *m_hall, m_controller->mainWindow()->barMaxima()))));
+        writeSavedGame(*m_state, *m_hall, m_controller->session().barMaxima()))));
 
     quietYear();
     m_controller->nextYear();

@@ -122,8 +122,6 @@ private slots:
     void loadScoresShowsTheFileInTheLocale();
     void unusableFileKeepsDesignRows_data();
     void unusableFileKeepsDesignRows();
-    void saveScoresWritesTheHallOfFame();
-    void failedSaveScoresSaysSo();
     void menuTableLoadsOverHeldMainWindow();
 
     void endOfReignInsertsTheKing_data();
@@ -191,7 +189,7 @@ void TestHallOfFameWindow::cleanup() {
 }
 
 HallOfFameWindow* TestHallOfFameWindow::makeTable() {
-    return new HallOfFameWindow(m_main.get(), m_platform, m_hall, scoresPath());
+    return new HallOfFameWindow(m_main.get());
 }
 
 MainWindow* TestHallOfFameWindow::beginReign(const QString& scores) {
@@ -348,8 +346,10 @@ void TestHallOfFameWindow::loadScoresShowsTheFileInTheLocale() {
     writeFile(scoresPath(), QByteArray::fromStdString(writeScores(hall)));
 
     std::unique_ptr<HallOfFameWindow> table(makeTable());
-    QVERIFY(table->loadScores());
-    QCOMPARE(m_hall, hall);
+    const ScoresStoreRead read = ScoresFileStore(scoresPath()).load();
+    QVERIFY(read.table);
+    QCOMPARE(*read.table, hall);
+    table->showScores(*read.table);
     QCOMPARE(shownScores(table.get()), scores);
     QCOMPARE(shownNames(table.get()),
              QStringList({"Король 0", "Король 1", "Король 2", "Король 3", "Король 4", "Король 5",
@@ -373,15 +373,18 @@ void TestHallOfFameWindow::unusableFileKeepsDesignRows() {
         writeFile(scoresPath(), bytes);
     }
     m_hall = tenKings();
-    std::unique_ptr<HallOfFameWindow> table(makeTable());
-    const QStringList designNames = shownNames(table.get());
-    const QStringList designScores = shownScores(table.get());
+    std::unique_ptr<HallOfFameWindow> design(makeTable());
+    const QStringList designNames = shownNames(design.get());
+    const QStringList designScores = shownScores(design.get());
 
-    QVERIFY(!table->loadScores());
-    QCOMPARE(shownNames(table.get()), designNames);
-    QCOMPARE(shownScores(table.get()), designScores);
+    MainWindow* window = beginReign(scoresPath());
+    m_controller->openTable();
+    QPointer<HallOfFameWindow> table = window->findChild<HallOfFameWindow*>();
+    QVERIFY(table);
+    QCOMPARE(shownNames(table), designNames);
+    QCOMPARE(shownScores(table), designScores);
     // What is shown is what a later save writes.
-    QCOMPARE(m_hall, HallOfFameWindow::designRows());
+    QCOMPARE(m_hall, ReignSession::defaultTable());
     if (!present) {
         QVERIFY(m_platform.messages.empty());
         return;
@@ -391,31 +394,9 @@ void TestHallOfFameWindow::unusableFileKeepsDesignRows() {
     QVERIFY(m_platform.messages[0].text.contains(scoresPath()));
     QVERIFY(m_platform.messages[0].informationIcon);
     QCOMPARE(readFile(scoresPath() + QStringLiteral(".bad")), bytes);
-    QVERIFY(!table->loadScores());
+    table->close();
+    m_controller->openTable();
     QCOMPARE(m_platform.messages.size(), std::size_t{1});
-}
-
-void TestHallOfFameWindow::saveScoresWritesTheHallOfFame() {
-    std::unique_ptr<HallOfFameWindow> table(makeTable());
-    m_hall = tenKings();
-    m_hall.bestScores[4] = 57.5;
-    QVERIFY(table->saveScores());
-    QCOMPARE(readFile(scoresPath()), QByteArray::fromStdString(writeScores(m_hall)));
-    QVERIFY(m_platform.messages.empty());
-}
-
-void TestHallOfFameWindow::failedSaveScoresSaysSo() {
-    auto* table =
-        new HallOfFameWindow(m_main.get(), m_platform, m_hall,
-                             m_dir->filePath(QStringLiteral("no such folder/scores.tab")));
-    QVERIFY(!table->saveScores());
-    QCOMPARE(m_platform.messages.size(), std::size_t{1});
-    const Message& message = m_platform.messages.front();
-    QCOMPARE(message.parent, m_main.get());
-    QCOMPARE(message.title, kCaption);
-    QVERIFY(!message.text.isEmpty());
-    QVERIFY(message.informationIcon);
-    delete table;
 }
 
 void TestHallOfFameWindow::menuTableLoadsOverHeldMainWindow() {
@@ -508,7 +489,7 @@ void TestHallOfFameWindow::endOfReignRewritesAnUnchangedTable() {
 
 void TestHallOfFameWindow::endOfReignWithoutFileStartsFromDesignRows() {
     QPointer<HallOfFameWindow> table = endReign(75, scoresPath());
-    HallOfFame expected = HallOfFameWindow::designRows();
+    HallOfFame expected = ReignSession::defaultTable();
     QCOMPARE(placeKing(expected, 75, "Ярослав"), 3);
     QCOMPARE(m_hall, expected);
     QCOMPARE(readFile(scoresPath()), QByteArray::fromStdString(writeScores(expected)));
@@ -536,7 +517,9 @@ void TestHallOfFameWindow::kingWithDoubleQuoteSurvivesTheFile() {
     // The next reign reads the table back whole: every other row where it was.
     m_hall = HallOfFame();
     std::unique_ptr<HallOfFameWindow> next(makeTable());
-    QVERIFY(next->loadScores());
+    const ScoresStoreRead read = ScoresFileStore(scoresPath()).load();
+    QVERIFY(read.table);
+    next->showScores(*read.table);
     QCOMPARE(shownScores(next.get()),
              QStringList({"100", "95", "90", "80", "70", "60", "50", "40", "30", "20"}));
     QVERIFY(nameLabel(next.get(), 1)->text().startsWith(QStringLiteral("Иван")));

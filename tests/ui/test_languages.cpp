@@ -143,7 +143,7 @@ QStringList russianIn(const QStringList& texts, const HallOfFame& hall) {
     for (const std::string& name : hall.bestNames) {
         names << QString::fromStdString(name);
     }
-    for (const std::string& name : HallOfFameWindow::designRows().bestNames) {
+    for (const std::string& name : ReignSession::defaultTable().bestNames) {
         names << QString::fromStdString(name);
     }
     QStringList russian;
@@ -504,8 +504,8 @@ void TestLanguages::everyWindowAndMessageSpeaksEnglish() {
         QFile file{QLatin1String(name)};
         return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
     };
-    const QByteArray game =
-        QByteArray::fromStdString(writeSavedGame(reign.state, reign.hall, window->barMaxima()));
+    const QByteArray game = QByteArray::fromStdString(
+        writeSavedGame(reign.state, reign.hall, reign.controller.session().barMaxima()));
     QVERIFY(write("empty.txt", " \r\n"));
     QVERIFY(write("cut.txt", game.left(game.size() / 2)));
     QVERIFY(write("price.txt", QByteArray(game).replace(0, game.indexOf(','), "0")));

@@ -99,7 +99,7 @@ void TestStyle::aReignPaintsWithoutImagePlugins() {
     }
     QVERIFY(peace->isVisible());
     window->grab();
-    HallOfFameWindow table(window, platform, hall, QString());
+    HallOfFameWindow table(window);
     table.grab();
     AboutBox about(platform, window);
     about.grab();

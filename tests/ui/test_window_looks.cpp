@@ -105,7 +105,7 @@ private slots:
         game.state.soldiers = -99999999999999;
         game.state.year = 100;
         game.click("buy");
-        game.window->showYearLabel();
+        game.window->showYearLabel(game.state.year);
         game.find<QScrollBar>("scroll_1")->setValue(32767);
         // The largest army a reign can raise, in the war panel's 36 pt figures.
         game.window->showBattle({1008119, 1008119, BattleOutcome::Victory, {}});

@@ -37,18 +37,10 @@ std::string resaved(const std::string& file) {
     MemoryScoresStore scores;
     ReignSession session(random, scores);
     session.beginReign("Гость");
-    const SavedGameFileRead read = readSavedGameFile(file, session.state());
-    if (!read.game) {
+    if (session.loadGame(file)) {
         return {};
     }
-    LoadedChronicle chronicle;
-    chronicle.status = read.chronicle.status == ChronicleRead::Status::Read
-                           ? LoadedChronicle::Status::Read
-                           : LoadedChronicle::Status::Absent;
-    chronicle.entries = read.chronicle.entries;
-    session.installLoadedGame(read.game->state, read.game->hall, std::move(chronicle));
-    const ReignSaveRecord record = session.record();
-    return writeSavedGameFile(record.state, record.hall, record.bars, *record.chronicle).bytes;
+    return session.saveGame().bytes;
 }
 
 } // namespace

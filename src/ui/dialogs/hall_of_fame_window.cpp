@@ -3,8 +3,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/dialogs/hall_of_fame_window.h"
 
-#include <utility>
-
 #include <QFrame>
 #include <QLabel>
 #include <QLocale>
@@ -13,8 +11,7 @@
 #include <QStringList>
 
 #include "core/number_text.h"
-#include "storage/scores.h"
-#include "ui/base/platform.h"
+#include "reign/reign_session.h"
 #include "ui/base/twips.h"
 
 namespace {
@@ -51,10 +48,7 @@ QColor bandColour(int place, bool isName) {
 
 } // namespace
 
-HallOfFameWindow::HallOfFameWindow(QWidget* mainWindow, Platform& platform, HallOfFame& hall,
-                                   QString scoresPath)
-    : HoldingWindow(mainWindow, Qt::Window), m_platform(platform), m_hall(hall),
-      m_scoresPath(std::move(scoresPath)) {
+HallOfFameWindow::HallOfFameWindow(QWidget* mainWindow) : HoldingWindow(mainWindow, Qt::Window) {
     setObjectName(QStringLiteral("Form7"));
     //: The window of the table of the best kings.
     setWindowTitle(tr("Таблица"));
@@ -111,17 +105,7 @@ HallOfFameWindow::HallOfFameWindow(QWidget* mainWindow, Platform& platform, Hall
     m_ok->setFont(gameFont(9.75));
 
     connect(m_ok, &QPushButton::clicked, this, &QWidget::close);
-    showRows(designRows());
-}
-
-HallOfFame HallOfFameWindow::designRows() {
-    HallOfFame rows;
-    rows.bestNames = {"Велимир I", "Светозар", "Добромир", "Радослав", "Всеволод",
-                      "Любомир",   "Остромир", "Ратибор",  "Мирослав", "Богдан"};
-    for (int place = 0; place < kPlaces; ++place) {
-        rows.bestScores[place] = 100 - 10 * place;
-    }
-    return rows;
+    showScores(ReignSession::defaultTable());
 }
 
 QString HallOfFameWindow::scoreText(double score) {
@@ -136,7 +120,7 @@ QString HallOfFameWindow::scoreText(double score) {
     return text.replace(QLatin1Char('.'), locale.decimalPoint());
 }
 
-void HallOfFameWindow::showRows(const HallOfFame& rows) {
+void HallOfFameWindow::showScores(const HallOfFame& rows) {
     for (int place = 0; place < kPlaces; ++place) {
         m_names[place]->setText(QString::fromStdString(rows.bestNames[place]));
         m_scores[place]->setText(scoreText(rows.bestScores[place]));
@@ -151,34 +135,4 @@ void HallOfFameWindow::showRows(const HallOfFame& rows) {
                            m_scores[place]->text());
     }
     m_ok->setAccessibleDescription(spoken.join(u'\n'));
-}
-
-void HallOfFameWindow::showScores() {
-    showRows(m_hall);
-}
-
-bool HallOfFameWindow::loadScores() {
-    const ScoresLoad table = loadScoresFile(m_scoresPath);
-    m_hall = table.hall ? *table.hall : designRows();
-    showScores();
-    // A file that cannot be used has been put aside by now, so the player hears of it once.
-    if (!table.problem.isEmpty()) {
-        tellPlayer(table.problem);
-    }
-    return table.hall.has_value();
-}
-
-bool HallOfFameWindow::saveScores() {
-    const std::optional<QString> error = ::saveScores(m_scoresPath, m_hall);
-    if (error) {
-        tellPlayer(*error);
-    }
-    return !error;
-}
-
-void HallOfFameWindow::tellPlayer(const QString& text) {
-    // The table may not be shown yet at the end of a reign: the message belongs to the game.
-    QWidget* owner = mainWindow() ? mainWindow() : this;
-    const QString title = mainWindow() ? mainWindow()->windowTitle() : windowTitle();
-    m_platform.message(owner, title, text, true);
 }

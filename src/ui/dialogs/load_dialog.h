@@ -1,31 +1,27 @@
-// The load dialog (Form4): reads a saved game from a file the player picks.
+// The load dialog (Form4): picks the file a saved game is loaded from.
 // SPDX-FileCopyrightText: 2026 The Veloria developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/kingdom_state.h"
-#include "storage/saved_game.h"
 #include "ui/dialogs/file_dialog.h"
 
-// Changes nothing itself: it reads the file over a copy of `current` and hands a complete game to
-// whoever listens, or says why it could not. `current` must outlive the window.
+// Reads nothing itself: it asks for the chosen file to be loaded, and whoever loads it closes the
+// window, telling the player first through tellProblem when the file could not be used.
 class LoadDialog final : public FileDialog {
     Q_OBJECT
 public:
-    LoadDialog(QWidget* mainWindow, Platform& platform, const KingdomState& current);
+    LoadDialog(QWidget* mainWindow, Platform& platform);
 
-    // The main button: reads the file if it can, then closes the window in every case.
+    // The main button: asks for the load, or says a name is missing, closes and gives up.
     void loadgame();
+    void tellProblem(const QString& text);
 
 signals:
-    // After the window closed: the whole game was read.
-    void loaded(const GameLoad& game);
-    // After the window closed: no name, or a file that could not be read (the player was told).
+    // The chosen file, to load.
+    void loadRequested(const QString& path);
+    // After the window closed: no name was given (the player was told).
     void loadFailed();
 
 protected:
     void acceptFile() override { loadgame(); }
-
-private:
-    const KingdomState& m_current;
 };

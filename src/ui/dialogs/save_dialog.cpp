@@ -3,18 +3,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/dialogs/save_dialog.h"
 
-#include <utility>
-
 #include <QLineEdit>
 #include <QPushButton>
 
 #include "ui/base/platform.h"
 
-SaveDialog::SaveDialog(QWidget* mainWindow, Platform& platform, const KingdomState& state,
-                       const HallOfFame& hall, const BarMaxima& bars,
-                       std::optional<Chronicle> chronicle)
-    : FileDialog(mainWindow, platform, 2685, 2160), m_state(state), m_hall(hall), m_bars(bars),
-      m_chronicle(std::move(chronicle)) {
+SaveDialog::SaveDialog(QWidget* mainWindow, Platform& platform)
+    : FileDialog(mainWindow, platform, 2685, 2160) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(tr("Сохранить игру"));
     mainButton()->setText(tr("Сохранить"));
@@ -24,17 +19,14 @@ SaveDialog::SaveDialog(QWidget* mainWindow, Platform& platform, const KingdomSta
 }
 
 void SaveDialog::saveGame() {
-    //: The title of the save dialog's messages: "Saving".
-    const QString title = tr("Сохранение");
     if (nameBox()->text().isEmpty()) {
-        platform().message(this, title, tr("Не указано имя файла"), true);
+        tellProblem(tr("Не указано имя файла"));
         return;
     }
-    const auto error = m_chronicle ? ::saveGame(chosenPath(), m_state, m_hall, m_bars, *m_chronicle)
-                                   : ::saveGame(chosenPath(), m_state, m_hall, m_bars);
-    if (error) {
-        platform().message(this, title, *error, true);
-        return;
-    }
-    close();
+    emit saveRequested(chosenPath());
+}
+
+void SaveDialog::tellProblem(const QString& text) {
+    //: The title of the save dialog's messages: "Saving".
+    platform().message(this, tr("Сохранение"), text, true);
 }

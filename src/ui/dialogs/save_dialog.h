@@ -1,34 +1,25 @@
-// The save dialog (Form3): writes the running game to a file the player picks.
+// The save dialog (Form3): picks the file the running game is saved to.
 // SPDX-FileCopyrightText: 2026 The Veloria developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <optional>
-
-#include "core/kingdom_state.h"
-#include "storage/saved_game.h"
 #include "ui/dialogs/file_dialog.h"
 
-// Keeps its own copy of what it saves: nothing of the game can change while it is open, and the
-// copy cannot outlive its source.
+// Writes nothing itself: it asks for the file to be written and stays open until told it was.
 class SaveDialog final : public FileDialog {
     Q_OBJECT
 public:
-    // The chronicle follows the game's record in the file, as much of it as the file may hold;
-    // without one the game's record is written alone.
-    SaveDialog(QWidget* mainWindow, Platform& platform, const KingdomState& state,
-               const HallOfFame& hall, const BarMaxima& bars,
-               std::optional<Chronicle> chronicle = std::nullopt);
+    SaveDialog(QWidget* mainWindow, Platform& platform);
 
-    // The main button: writes the file and closes the window, or says why not and stays open.
+    // The main button: asks for the save, or says a name is missing and stays open.
     void saveGame();
+    // The save failed: the player is told why, and the window stays open.
+    void tellProblem(const QString& text);
+
+signals:
+    // The chosen file, to write the game to; closing the window is the answer when it was.
+    void saveRequested(const QString& path);
 
 protected:
     void acceptFile() override { saveGame(); }
-
-private:
-    KingdomState m_state;
-    HallOfFame m_hall;
-    BarMaxima m_bars{};
-    std::optional<Chronicle> m_chronicle;
 };

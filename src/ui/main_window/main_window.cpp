@@ -14,7 +14,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-#include "sim/year.h"
 #include "ui/a11y/accessibility.h"
 #include "ui/a11y/link_label.h"
 #include "ui/art/art.h"
@@ -31,8 +30,7 @@
 #include "ui/main_window/status_column.h"
 
 MainWindow::MainWindow(GameContext& context, QWidget* parent)
-    : QMainWindow(parent), m_context(context), m_state(context.state),
-      m_help(context.platform, this) {
+    : QMainWindow(parent), m_context(context), m_help(context.platform, this) {
     setObjectName(QStringLiteral("Form1"));
     setAttribute(Qt::WA_DeleteOnClose);
     //: The caption before a reign starts: the king of "Veloria", the country word in quotes.
@@ -126,39 +124,31 @@ void MainWindow::buildWindow() {
     new LinkLabel(m_mailLink, [this] { Label20_Click(); });
 }
 
-void MainWindow::startReign() {
+void MainWindow::startReign(const QString& kingName) {
     centreOnScreen(this, QSize(twips(9600), twips(5550)));
-    setWindowTitle(ruletext::mainCaptionPrefix() + QString::fromStdString(m_state.kingName));
+    setWindowTitle(ruletext::mainCaptionPrefix() + kingName);
 }
 
 // ---------------------------------------------------------------------------------------------
 // What the controller shows
 
-void MainWindow::showYearLabel() {
-    m_reignYear->setText(ruletext::yearLabel(m_state.year));
+void MainWindow::showYearLabel(double year) {
+    m_reignYear->setText(ruletext::yearLabel(year));
     describeFigures();
 }
 
-void MainWindow::showMoodWord() {
-    m_status->showMoodWord(m_state);
+void MainWindow::refreshStatus(const StatusFigures& status) {
+    m_status->refresh(status);
     describeFigures();
 }
 
-void MainWindow::refreshStatus() {
-    m_status->refresh(m_state);
-    describeFigures();
-}
-
-void MainWindow::showStarvedFigures() {
-    m_status->showStarvedFigures(m_state);
-    describeFigures();
-}
-
-void MainWindow::refreshMarket() {
+void MainWindow::refreshMarket(const ReignScreen& screen) {
     // Panel by panel in the order of the goods, one kind of control at a time.
-    m_limits = ::refreshMarket(m_state);
+    const auto row = [&screen](const GoodsPanel* panel) -> const GoodsRow& {
+        return screen.goods[static_cast<std::size_t>(goodIndex(panel->good()))];
+    };
     for (GoodsPanel* panel : m_goods) {
-        setBarMaximum(panel->sellBar(), m_limits.sellBarMax[goodIndex(panel->good())]);
+        setBarMaximum(panel->sellBar(), row(panel).sellBarMax);
     }
     for (GoodsPanel* panel : m_goods) {
         panel->buyBar()->setValue(0);
@@ -167,58 +157,43 @@ void MainWindow::refreshMarket() {
         panel->sellBar()->setValue(0);
     }
     for (GoodsPanel* panel : m_goods) {
-        panel->lowerLimitLabel()->setText(plainNumberQText(purchaseMaxOf(m_state, panel->good())));
-        setBarMaximum(panel->buyBar(), m_limits.buyBarMax[goodIndex(panel->good())]);
+        panel->lowerLimitLabel()->setText(plainNumberQText(row(panel).purchaseMax));
+        setBarMaximum(panel->buyBar(), row(panel).buyBarMax);
     }
     for (GoodsPanel* panel : m_goods) {
-        const Good good = panel->good();
-        panel->showCaption(ruletext::goodCaption(good) + numberQText(stockOf(m_state, good)));
+        panel->showCaption(ruletext::goodCaption(panel->good()) + numberQText(row(panel).stock));
         //: %1: the price, in the game's number text, which starts with a blank.
-        panel->priceLabel()->setText(tr("Цена: %1").arg(numberQText(priceOf(m_state, good))));
+        panel->priceLabel()->setText(tr("Цена: %1").arg(numberQText(row(panel).price)));
     }
     for (GoodsPanel* panel : m_goods) {
         panel->amountLabel()->setText(QStringLiteral("0"));
     }
-    m_status->showMoney(m_state.money);
+    m_status->showMoney(screen.status.money);
 }
 
-void MainWindow::showBuyLimits() {
+void MainWindow::showBuyLimits(const ReignScreen& screen) {
     for (std::size_t i = 0; i < m_goods.size(); ++i) {
         //: The bar's limit; %1 in the game's number text, which starts with a blank.
-        m_goods[i]->barLimitLabel()->setText(tr("max: %1").arg(numberQText(m_limits.buyBarMax[i])));
+        m_goods[i]->barLimitLabel()->setText(
+            tr("max: %1").arg(numberQText(screen.goods[i].buyBarMax)));
     }
     describeFigures();
 }
 
-void MainWindow::showSellLimits() {
+void MainWindow::showSellLimits(const ReignScreen& screen) {
     for (std::size_t i = 0; i < m_goods.size(); ++i) {
         m_goods[i]->barLimitLabel()->setText(
-            tr("max: %1").arg(numberQText(m_limits.sellBarMax[i])));
+            tr("max: %1").arg(numberQText(screen.goods[i].sellBarMax)));
     }
     for (std::size_t i = 0; i < m_goods.size(); ++i) {
         m_goods[i]->lowerLimitLabel()->setText(
-            tr("max: %1").arg(numberQText(m_limits.sellBarMax[i])));
+            tr("max: %1").arg(numberQText(screen.goods[i].sellBarMax)));
     }
     describeFigures();
 }
 
-BarMaxima MainWindow::barMaxima() const {
-    return {m_limits.sellBarMax[0], m_limits.sellBarMax[1],  m_limits.sellBarMax[2],
-            m_limits.sellBarMax[3], m_mercenaries->barMax(), m_limits.buyBarMax[0],
-            m_limits.buyBarMax[1],  m_limits.buyBarMax[2],   m_limits.buyBarMax[3]};
-}
-
-void MainWindow::restoreBarMaxima() {
-    const KingdomState& s = m_state;
-    m_limits.sellBarMax = {barRange(s.sliderMax1), barRange(s.sliderMax2), barRange(s.sliderMax3),
-                           barRange(s.sliderMax4)};
-    m_limits.buyBarMax = {barRange(s.sliderMax6), barRange(s.sliderMax7), barRange(s.sliderMax8),
-                          barRange(s.sliderMax9)};
-    for (std::size_t i = 0; i < m_goods.size(); ++i) {
-        setBarMaximum(m_goods[i]->sellBar(), m_limits.sellBarMax[i]);
-        setBarMaximum(m_goods[i]->buyBar(), m_limits.buyBarMax[i]);
-    }
-    m_mercenaries->restoreBarMax(barRange(s.sliderMax5));
+void MainWindow::restoreMercenaryBar(std::int16_t maximum) {
+    m_mercenaries->restoreBarMax(maximum);
 }
 
 void MainWindow::showTradingMode(bool buying) {
@@ -227,31 +202,31 @@ void MainWindow::showTradingMode(bool buying) {
     }
 }
 
-void MainWindow::showBuying() {
+void MainWindow::showBuying(const ReignScreen& screen) {
     m_tradingTitle->setText(tr("Покупайте!"));
     m_mercenaries->hide();
     m_report->hide();
-    showYearLabel();
-    refreshStatus();
+    showYearLabel(screen.year);
+    refreshStatus(screen.status);
     showTradingMode(true);
-    refreshMarket();
-    showBuyLimits();
+    refreshMarket(screen);
+    showBuyLimits(screen);
     keepKeyboardOnShownPanels();
 }
 
-void MainWindow::showSelling() {
+void MainWindow::showSelling(const ReignScreen& screen) {
     m_tradingTitle->setText(tr("Продавайте!"));
     m_mercenaries->hide();
     m_report->hide();
     showTradingMode(false);
-    refreshMarket();
-    showSellLimits();
+    refreshMarket(screen);
+    showSellLimits(screen);
     keepKeyboardOnShownPanels();
 }
 
-void MainWindow::showMercenaries() {
+void MainWindow::showMercenaries(const ReignScreen& screen) {
     m_tradingTitle->clear();
-    m_mercenaries->open(m_state);
+    m_mercenaries->open(screen.mercenaries);
     m_report->hide();
     m_mercenaries->describeFigures();
     keepKeyboardOnShownPanels();

@@ -1,6 +1,6 @@
 // The main window (Form1): the panels, the status column and the menu of a running game. It shows
-// what the game controller tells it and forwards what the player asks; trades and hires it runs
-// itself, as they never change the course of the reign.
+// the values the game controller hands it and forwards what the player asks, trades and hires
+// included.
 // SPDX-FileCopyrightText: 2026 The Veloria developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
@@ -11,8 +11,7 @@
 #include <QString>
 
 #include "market/goods.h"
-#include "market/market.h"
-#include "storage/saved_game.h"
+#include "reign/reign_session.h"
 #include "ui/base/game_context.h"
 #include "ui/help/help.h"
 
@@ -36,20 +35,25 @@ public:
     explicit MainWindow(GameContext& context, QWidget* parent = nullptr);
 
     // A new reign: the window centres itself and takes the king's name into its caption.
-    void startReign();
+    void startReign(const QString& kingName);
 
-    // The three trading modes.
-    void showBuying();
-    void showSelling();
-    void showMercenaries();
+    // The three trading modes, with the market as the session refreshed it.
+    void showBuying(const ReignScreen& screen);
+    void showSelling(const ReignScreen& screen);
+    void showMercenaries(const ReignScreen& screen);
+    // A trade done: the market refreshed, the status column, and what a screen reader is told.
+    void showTrade(const ReignScreen& screen, Good good, bool buying);
+    // A hire done; one by the bar puts the bar back to 0.
+    void showHire(const ReignScreen& screen, bool byBar);
+    void clearTypedAmount(Good good);
+    void clearTypedHire();
+    // The mercenaries bar's range as a loaded game carries it, until the panel opens again.
+    void restoreMercenaryBar(std::int16_t maximum);
 
     // The start of a year: the trading title empties, the report panel opens.
     void beginYear();
-    void showYearLabel();
-    void showMoodWord();
-    void refreshStatus();
-    void refreshMarket();
-    void showStarvedFigures();
+    void showYearLabel(double year);
+    void refreshStatus(const StatusFigures& status);
     void showReport(const QString& report);
     // The war panel over the report; the keyboard goes from the buttons the battle disables to
     // the war panel's OK, which gives a screen reader the battle to speak.
@@ -63,12 +67,6 @@ public:
     void setCommandButtonsEnabled(bool enabled);
     bool commandButtonsEnabled() const;
     bool battleShown() const;
-
-    // The nine bars' maxima as the window last applied them (saved-game order). A maximum below
-    // zero is kept here although the bar itself cannot go below its minimum of 0.
-    BarMaxima barMaxima() const;
-    // Gives the bars the maxima a loaded game carries in sliderMax1..9.
-    void restoreBarMaxima();
 
     // Help operations; the path of the rules file comes from SetHelpStrings.
     QString SetHelpStrings(qint16 intSelHelpFile);
@@ -85,6 +83,11 @@ signals:
     void mercenariesRequested();
     void nextYearRequested();
     void battleAcknowledged();
+    // A trade button: by the bar's value, or by the text typed into the good's box.
+    void tradeByBarRequested(Good good, bool buying, int barValue);
+    void tradeTypedRequested(Good good, bool buying, const QString& text);
+    void hireByBarRequested(int count);
+    void hireTypedRequested(const QString& text);
     void newGameRequested();
     void quitRequested();
     void saveRequested();
@@ -116,11 +119,11 @@ private:
     void buildWindow();
     void setupActions();
     void showTradingMode(bool buying);
-    void showBuyLimits();
-    void showSellLimits();
+    void refreshMarket(const ReignScreen& screen);
+    void showBuyLimits(const ReignScreen& screen);
+    void showSellLimits(const ReignScreen& screen);
     void tradeByBar(Good good, bool buying);
     void tradeTyped(Good good, bool buying);
-    void afterTrade(Good good, bool buying);
     void announceHire();
     // Keeps what a screen reader says of the figures up to date with what the labels show.
     void describeFigures();
@@ -128,11 +131,7 @@ private:
     void keepKeyboardOnShownPanels();
 
     GameContext& m_context;
-    KingdomState& m_state;
     HelpSystem m_help;
-
-    // What the bars were last given, with the sign a bar cannot hold.
-    MarketLimits m_limits{};
 
     AmountBoxFilter* m_amountFilter = nullptr;
     std::array<GoodsPanel*, 4> m_goods{};

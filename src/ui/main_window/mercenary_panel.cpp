@@ -13,7 +13,6 @@
 #include "ui/base/controls.h"
 #include "ui/base/key_filters.h"
 #include "ui/base/twips.h"
-#include "war/mercenaries.h"
 
 // Control names: m_frame naemniki1, m_price Label16, m_barAmount Label17, m_bar scroll4,
 // m_hireByBar buy5, m_hireTyped buy5_1, m_barLimit Label18, m_amountBox Text5, m_payable max5.
@@ -53,19 +52,22 @@ MercenaryPanel::MercenaryPanel(QWidget* area, AmountBoxFilter& amountFilter, QOb
     m_amountBox->setAccessibleName(tr("Количество наёмников"));
 }
 
-void MercenaryPanel::open(const KingdomState& state) {
+void MercenaryPanel::open(const MercenaryRow& row) {
+    m_row = row;
     m_frame->show();
     //: The panel's caption once opened: the game writes it with a blank at the end.
     m_frame->setTitle(tr("Наёмники "));
-    //: A mercenary's price; %1 in the game's number text, which starts with a blank.
-    m_price->setText(tr("Цена : %1").arg(numberQText(state.mercenaryPrice)));
+    m_price->setText(priceText());
     m_barAmount->setText(numberQText(m_bar->value()));
-    const MercenaryLimits limits = mercenaryLimits(state);
-    m_barMax = limits.barMax;
-    setBarMaximum(m_bar, limits.barMax);
+    setBarMaximum(m_bar, row.barMax);
     //: The bar's limit; %1 in the game's number text, which starts with a blank.
-    m_barLimit->setText(tr("max :%1").arg(numberQText(limits.barMax)));
-    m_payable->setText(plainNumberQText(limits.payable));
+    m_barLimit->setText(tr("max :%1").arg(numberQText(row.barMax)));
+    m_payable->setText(plainNumberQText(row.payable));
+}
+
+QString MercenaryPanel::priceText() const {
+    //: A mercenary's price; %1 in the game's number text, which starts with a blank.
+    return tr("Цена : %1").arg(numberQText(m_row.price));
 }
 
 void MercenaryPanel::hide() {
@@ -73,7 +75,6 @@ void MercenaryPanel::hide() {
 }
 
 void MercenaryPanel::restoreBarMax(std::int16_t maximum) {
-    m_barMax = maximum;
     setBarMaximum(m_bar, maximum);
 }
 
@@ -98,7 +99,7 @@ QString MercenaryPanel::spokenFigures() const {
     //: Spoken with each control of the mercenaries panel. %1: the price label as shown
     //: ("Цена : 100"); %2: the most mercenaries the treasury pays for.
     return tr("%1, нанять можно до %2")
-        .arg(m_price->text().simplified(), shownFigure(m_payable->text()));
+        .arg(priceText().simplified(), shownFigure(plainNumberQText(m_row.payable)));
 }
 
 void MercenaryPanel::describeFigures() {

@@ -8,7 +8,7 @@
 #include <QObject>
 #include <QString>
 
-#include "core/kingdom_state.h"
+#include "reign/reign_session.h"
 
 class AmountBoxFilter;
 class QGroupBox;
@@ -24,20 +24,19 @@ public:
     // Builds the panel, hidden, on the main window's client area.
     MercenaryPanel(QWidget* area, AmountBoxFilter& amountFilter, QObject* parent);
 
-    // Shows the panel with the price and the limits of `state`.
-    void open(const KingdomState& state);
+    // Shows the panel with the price and the limits as the session worked them out.
+    void open(const MercenaryRow& row);
     void hide();
 
-    // The bar's maximum as last applied, with the sign the bar itself cannot hold.
-    std::int16_t barMax() const { return m_barMax; }
+    // The bar's range as a loaded game carries it.
     void restoreBarMax(std::int16_t maximum);
     int barValue() const;
     void resetBar();
     QString typedAmount() const;
     void clearTypedAmount();
 
-    // What a screen reader says with each of the panel's controls, from what its labels show:
-    // the price and the most mercenaries the treasury pays for.
+    // What a screen reader says with each of the panel's controls, from the figures shown: the
+    // price and the most mercenaries the treasury pays for.
     QString spokenFigures() const;
     void describeFigures();
 
@@ -48,7 +47,9 @@ signals:
     void hireTypedRequested();
 
 private:
-    std::int16_t m_barMax = 32767;
+    QString priceText() const;
+
+    MercenaryRow m_row;
 
     QGroupBox* m_frame = nullptr;
     QLabel* m_price = nullptr;

@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QLabel>
 
-#include "sim/status.h"
 #include "ui/base/controls.h"
 #include "ui/base/twips.h"
 #include "ui/i18n/rule_texts.h"
@@ -51,63 +50,55 @@ StatusColumn::StatusColumn(QWidget* area, QObject* parent) : QObject(parent) {
     m_mood->setFont(gameFont(12));
 }
 
-void StatusColumn::refresh(const KingdomState& state) {
-    const StatusView view = statusView(state);
+void StatusColumn::refresh(const StatusFigures& figures) {
+    m_figures = figures;
     const QColor normal = QApplication::palette().color(QPalette::ButtonText);
-    setTextColour(m_grainNeeded, view.grainWarning ? kRed : normal);
-    setTextColour(m_landNeeded, view.landWarning ? kRed : normal);
-    m_money->setText(QString::fromStdString(view.money));
-    m_workers->setText(QString::fromStdString(view.workers));
-    m_soldiers->setText(QString::fromStdString(view.soldiers));
-    m_total->setText(QString::fromStdString(view.total));
-    m_landNeeded->setText(QString::fromStdString(view.landNeeded));
-    m_grainNeeded->setText(QString::fromStdString(view.grainNeeded));
-    showMoodWord(state);
-}
-
-void StatusColumn::showMoney(double money) {
-    m_money->setText(numberQText(money));
-}
-
-void StatusColumn::showMoodWord(const KingdomState& state) {
-    if (const auto word = ruletext::moodWord(state.moodLevel)) {
-        m_mood->setText(*word);
+    setTextColour(m_grainNeeded, figures.grainShort ? kRed : normal);
+    setTextColour(m_landNeeded, figures.landShort ? kRed : normal);
+    m_money->setText(numberQText(figures.money));
+    m_workers->setText(numberQText(figures.workers));
+    m_soldiers->setText(numberQText(figures.soldiers));
+    m_total->setText(numberQText(figures.total));
+    m_landNeeded->setText(numberQText(figures.landNeeded));
+    m_grainNeeded->setText(numberQText(figures.grainNeeded));
+    if (figures.moodLevel) {
+        if (const auto word = ruletext::moodWord(*figures.moodLevel)) {
+            m_mood->setText(*word);
+        }
     }
 }
 
-void StatusColumn::showStarvedFigures(const KingdomState& state) {
-    m_workers->setText(numberQText(state.workers));
-    m_total->setText(numberQText(state.soldiers + state.workers));
+void StatusColumn::showMoney(double money) {
+    m_figures.money = money;
+    m_money->setText(numberQText(money));
 }
 
 QString StatusColumn::spokenFigure(Figure figure) const {
-    const auto shown = [](const QLabel* label) { return label->text().simplified(); };
-    const auto warns = [](const QLabel* label) {
-        return label->palette().color(QPalette::WindowText) == kRed;
-    };
+    const auto shown = [](double value) { return numberQText(value).simplified(); };
+    const StatusFigures& f = m_figures;
     switch (figure) {
     case Figure::Money:
         //: Spoken by a screen reader: the caption of a figure of the status column and, as %1,
         //: the figure as shown.
-        return tr("Деньги: %1").arg(shown(m_money));
+        return tr("Деньги: %1").arg(shown(f.money));
     case Figure::Workers:
-        return tr("Рабочие: %1").arg(shown(m_workers));
+        return tr("Рабочие: %1").arg(shown(f.workers));
     case Figure::Soldiers:
-        return tr("Солдаты: %1").arg(shown(m_soldiers));
+        return tr("Солдаты: %1").arg(shown(f.soldiers));
     case Figure::Total:
-        return tr("Всего: %1").arg(shown(m_total));
+        return tr("Всего: %1").arg(shown(f.total));
     case Figure::LandNeeded:
         //: The land the people need, shown in red: there is not enough of it.
-        return (warns(m_landNeeded) ? tr("Требуется земли: %1, не хватает")
-                                    : tr("Требуется земли: %1"))
-            .arg(shown(m_landNeeded));
+        return (f.landShort ? tr("Требуется земли: %1, не хватает") : tr("Требуется земли: %1"))
+            .arg(shown(f.landNeeded));
     case Figure::GrainNeeded:
         //: The grain the people need, shown in red: there is not enough to feed them.
-        return (warns(m_grainNeeded) ? tr("Требуется зерна: %1, не хватает")
-                                     : tr("Требуется зерна: %1"))
-            .arg(shown(m_grainNeeded));
+        return (f.grainShort ? tr("Требуется зерна: %1, не хватает") : tr("Требуется зерна: %1"))
+            .arg(shown(f.grainNeeded));
     case Figure::Mood:
-        return tr("Настроение: %1").arg(shown(m_mood));
+        return tr("Настроение: %1")
+            .arg(f.moodLevel ? ruletext::moodWord(*f.moodLevel).value_or(QString()).simplified()
+                             : QString());
     }
     return {};
 }

@@ -7,7 +7,7 @@
 #include <QObject>
 #include <QStringList>
 
-#include "core/kingdom_state.h"
+#include "reign/reign_session.h"
 
 class QLabel;
 class QWidget;
@@ -20,20 +20,18 @@ public:
 
     StatusColumn(QWidget* area, QObject* parent);
 
-    // Every figure and warning colour from the state; the mood word unless it must stay.
-    void refresh(const KingdomState& state);
+    // Every figure and warning colour as the session shows them.
+    void refresh(const StatusFigures& figures);
     void showMoney(double money);
-    void showMoodWord(const KingdomState& state);
-    // What a starved country shows under its message: no workers, the soldiers alone in total.
-    void showStarvedFigures(const KingdomState& state);
 
-    // A figure as a screen reader speaks it, from what its label shows, with its caption and,
-    // for the needs, whether the label warns in red ("Требуется земли: 80, не хватает").
+    // A figure as a screen reader speaks it, from the figures shown, with its caption and, for
+    // the needs, whether there is too little ("Требуется земли: 80, не хватает").
     QString spokenFigure(Figure figure) const;
     // All of them, top to bottom.
     QStringList spokenFigures() const;
 
 private:
+    StatusFigures m_figures;
     QLabel* m_money = nullptr;
     QLabel* m_workers = nullptr;
     QLabel* m_soldiers = nullptr;

@@ -1,11 +1,10 @@
-// The course of a reign, from the name dialog through the years to its end and the next game.
+// The desktop's front end of a reign, from the name dialog through the years to its end and the
+// next game.
 // SPDX-FileCopyrightText: 2026 The Veloria developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/shell/game_controller.h"
 
-#include "sim/end_of_reign.h"
-#include "sim/new_game.h"
-#include "sim/year.h"
+#include "storage/file_access.h"
 #include "storage/problem_text.h"
 #include "storage/saved_game.h"
 #include "storage/scores.h"
@@ -24,7 +23,8 @@ QString GameContext::scoresFile() const {
 }
 
 GameController::GameController(GameContext& context, QObject* parent)
-    : QObject(parent), m_context(context) {}
+    : QObject(parent), m_context(context), m_scores(context.scoresFile()),
+      m_session(context.state, context.hall, context.random, m_scores) {}
 
 GameController::~GameController() {
     // Windows still open when the program ends must not outlive the state they point into.
@@ -57,7 +57,6 @@ void GameController::showNameDialog() {
 }
 
 void GameController::beginReign(const QString& kingName) {
-    m_context.state.kingName = kingName.toStdString();
     auto* window = new MainWindow(m_context);
     m_mainWindow = window;
     connect(window, &MainWindow::buyRequested, this, &GameController::showBuying);
@@ -65,6 +64,10 @@ void GameController::beginReign(const QString& kingName) {
     connect(window, &MainWindow::mercenariesRequested, this, &GameController::showMercenaries);
     connect(window, &MainWindow::nextYearRequested, this, &GameController::nextYear);
     connect(window, &MainWindow::battleAcknowledged, this, &GameController::acknowledgeBattle);
+    connect(window, &MainWindow::tradeByBarRequested, this, &GameController::tradeByBar);
+    connect(window, &MainWindow::tradeTypedRequested, this, &GameController::tradeTyped);
+    connect(window, &MainWindow::hireByBarRequested, this, &GameController::hireByBar);
+    connect(window, &MainWindow::hireTypedRequested, this, &GameController::hireTyped);
     connect(window, &MainWindow::newGameRequested, this, &GameController::newGame);
     connect(window, &MainWindow::quitRequested, this, &GameController::quit);
     connect(window, &MainWindow::saveRequested, this, &GameController::openSaveDialog);
@@ -78,165 +81,258 @@ void GameController::beginReign(const QString& kingName) {
     connect(window, &QObject::destroyed, this, [this](QObject* gone) {
         if (gone == m_reignWindow) {
             m_reignWindow = nullptr;
-            m_phase = ReignPhase::NoReign;
+            m_session.newGame();
         }
     });
 
-    window->startReign();
-    initKingdom(m_context.state, m_context.random);
-    restartChronicle(m_chronicle);
+    window->startReign(kingName);
+    m_session.beginReign(kingName.toStdString());
     chronicleChanged();
-    window->refreshStatus();
+    const ReignScreen& screen = m_session.screen();
+    window->refreshStatus(screen.status);
     window->setCommandButtonsEnabled(true);
-    window->showYearLabel();
-    showBuying();
+    window->showYearLabel(screen.year);
+    window->showBuying(screen);
     window->show();
 }
 
 void GameController::showBuying() {
-    m_phase = ReignPhase::Buying;
-    m_mainWindow->showBuying();
+    m_session.showBuying();
+    m_mainWindow->showBuying(m_session.screen());
 }
 
 void GameController::showSelling() {
-    m_phase = ReignPhase::Selling;
-    m_mainWindow->showSelling();
+    m_session.showSelling();
+    m_mainWindow->showSelling(m_session.screen());
 }
 
 void GameController::showMercenaries() {
-    m_phase = ReignPhase::Mercenaries;
-    m_mainWindow->showMercenaries();
+    m_session.showMercenaries();
+    m_mainWindow->showMercenaries(m_session.screen());
+}
+
+void GameController::tradeByBar(Good good, bool buying, int barValue) {
+    const TradeResult result =
+        buying ? m_session.buyByBar(good, barValue) : m_session.sellByBar(good, barValue);
+    if (result == TradeResult::Done) {
+        m_mainWindow->showTrade(m_session.screen(), good, buying);
+    }
+}
+
+void GameController::tradeTyped(Good good, bool buying, const QString& text) {
+    const std::string typed = text.toStdString();
+    const TradeResult result =
+        buying ? m_session.buyTyped(good, typed) : m_session.sellTyped(good, typed);
+    // A typed amount leaves its box once the trade is done or refused, with a beep when refused.
+    if (result == TradeResult::Ignored) {
+        return;
+    }
+    m_mainWindow->clearTypedAmount(good);
+    if (result == TradeResult::Refused) {
+        m_context.platform.beep();
+        return;
+    }
+    m_mainWindow->showTrade(m_session.screen(), good, buying);
+}
+
+void GameController::hireByBar(int count) {
+    if (m_session.hireByBar(count) == TradeResult::Done) {
+        m_mainWindow->showHire(m_session.screen(), true);
+    }
+}
+
+void GameController::hireTyped(const QString& text) {
+    const TradeResult result = m_session.hireTyped(text.toStdString());
+    if (result == TradeResult::Ignored) {
+        return;
+    }
+    m_mainWindow->clearTypedHire();
+    if (result == TradeResult::Refused) {
+        m_context.platform.beep();
+        return;
+    }
+    m_mainWindow->showHire(m_session.screen(), false);
 }
 
 void GameController::nextYear() {
     MainWindow* window = m_mainWindow;
-    KingdomState& state = m_context.state;
     window->beginYear();
-    m_phase = ReignPhase::YearReport;
-
-    const YearResult year = ::nextYear(state, m_context.random);
-    recordYearEnd(m_chronicle, state, year);
+    m_session.nextYear();
     chronicleChanged();
-    window->showMoodWord();
-    if (!year.stoppedBeforeHarvest) {
-        if (year.starved) {
-            window->showStarvedFigures();
-            showMessage(ruletext::starvationMessage());
-            newGame();
-            return;
-        }
-        window->refreshStatus();
-        if (year.battle) {
-            m_phase = ReignPhase::Battle;
+    const ReignScreen& screen = m_session.screen();
+    window->refreshStatus(screen.status);
+    if (screen.told == Told::BattleFought || screen.told == Told::YearEnded) {
+        if (screen.told == Told::BattleFought) {
             // The war panel first, so that the keyboard can go to its OK before the buttons go.
-            window->showBattle(*year.battle);
+            window->showBattle(*screen.battle);
             window->setCommandButtonsEnabled(false);
-        } else if (year.shownReport) {
-            window->showReport(QString::fromStdString(*year.shownReport));
+        } else {
+            window->showReport(QString::fromStdString(screen.report));
         }
-        window->showYearLabel();
+        window->showYearLabel(screen.year);
         window->announceYearEnd();
-        if (year.reignComplete) {
-            endReign();
-        }
     }
-    if (year.overthrown) {
-        showMessage(ruletext::overthrowMessage());
-        newGame();
-    }
+    presentNotices();
 }
 
 void GameController::acknowledgeBattle() {
-    if (m_phase != ReignPhase::Battle) {
+    if (m_session.phase() != ReignPhase::Battle) {
         return;
     }
-    m_phase = ReignPhase::YearReport;
-    const std::string report = closeBattle(m_context.state);
-    recordBattleClosed(m_chronicle, report);
+    m_session.acknowledgeBattle();
     chronicleChanged();
     // The buttons first, so that the keyboard can go back to «Дальше» as the war panel goes.
     m_mainWindow->setCommandButtonsEnabled(true);
-    m_mainWindow->showReport(QString::fromStdString(report));
+    m_mainWindow->showReport(QString::fromStdString(m_session.screen().report));
     m_mainWindow->announceYearEnd();
 }
 
-void GameController::endReign() {
-    m_phase = ReignPhase::EndOfReign;
-    KingdomState& state = m_context.state;
-    HallOfFameWindow* table = makeTable();
-    table->loadScores();
-    // The box opens over the last year's report as it is being told: its OK tells it again.
-    m_context.platform.messageOverReport(m_mainWindow, m_mainWindow->windowTitle(),
-                                         ruletext::ratingMessage(state.rating),
-                                         m_mainWindow->lastAnnouncement());
-    placeKing(m_context.hall, state.rating, state.kingName);
-    table->showScores();
-    table->saveScores();
-    table->show();
+void GameController::presentNotices() {
+    const std::vector<Notice> notices = m_session.takeNotices();
+    // The table that ends a reign is there before its messages, which belong to the game.
+    HallOfFameWindow* table = nullptr;
+    bool reignOver = false;
+    for (const Notice& notice : notices) {
+        if (notice.kind == Notice::Kind::Rating && !table) {
+            table = makeTable();
+        }
+    }
+    for (const Notice& notice : notices) {
+        switch (notice.kind) {
+        case Notice::Kind::Rating:
+            // The box opens over the last year's report as it is being told: its OK tells it
+            // again.
+            m_context.platform.messageOverReport(m_mainWindow, m_mainWindow->windowTitle(),
+                                                 ruletext::ratingMessage(notice.rating),
+                                                 m_mainWindow->lastAnnouncement());
+            break;
+        case Notice::Kind::TableProblem:
+            m_context.platform.message(m_mainWindow, m_mainWindow->windowTitle(),
+                                       QString::fromStdString(notice.detail), true);
+            break;
+        case Notice::Kind::ChronicleDamaged:
+            // The game itself loaded; only its history is lost, and the player hears so.
+            //: The title of the message, as the load dialog's messages have it: "Load".
+            m_context.platform.message(m_mainWindow, tr("Загрузить"),
+                                       chronicleDamagedMessage(notice.problem), true);
+            break;
+        case Notice::Kind::Overthrown:
+            showMessage(ruletext::overthrowMessage());
+            reignOver = true;
+            break;
+        case Notice::Kind::Starved:
+            showMessage(ruletext::starvationMessage());
+            reignOver = true;
+            break;
+        }
+        if (table && notice.kind == Notice::Kind::Rating) {
+            table->showScores(m_session.table());
+        }
+    }
+    if (table) {
+        table->show();
+    }
+    if (reignOver) {
+        closeReign();
+    }
 }
 
 HallOfFameWindow* GameController::makeTable() {
-    auto* table = new HallOfFameWindow(m_mainWindow, m_context.platform, m_context.hall,
-                                       m_context.scoresFile());
+    auto* table = new HallOfFameWindow(m_mainWindow);
     connect(table, &HoldingWindow::closed, this, &GameController::tableClosed);
     return table;
 }
 
 void GameController::tableClosed() {
     // The table that ends a reign is followed by a new game; one opened during a game just goes.
-    if (m_mainWindow && m_context.state.year == 100) {
-        newGame();
+    if (m_mainWindow && m_session.closeTable()) {
+        closeReign();
     }
 }
 
 void GameController::openSaveDialog() {
-    (new SaveDialog(m_mainWindow, m_context.platform, m_context.state, m_context.hall,
-                    m_mainWindow->barMaxima(), m_chronicle))
-        ->show();
+    auto* dialog = new SaveDialog(m_mainWindow, m_context.platform);
+    connect(dialog, &SaveDialog::saveRequested, this,
+            [this, dialog](const QString& path) { saveTo(dialog, path); });
+    dialog->show();
+}
+
+void GameController::saveTo(SaveDialog* dialog, const QString& path) {
+    const SavedGameFileWrite file = m_session.saveGame();
+    std::optional<QString> error;
+    if (file.problem) {
+        error = savedGameProblemText(*file.problem);
+    } else {
+        error = writeSavedGameBytes(path, file.bytes);
+    }
+    if (error) {
+        dialog->tellProblem(*error);
+        return;
+    }
+    dialog->close();
 }
 
 void GameController::openLoadDialog() {
-    auto* dialog = new LoadDialog(m_mainWindow, m_context.platform, m_context.state);
-    connect(dialog, &LoadDialog::loaded, this, &GameController::installLoadedGame);
+    auto* dialog = new LoadDialog(m_mainWindow, m_context.platform);
+    connect(dialog, &LoadDialog::loadRequested, this,
+            [this, dialog](const QString& path) { loadFrom(dialog, path); });
     connect(dialog, &LoadDialog::loadFailed, this, &GameController::loadFailed);
     dialog->show();
 }
 
-void GameController::installLoadedGame(const GameLoad& game) {
-    m_context.state = game.game->state;
-    m_context.hall = game.game->hall;
-    ChronicleRead chronicle = game.chronicle;
-    if (chronicle.status == ChronicleRead::Status::Read) {
-        restoreChronicle(m_chronicle, std::move(chronicle.entries));
-    } else {
-        restartChronicle(m_chronicle);
+void GameController::loadFrom(LoadDialog* dialog, const QString& path) {
+    // All or nothing: the session takes the game only when the whole file could be read.
+    const FileBytes file = readWholeFile(path);
+    QString error = file.error;
+    if (error.isEmpty()) {
+        const std::optional<SavedGameProblem> problem = m_session.loadGame(
+            std::string_view(file.bytes.constData(), std::size_t(file.bytes.size())));
+        if (problem) {
+            error = savedGameProblemText(*problem, path);
+        }
     }
+    if (!error.isEmpty()) {
+        dialog->tellProblem(error);
+    }
+    dialog->close();
+    if (error.isEmpty()) {
+        presentLoadedGame();
+    } else {
+        loadFailed();
+    }
+}
+
+void GameController::installLoadedGame(const GameLoad& game) {
+    m_session.installLoadedGame(game.game->state, game.game->hall, game.chronicle);
+    presentLoadedGame();
+}
+
+void GameController::presentLoadedGame() {
     chronicleChanged();
     // Whatever the window was showing, a loaded game is played on from buy mode: a battle on
     // screen is over, and its OK with it.
-    m_mainWindow->restoreBarMaxima();
+    const ReignScreen& screen = m_session.screen();
+    m_mainWindow->restoreMercenaryBar(screen.mercenaries.barMax);
     m_mainWindow->hideBattle();
     m_mainWindow->setCommandButtonsEnabled(true);
-    showBuying();
-    // The game itself loaded; only its history is lost, and the player hears so.
-    if (chronicle.status == ChronicleRead::Status::Damaged) {
-        //: The title of the message, as the load dialog's messages have it: "Load".
-        m_context.platform.message(m_mainWindow, tr("Загрузить"),
-                                   chronicleDamagedMessage(chronicle.problem), true);
-    }
+    m_mainWindow->showBuying(screen);
+    presentNotices();
 }
 
 void GameController::loadFailed() {
     // The game is unchanged; only a battle keeps its panel, whose OK alone goes on from there.
-    if (m_phase != ReignPhase::Battle) {
-        showBuying();
+    m_session.loadRefused();
+    if (m_session.phase() == ReignPhase::Buying) {
+        m_mainWindow->showBuying(m_session.screen());
     }
 }
 
 void GameController::openTable() {
     HallOfFameWindow* table = makeTable();
     table->show();
-    table->loadScores();
+    m_session.openTable();
+    table->showScores(m_session.table());
+    presentNotices();
 }
 
 void GameController::openAboutBox() {
@@ -245,7 +341,7 @@ void GameController::openAboutBox() {
 
 void GameController::openChronicle() {
     if (!m_chronicleWindow) {
-        auto* window = new ChronicleWindow(m_chronicle);
+        auto* window = new ChronicleWindow(m_session.chronicle());
         window->setAttribute(Qt::WA_DeleteOnClose);
         // A window beside the game: leaving the game closes it rather than waiting for it.
         window->setAttribute(Qt::WA_QuitOnClose, false);
@@ -270,10 +366,14 @@ void GameController::letChronicleGo() {
 }
 
 void GameController::newGame() {
-    if (m_phase == ReignPhase::NoReign) {
+    if (m_session.phase() == ReignPhase::NoReign) {
         return;
     }
-    m_phase = ReignPhase::NoReign;
+    m_session.newGame();
+    closeReign();
+}
+
+void GameController::closeReign() {
     letChronicleGo();
     // The name dialog is shown before the main window goes, so the program never finds itself
     // without a window and quits.
@@ -284,7 +384,7 @@ void GameController::newGame() {
 }
 
 void GameController::quit() {
-    m_phase = ReignPhase::NoReign;
+    m_session.newGame();
     if (m_chronicleWindow) {
         m_chronicleWindow->close();
     }

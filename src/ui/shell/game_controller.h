@@ -1,5 +1,5 @@
-// The course of a reign: which window is open, which phase the main window is in, and what comes
-// after each thing the player asks.
+// The desktop's front end of a reign: it makes and closes the windows, hands the player's requests
+// to the reign's session and shows its values in the windows.
 // SPDX-FileCopyrightText: 2026 The Veloria developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
@@ -8,27 +8,22 @@
 #include <QPointer>
 #include <QString>
 
-#include "sim/chronicle.h"
+#include "market/goods.h"
+#include "reign/reign_session.h"
+#include "storage/scores.h"
 #include "ui/base/game_context.h"
 
 struct GameLoad;
 class ChronicleWindow;
 class HallOfFameWindow;
+class LoadDialog;
 class MainWindow;
 class NameDialog;
+class SaveDialog;
 
-enum class ReignPhase {
-    NoReign,     // the name dialog asks for a king, or no window is left
-    Buying,      // the goods panels in buy mode
-    Selling,     // the goods panels in sell mode
-    Mercenaries, // the mercenaries panel
-    YearReport,  // the report of the year just ended
-    Battle,      // the war panel: only its OK goes on
-    EndOfReign,  // year 100: the rating and the table, then a new game
-};
-
-// The windows forward what the player asks; this decides what follows and tells them what to
-// show. Messages go through the context's platform.
+// The windows forward what the player asks; the session decides what follows, and this tells the
+// windows what to show, in the order that keeps the keyboard where the player expects it.
+// Messages go through the context's platform.
 class GameController : public QObject {
     Q_OBJECT
 public:
@@ -43,9 +38,10 @@ public:
     NameDialog* nameDialog() const;
     MainWindow* mainWindow() const;
     ChronicleWindow* chronicleWindow() const;
-    ReignPhase phase() const { return m_phase; }
+    ReignPhase phase() const { return m_session.phase(); }
+    const ReignSession& session() const { return m_session; }
     // The reign so far, year end by year end.
-    const Chronicle& chronicle() const { return m_chronicle; }
+    const Chronicle& chronicle() const { return m_session.chronicle(); }
 
     // The transitions, each from what the player asked.
     void beginReign(const QString& kingName);
@@ -54,6 +50,13 @@ public:
     void showMercenaries();
     void nextYear();
     void acknowledgeBattle();
+    void tradeByBar(Good good, bool buying, int barValue);
+    void tradeTyped(Good good, bool buying, const QString& text);
+    void hireByBar(int count);
+    void hireTyped(const QString& text);
+    void saveTo(SaveDialog* dialog, const QString& path);
+    void loadFrom(LoadDialog* dialog, const QString& path);
+    // A game read whole (by storage's loadGame) goes on from buy mode.
     void installLoadedGame(const GameLoad& game);
     void loadFailed();
     void tableClosed();
@@ -70,7 +73,12 @@ public:
 
 private:
     void showNameDialog();
-    void endReign();
+    // A game just loaded into the session: the window goes on from buy mode.
+    void presentLoadedGame();
+    // The messages of the step just taken, in order, and the table or the next game they lead to.
+    void presentNotices();
+    // The reign's windows go and the name dialog asks for the next king.
+    void closeReign();
     // The table of the best kings over the main window, its closing reported to tableClosed.
     HallOfFameWindow* makeTable();
     void showMessage(const QString& text);
@@ -79,11 +87,11 @@ private:
     void letChronicleGo();
 
     GameContext& m_context;
-    ReignPhase m_phase = ReignPhase::NoReign;
+    ScoresFileStore m_scores;
+    ReignSession m_session;
     QPointer<NameDialog> m_nameDialog;
     QPointer<MainWindow> m_mainWindow;
     // The window of the reign now played, for telling it from an older one as it goes.
     const QObject* m_reignWindow = nullptr;
-    Chronicle m_chronicle;
     QPointer<ChronicleWindow> m_chronicleWindow;
 };
