@@ -20,11 +20,6 @@ namespace {
 
 const char* const kFileName = "scores.tab";
 
-// The player's messages about the table of the best kings.
-class Scores {
-    Q_DECLARE_TR_FUNCTIONS(Scores)
-};
-
 std::string_view viewOf(const QByteArray& bytes) {
     return std::string_view(bytes.constData(), std::size_t(bytes.size()));
 }
@@ -78,21 +73,25 @@ ScoresLoad loadScoresFile(const QString& path) {
             return result;
         }
         //: %1: the file, quoted; %2: why.
-        reason = Scores::tr("Таблицу лучших королей из файла %1 прочитать нельзя: %2.")
+        reason = QCoreApplication::translate(
+                     "Scores", "Таблицу лучших королей из файла %1 прочитать нельзя: %2.")
                      .arg(quotedFileName(path), scoresProblemText(*table.problem));
     } else {
         //: The file's own message follows the blank.
-        reason = Scores::tr("Таблицу лучших королей прочитать нельзя. ") + file.error;
+        reason =
+            QCoreApplication::translate("Scores", "Таблицу лучших королей прочитать нельзя. ") +
+            file.error;
     }
     const QString aside = keepAside(path);
     result.problem = reason + QLatin1Char(' ');
     if (aside.isEmpty()) {
         //: Follows the reason the table cannot be read.
-        result.problem +=
-            Scores::tr("Отложить файл не удалось, и новые короли в него записаны не будут.");
+        result.problem += QCoreApplication::translate(
+            "Scores", "Отложить файл не удалось, и новые короли в него записаны не будут.");
     } else {
         //: Follows the reason the table cannot be read; %1: where the old file is kept.
-        result.problem += Scores::tr("Файл сохранён под именем %1, а таблица начата заново.")
+        result.problem += QCoreApplication::translate(
+                              "Scores", "Файл сохранён под именем %1, а таблица начата заново.")
                               .arg(quotedFileName(aside));
     }
     return result;
@@ -131,8 +130,9 @@ std::optional<QString> saveScores(const QString& path, const HallOfFame& hall) {
         const FileBytes file = readWholeFile(path);
         if ((!file.error.isEmpty() || !readScores(viewOf(file.bytes))) &&
             keepAside(path).isEmpty()) {
-            return Scores::tr("Не удалось записать файл %1: прежнюю таблицу в нём прочитать "
-                              "нельзя, а отложить её не удалось.")
+            return QCoreApplication::translate(
+                       "Scores", "Не удалось записать файл %1: прежнюю таблицу в нём прочитать "
+                                 "нельзя, а отложить её не удалось.")
                 .arg(quotedFileName(path));
         }
     }

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs the built game into a scratch prefix, packs it as a .deb and checks it as a packager
 # would (lintian, the menu and software-centre validators), starts the unpacked game without a
-# display, and, as root, installs the package for real and plays it as an ordinary user.
+# display, and, as root and asked to (VELORIA_INSTALL_PACKAGE=yes, as CI does), installs the
+# package for real and plays it as an ordinary user.
 # Usage: check_package.sh <build dir> <source dir> <cmake> <cpack> <version>
 # Exits 77 (skipped) when the game has not been built, or when a part could not run here (not
-# root, a checker missing outside CI): what could run has passed then.
+# asked to install, not root, a checker missing outside CI): what could run has passed then.
 # SPDX-FileCopyrightText: 2026 The Veloria developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 set -euo pipefail
@@ -58,6 +59,20 @@ skip_here() {
 
 have() {
     command -v "$1" >/dev/null
+}
+
+wait_for() {
+    local what=$1
+    shift
+    local tries
+    for tries in $(seq 100); do
+        if "$@"; then
+            echo "seen: $what"
+            return 0
+        fi
+        sleep 0.2
+    done
+    fail "not seen within $((tries / 5)) s: $what"
 }
 
 # The files an installed tree under <root> (the prefix) must hold.
@@ -170,6 +185,26 @@ if have appstreamcli; then
 else
     skip "appstreamcli is missing: the software-centre entry is not checked"
 fi
+# What distributions and Flatpak builders make of the package for software centres: every
+# language the game speaks must be listed, found from the installed translations.
+if have appstreamcli && appstreamcli compose --help >/dev/null 2>&1; then
+    set +e
+    out=$(appstreamcli compose --no-net --no-color --print-report=full --result-root="$work/swcatalog" \
+        --origin=veloria "$work/root" 2>&1)
+    status=$?
+    set -e
+    echo "$out"
+    [ $status -eq 0 ] || fail "appstreamcli compose fails on the package's tree"
+    ! grep -Eq '^ *[EW]: ' <<<"$out" || fail "appstreamcli compose reports errors or warnings"
+    ! grep -q 'translation' <<<"$out" || fail "appstreamcli compose reports a translation issue"
+    catalog=$(find "$work/swcatalog" -name 'veloria.xml.gz' | head -n 1)
+    [ -n "$catalog" ] || fail "appstreamcli compose wrote no catalog"
+    languages=$(zcat "$catalog" | sed -n 's|.*<lang percentage="100">\([^<]*\)</lang>.*|\1|p' | sort | tr '\n' ' ')
+    echo "languages at 100 %: $languages"
+    [ "$languages" = "en ru " ] || fail "the software centre's languages are '$languages', not 'en ru'"
+else
+    skip "appstreamcli compose is missing (appstream-compose): the software-centre catalog is not made"
+fi
 
 # Runs the game at <path> without a display, as the current user, until it is killed: it must
 # not end by itself.
@@ -193,6 +228,43 @@ echo "== start the unpacked game"
 mkdir -p "$work/home/run"
 chmod 700 "$work/home/run"
 start_offscreen "$work/root/usr/games/veloria" "$work/home"
+
+# A virtual X display for the windows, started once.
+display=
+start_display() {
+    [ -z "$display" ] || return 0
+    exec 5>"$work/display"
+    Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    pids+=($!)
+    exec 5>&-
+    wait_for "the X display" test -s "$work/display"
+    display=$(head -n 1 "$work/display")
+}
+
+echo "== the window finds its menu entry (Wayland: desktop file name; X11: StartupWMClass)"
+entry=$root/share/applications/org.example.veloria.desktop
+[ -x "$build/bin/desktop_identity" ] || fail "$build/bin/desktop_identity has not been built"
+QT_QPA_PLATFORM=offscreen "$build/bin/desktop_identity" "$entry" ||
+    fail "the program's names for the desktop do not match the installed menu entry"
+wm_class=$(sed -n 's/^StartupWMClass=//p' "$entry")
+if have Xvfb && have xdotool && have xprop; then
+    start_display
+    env -i PATH=/usr/bin:/bin HOME="$work/home" XDG_RUNTIME_DIR="$work/home/run" \
+        DISPLAY=":$display" QT_QPA_PLATFORM=xcb "$work/root/usr/games/veloria" >"$work/x11.log" 2>&1 &
+    game=$!
+    pids+=("$game")
+    window=$(DISPLAY=:$display timeout 20 xdotool search --sync --onlyvisible --pid "$game" |
+        head -n 1) || { cat "$work/x11.log"; fail "the unpacked game showed no window on X11"; }
+    class=$(DISPLAY=:$display xprop -id "$window" WM_CLASS)
+    echo "$class"
+    # WM_CLASS(STRING) = "<instance>", "<class>"
+    [ "$(cut -d'"' -f4 <<<"$class")" = "$wm_class" ] ||
+        fail "the window's class is not the menu entry's StartupWMClass '$wm_class'"
+    kill "$game"
+    wait "$game" 2>/dev/null || true
+else
+    skip "Xvfb, xdotool or xprop is missing: the window's class on X11 is not checked"
+fi
 
 echo "== install the package and play it as an ordinary user"
 # Plays a short session on an X display: names the king, opens the table of the best kings and
@@ -218,23 +290,13 @@ play_session() {
     wait_for "the game ended by F12" bash -c "! kill -0 $pid 2>/dev/null"
 }
 
-wait_for() {
-    local what=$1
-    shift
-    local tries
-    for tries in $(seq 100); do
-        if "$@"; then
-            echo "seen: $what"
-            return 0
-        fi
-        sleep 0.2
-    done
-    fail "not seen within $((tries / 5)) s: $what"
-}
 
 user=nobody
 group=$(id -gn "$user" 2>/dev/null || true)
-if [ "$(id -u)" -ne 0 ]; then
+if [ "${VELORIA_INSTALL_PACKAGE:-}" != yes ]; then
+    # A distribution builds as root in a chroot: the system's packages are touched only on demand.
+    skip_here "VELORIA_INSTALL_PACKAGE=yes not given: the package is not installed and played"
+elif [ "$(id -u)" -ne 0 ]; then
     skip_here "not root: the package is not installed and played for real"
 elif ! have apt-get || ! have setpriv || [ -z "$group" ]; then
     skip "apt-get, setpriv or the user $user is missing: the package is not installed for real"
@@ -268,12 +330,7 @@ else
             /usr/share/veloria /usr/games >"$work/inotify.log" 2>&1 &
         pids+=($!)
         wait_for "the watch on /usr" grep -q 'Watches established' "$work/inotify.log"
-        exec 5>"$work/display"
-        Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-        pids+=($!)
-        exec 5>&-
-        wait_for "the X display" test -s "$work/display"
-        display=$(head -n 1 "$work/display")
+        start_display
         # In Russian, the game's own language, whose access keys the session presses.
         "${as_user[@]}" env -i PATH=/usr/bin:/bin HOME="$home" XDG_RUNTIME_DIR="$home/run" \
             LANG=ru_RU.UTF-8 DISPLAY=":$display" QT_QPA_PLATFORM=xcb /usr/games/veloria \

@@ -30,10 +30,6 @@ void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
 }
 
-bool permissionsBind() {
-    return geteuid() != 0;
-}
-
 namespace {
 
 std::optional<QString> inChild(const std::function<void()>& setUp,

@@ -1,4 +1,4 @@
-// Helpers shared by the storage tests: files on disk and whether permissions bind this process.
+// Helpers shared by the storage tests: files on disk, a file size limit, a player without rights.
 // SPDX-FileCopyrightText: 2026 The Veloria developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
@@ -15,9 +15,6 @@ void PrintTo(const QString& text, std::ostream* out);
 
 QByteArray readFileBytes(const QString& path);
 void writeFileBytes(const QString& path, const QByteArray& bytes);
-
-// Root ignores file modes, so tests that rely on chmod skip themselves under it.
-bool permissionsBind();
 
 // Runs `write` in a child process whose files may not grow past `limit` bytes (SIGXFSZ ignored,
 // so a write beyond it fails with EFBIG as on a full disk). Returns the message `write` gave, or

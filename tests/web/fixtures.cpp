@@ -61,6 +61,14 @@ int main(int argc, char** argv) {
         s.grain = 5000;
         s.land = 1000;
     });
+    // Year 3 of a peace that lasts, with grain and land for years and a rating far from 1.
+    const std::string peace = savedKingdom([](KingdomState& s) {
+        s.year = 3;
+        s.lastPeaceYear = 1000;
+        s.rating = 60;
+        s.grain = 100000;
+        s.land = 10000;
+    });
     // Year 99 of peace with a rating that takes the first place of the table.
     const std::string lastYear = savedKingdom([](KingdomState& s) {
         s.year = 99;
@@ -71,6 +79,7 @@ int main(int argc, char** argv) {
     });
     const bool written = writeFile(folder + "war_due.txt", warDue) &&
                          writeFile(folder + "war_due_resaved.txt", resaved(warDue)) &&
+                         writeFile(folder + "peace.txt", peace) &&
                          writeFile(folder + "year99.txt", lastYear) &&
                          writeFile(folder + "damaged.txt", warDue.substr(0, warDue.size() / 3));
     return written ? 0 : 1;

@@ -78,6 +78,9 @@ template <typename Load> bool installTranslator(const QString& name, Load load) 
 void prepareApplication() {
     // The player's data folder is named after the program, whatever its file is called.
     QCoreApplication::setApplicationName(QStringLiteral("veloria"));
+    // The menu entry's name: a Wayland compositor finds the window's entry, and its icon, by it.
+    // On X11 the window's class is the application's name, the entry's StartupWMClass.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.veloria"));
     QApplication::setStyle(new GameStyle);
     initArtResources();
     QApplication::setWindowIcon(veloriaIcon());
