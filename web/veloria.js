@@ -889,6 +889,13 @@
     }
     document.getElementById("game").append(mainWindow());
     document.addEventListener("keydown", keys);
+    // The drop-down closes when the mouse or the keyboard goes elsewhere.
+    const closeMenuOutside = (event) => {
+      const drop = document.getElementById("files-menu");
+      if (drop && !drop.hidden && !event.target.closest(".menu")) openMenu(false);
+    };
+    document.addEventListener("click", closeMenuOutside);
+    document.addEventListener("focusin", closeMenuOutside);
     nameForm.addEventListener("submit", (event) => {
       event.preventDefault();
       if (nameBox.value === "") return; // an empty name does nothing
