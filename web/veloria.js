@@ -549,63 +549,84 @@
   // text. The file is fetched the first time the rules are opened, and topic 1000 is shown first.
   const rulesTopic = 1000;
   async function openRules() {
+    const help = (s) => qsTranslate("HelpViewer", s);
     let win = document.getElementById("rules");
     if (!win) {
-      const help = (s) => qsTranslate("HelpViewer", s);
       win = dialog("rules", accessText(tr.main("&Правила")).text,
+        element("p", { className: "rules-problem", "data-name": "problem", role: "alert", hidden: true }),
         element("div", { className: "rules-body" },
           element("nav", { className: "rules-contents", "aria-label": help("Содержание") }, element("ol", { "data-name": "contents" })),
           element("div", { className: "rules-text", tabindex: "0", role: "region", "aria-label": help("Текст правил"), "data-name": "rulesText" })),
         button("rulesClose", qsTranslate("WebPage", "OK")));
       $(win, "rulesClose").addEventListener("click", () => win.close());
       win.addEventListener("close", focusMain);
-      const bytes = new Uint8Array(await (await fetch(language === "en" ? "throne_en.hlp" : "throne.hlp")).arrayBuffer());
-      const pointer = face._malloc(bytes.length || 1);
-      face.HEAPU8.set(bytes, pointer);
-      let rules;
-      try {
-        rules = JSON.parse(face.ccall("vel_rules", "string", ["number", "number"], [pointer, bytes.length]));
-      } finally {
-        face._free(pointer);
-      }
-      if (rules.title) document.getElementById("rules-title").textContent = rules.title;
-      const contents = $(win, "contents");
-      const text = $(win, "rulesText");
-      const show = (context) => {
-        const section = document.getElementById("topic-" + context);
-        if (!section) return false;
-        for (const link of contents.querySelectorAll("a")) {
-          if (link.dataset.context === String(context)) link.setAttribute("aria-current", "true");
-          else link.removeAttribute("aria-current");
-        }
-        text.scrollTop = section.offsetTop;
-        return true;
-      };
-      win.showTopic = show;
-      for (const topic of rules.topics) {
-        const link = element("a", { href: "#topic-" + topic.context, "data-context": String(topic.context), className: "level-" + topic.level, text: topic.title });
-        link.addEventListener("click", (event) => {
-          event.preventDefault();
-          show(topic.context);
-        });
-        contents.append(element("li", {}, link));
-        // The file's own markup, drawn by the browser as the desktop's text browser draws it.
-        const body = document.createElement("template");
-        body.innerHTML = topic.body;
-        const heading = element("h" + Math.min(6, topic.level + 2), { text: topic.title });
-        text.append(element("section", { id: "topic-" + topic.context, "data-context": String(topic.context) }, heading, body.content));
-      }
       // Jumps inside the file go to the topic the reader knows by that number.
-      text.addEventListener("click", (event) => {
+      $(win, "rulesText").addEventListener("click", (event) => {
         const link = event.target.closest("a[href^='#']");
         if (!link) return;
         event.preventDefault();
-        show(link.getAttribute("href").slice(1));
+        showRulesTopic(win, link.getAttribute("href").slice(1));
       });
     }
-    win.showModal();
-    win.showTopic(rulesTopic);
+    // Until the file has been read, each opening asks for it again, as the desktop's viewer does.
+    if (!win.dataset.loaded) {
+      const problem = $(win, "problem");
+      const file = language === "en" ? "throne_en.hlp" : "throne.hlp";
+      let bytes = null;
+      try {
+        const response = await fetch(file);
+        if (response.ok) bytes = new Uint8Array(await response.arrayBuffer());
+      } catch {
+        bytes = null;
+      }
+      problem.hidden = bytes !== null;
+      if (bytes === null) {
+        problem.textContent = arg(help("Не удалось открыть файл справки «%1». Возможно, игра установлена не полностью."), file);
+      } else {
+        fillRules(win, bytes);
+        win.dataset.loaded = "true";
+      }
+    }
+    if (!win.open) win.showModal();
+    showRulesTopic(win, rulesTopic);
     $(win, "rulesText").focus();
+  }
+
+  function fillRules(win, bytes) {
+    const pointer = face._malloc(bytes.length || 1);
+    face.HEAPU8.set(bytes, pointer);
+    let rules;
+    try {
+      rules = JSON.parse(face.ccall("vel_rules", "string", ["number", "number"], [pointer, bytes.length]));
+    } finally {
+      face._free(pointer);
+    }
+    if (rules.title) document.getElementById("rules-title").textContent = rules.title;
+    const contents = $(win, "contents");
+    const text = $(win, "rulesText");
+    for (const topic of rules.topics) {
+      const link = element("a", { href: "#topic-" + topic.context, "data-context": String(topic.context), className: "level-" + topic.level, text: topic.title });
+      link.addEventListener("click", (event) => {
+        event.preventDefault();
+        showRulesTopic(win, topic.context);
+      });
+      contents.append(element("li", {}, link));
+      // The file's own markup, drawn by the browser as the desktop's text browser draws it.
+      const body = document.createElement("template");
+      body.innerHTML = topic.body;
+      const heading = element("h" + Math.min(6, topic.level + 2), { text: topic.title });
+      text.append(element("section", { id: "topic-" + topic.context, "data-context": String(topic.context) }, heading, body.content));
+    }
+  }
+
+  function showRulesTopic(win, context) {
+    const section = document.getElementById("topic-" + context);
+    if (!section) return;
+    for (const link of $(win, "contents").querySelectorAll("a")) {
+      if (link.dataset.context === String(context)) link.setAttribute("aria-current", "true");
+      else link.removeAttribute("aria-current");
+    }
+    $(win, "rulesText").scrollTop = section.offsetTop;
   }
 
   // The chronicle: the table of the years and a chart of the figures.

@@ -254,6 +254,25 @@ test("the rules are the desktop reader's topics, fetched when opened, topic 1000
   }
 });
 
+test("rules the server cannot give are said in the desktop's words, and asked for again at the next opening", async () => {
+  const page = await openGame(browser, server.url);
+  await begin(page, "Пётр");
+  await page.route("**/throne.hlp", (route) => route.fulfill({ status: 404, body: "" }));
+  await page.click(named("pravila"));
+  await page.waitForSelector("#rules[open]");
+  assert.equal(await page.textContent("#rules " + named("problem")), "Не удалось открыть файл справки «throne.hlp». Возможно, игра установлена не полностью.");
+  assert.equal(await page.$$eval("#rules " + named("contents") + " a", (links) => links.length), 0);
+  assert.deepEqual(await axeViolations(page), []);
+  await page.keyboard.press("Escape");
+  await page.unroute("**/throne.hlp");
+  await page.click(named("pravila"));
+  await page.waitForSelector("#rules[open] [aria-current]");
+  assert.equal(await page.isHidden("#rules " + named("problem")), true);
+  assert.equal(await page.$$eval("#rules section", (all) => all.length), readFileSync(fixture("rules_ru.tsv"), "utf8").trimEnd().split("\n").length);
+  assert.deepEqual(page.errors, []);
+  await page.context().close();
+});
+
 test("the chronicle's chart shows and hides each series by its check box, kept while the page lives", async () => {
   const page = await openGame(browser, server.url);
   await begin(page, "Пётр");
