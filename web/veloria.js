@@ -431,8 +431,19 @@
       $(win, "Label2_" + place).textContent = row.name;
       $(win, "Label3_" + place).textContent = row.score;
     });
-    win.showModal();
-    $(win, "Command1").focus();
+    const show = () => {
+      win.showModal();
+      $(win, "Command1").focus();
+    };
+    // A message about the table (it could not be read) comes first, then the table.
+    const box = document.getElementById("message");
+    if (box && box.open) {
+      const previous = box.afterClose;
+      box.afterClose = () => {
+        if (previous) previous();
+        show();
+      };
+    } else show();
   }
 
   function openAbout() {
@@ -868,7 +879,7 @@
     face.velScores = scoresStore;
     // The rules' and the files' texts in the page's language.
     if (catalogue) {
-      for (const context of ["RuleTexts", "SavedGame", "ChronicleFile", "Scores", "FileAccess", "GameController"]) {
+      for (const context of ["RuleTexts", "SavedGame", "ChronicleFile", "Scores", "FileAccess", "GameController", "WebPage"]) {
         for (const [key, words] of Object.entries(catalogue[context] || {})) {
           const forms = Array.isArray(words) ? words : [words, ""];
           face.ccall("vel_translation", null, ["string", "string", "string", "string"], [context, key.split("\u0004")[0], forms[0], forms[1]]);
@@ -878,6 +889,13 @@
     }
     document.getElementById("game").append(mainWindow());
     document.addEventListener("keydown", keys);
+    // The drop-down closes when the mouse or the keyboard goes elsewhere.
+    const closeMenuOutside = (event) => {
+      const drop = document.getElementById("files-menu");
+      if (drop && !drop.hidden && !event.target.closest(".menu")) openMenu(false);
+    };
+    document.addEventListener("click", closeMenuOutside);
+    document.addEventListener("focusin", closeMenuOutside);
     nameForm.addEventListener("submit", (event) => {
       event.preventDefault();
       if (nameBox.value === "") return; // an empty name does nothing

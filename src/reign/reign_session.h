@@ -22,6 +22,10 @@
 #include "sim/chronicle.h"
 #include "war/battle.h"
 
+// The longest king's name a reign keeps: both files cut a name to it, so a front end's name box
+// takes no more.
+inline constexpr int kLongestKingName = kMaxKingNameLength;
+
 enum class ReignPhase {
     NoReign,     // no king yet: a front end asks for a name
     Buying,      // the goods panels in buy mode

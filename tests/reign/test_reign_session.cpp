@@ -8,6 +8,9 @@
 
 #include "core/random.h"
 #include "reign/reign_session.h"
+#include "sim/new_game.h"
+#include "sim/year.h"
+#include "support/careful_king.h"
 #include "support/chronicle_reign.h"
 #include "support/session_reign.h"
 
@@ -530,16 +533,30 @@ TEST(ReignSessionGolden, wholeReignsOnFixedSeeds) {
 }
 
 // The session plays the game the rules play: the careful king through it keeps the chronicle
-// the rules alone record.
+// the rules alone record, press by press.
 TEST(ReignSessionGolden, theSessionPlaysTheRulesOwnGame) {
     Chronicle direct;
-    playFullReign(direct);
-    ClockRandom random(125871);
-    MemoryScoresStore scores;
-    ReignSession session(random, scores);
-    session.beginReign("Летописец");
-    ASSERT_EQ(playCarefulReign(session, 2), PlayedEnd::Complete);
-    EXPECT_EQ(session.chronicle().entries, direct.entries);
+    {
+        ClockRandom random(125871);
+        KingdomState state;
+        state.kingName = "Летописец";
+        initKingdom(state, random);
+        restartChronicle(direct);
+        for (;;) {
+            carefulKing(state, 2);
+            const YearResult year = nextYear(state, random);
+            recordYearEnd(direct, state, year);
+            if (year.battle) {
+                recordBattleClosed(direct, closeBattle(state));
+            }
+            if (year.reignComplete || year.overthrown || year.starved) {
+                break;
+            }
+        }
+    }
+    Chronicle played;
+    EXPECT_TRUE(playChronicledReign(played, 125871));
+    EXPECT_EQ(played.entries, direct.entries);
 }
 
 } // namespace

@@ -168,6 +168,24 @@ test("year 100 puts the king into the table, which is still there after a reload
   assert.equal(await page.isVisible("#Form1"), true, "the table opened from the menu just closes");
 });
 
+test("a table the browser kept that cannot be read is put aside with the desktop's words", async () => {
+  const page = await openGame(browser, server.url);
+  await page.evaluate(() => {
+    localStorage.clear();
+    localStorage.setItem("veloria.scores.tab", btoa('"Ivan",'));
+  });
+  await begin(page, "Пётр");
+  await tabTo(page, "tablica");
+  await page.keyboard.press("Enter");
+  await page.waitForSelector("#message[open]");
+  assert.match(await messageText(page), /^Таблицу лучших королей из файла «scores\.tab» прочитать нельзя: /);
+  await closeMessage(page);
+  await page.waitForSelector("#Form7[open]");
+  assert.equal(await page.textContent("#Form7 " + named("Label2_0")), "Велимир I", "the table starts anew");
+  const kept = await page.evaluate(() => [localStorage.getItem("veloria.scores.tab"), localStorage.getItem("veloria.scores.tab.unusable")]);
+  assert.deepEqual(kept, [null, btoa('"Ivan",')]);
+});
+
 test("the live region tells each year's report once", async () => {
   const page = await openGame(browser, server.url);
   await begin(page, "Пётр");

@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-#include "market/trade.h"
+#include "core/typed_amount.h"
 #include "ui/base/platform.h"
 
 namespace {

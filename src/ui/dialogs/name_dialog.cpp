@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "storage/saved_game.h"
+#include "reign/reign_session.h"
 #include "ui/a11y/accessibility.h"
 #include "ui/art/art.h"
 #include "ui/base/screen_place.h"
@@ -33,7 +33,7 @@ NameDialog::NameDialog(QWidget* parent) : QWidget(parent, Qt::Dialog) {
     m_nameBox->setGeometry(twipRect(840, 600, 1575, 375));
     m_nameBox->setFont(gameFont(12));
     // Both files keep names up to this length; a longer one would be cut there without a word.
-    m_nameBox->setMaxLength(kMaxKingNameLength);
+    m_nameBox->setMaxLength(kLongestKingName);
     // A screen reader names the box by the question above it.
     m_question->setBuddy(m_nameBox);
     tellFocusFirst(m_nameBox);

@@ -17,6 +17,7 @@
 #include "ui/base/game_style.h"
 #include "ui/base/key_filters.h"
 #include "ui/base/twips.h"
+#include "ui/i18n/rule_texts.h"
 
 namespace {
 
@@ -231,9 +232,17 @@ QString GoodsPanel::spokenFigures() const {
     const QString buying = tr("%1, цена %2, купить можно до %3");
     //: The same in sell mode; %3: the most that can be sold.
     const QString selling = tr("%1, цена %2, продать можно до %3");
-    return (m_buyBar->isHidden() ? selling : buying)
-        .arg(m_frame->title().simplified(), shownFigure(m_price->text()),
-             shownFigure(m_lowerLimit->text()));
+    const bool sellMode = m_buyBar->isHidden();
+    if (!m_row) {
+        return (sellMode ? selling : buying)
+            .arg(m_frame->title().simplified(), QString(), QString());
+    }
+    const QString caption =
+        (ruletext::goodCaption(m_good) + numberQText(m_row->stock)).simplified();
+    const QString limit =
+        sellMode ? numberQText(m_row->sellBarMax) : plainNumberQText(m_row->purchaseMax);
+    return (sellMode ? selling : buying)
+        .arg(caption, shownFigure(numberQText(m_row->price)), shownFigure(limit));
 }
 
 void GoodsPanel::describeFigures() {

@@ -9,7 +9,10 @@
 #include <QObject>
 #include <QString>
 
+#include <optional>
+
 #include "market/goods.h"
+#include "reign/reign_session.h"
 
 class AmountBoxFilter;
 class QGroupBox;
@@ -35,7 +38,9 @@ public:
     QString typedAmount() const;
     void clearTypedAmount();
 
-    // What a screen reader says with each of the panel's controls, from what its labels show: the
+    // The panel's figures as the market's last refresh left them, for what a screen reader says.
+    void setFigures(const GoodsRow& row) { m_row = row; }
+    // What a screen reader says with each of the panel's controls, from the figures shown: the
     // good and its stock, the price and the most that can be traded in the mode shown.
     QString spokenFigures() const;
     void describeFigures();
@@ -57,6 +62,7 @@ signals:
     void tradeTypedRequested(Good good, bool buying);
 
 private:
+    std::optional<GoodsRow> m_row;
     // The controls that take the keyboard, in both modes.
     std::array<QWidget*, 7> controls() const;
 

@@ -167,6 +167,7 @@ void MainWindow::refreshMarket(const ReignScreen& screen) {
     }
     for (GoodsPanel* panel : m_goods) {
         panel->amountLabel()->setText(QStringLiteral("0"));
+        panel->setFigures(row(panel));
     }
     m_status->showMoney(screen.status.money);
 }
