@@ -19,6 +19,7 @@
 #include "core/report.h"
 #include "core/rule_text.h"
 #include "formats/chronicle_file.h"
+#include "formats/rules_file.h"
 #include "formats/saved_game.h"
 #include "formats/scores.h"
 #include "reign/reign_session.h"
@@ -487,6 +488,35 @@ EMSCRIPTEN_KEEPALIVE const char* vel_chronicle() {
         first = false;
     }
     return answer(rows + "]");
+}
+
+// The rules file's bytes as the desktop's viewer reads them: the file's title and its topics in
+// order, each with its context number, level, title, keywords and its part of the file's HTML.
+EMSCRIPTEN_KEEPALIVE const char* vel_rules(const char* bytes, int size) {
+    const std::string_view html(bytes, std::size_t(size < 0 ? 0 : size));
+    const std::vector<RulesTopic> topics = parseRulesTopics(html);
+    const std::vector<std::string_view> bodies = rulesTopicBodies(html);
+    std::string list = "[";
+    for (std::size_t i = 0; i < topics.size(); ++i) {
+        std::string keywords = "[";
+        for (const std::string& keyword : topics[i].keywords) {
+            if (keywords.size() > 1) {
+                keywords += ',';
+            }
+            appendJson(keywords, keyword);
+        }
+        Json topic;
+        topic.number("context", topics[i].context);
+        topic.number("level", topics[i].level);
+        topic.text("title", topics[i].title);
+        topic.raw("keywords", keywords + "]");
+        topic.text("body", bodies[i]);
+        list += (i ? "," : "") + topic.done();
+    }
+    Json rules;
+    rules.text("title", rulesFileTitle(html));
+    rules.raw("topics", list + "]");
+    return answer(rules.done());
 }
 
 // A figure as the game writes it, for the page's own labels.

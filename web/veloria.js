@@ -545,40 +545,88 @@
     $(win, "txtFileName").focus();
   }
 
-  // The rules: the help file's topics, shown in the page.
+  // The rules: the help file's topics as the desktop's reader finds them, the contents beside the
+  // text. The file is fetched the first time the rules are opened, and topic 1000 is shown first.
+  const rulesTopic = 1000;
   async function openRules() {
+    const help = (s) => qsTranslate("HelpViewer", s);
     let win = document.getElementById("rules");
     if (!win) {
       win = dialog("rules", accessText(tr.main("&Правила")).text,
-        element("div", { className: "rules-text", tabindex: "0", "data-name": "rulesText" }),
+        element("p", { className: "rules-problem", "data-name": "problem", role: "alert", hidden: true }),
+        element("div", { className: "rules-body" },
+          element("nav", { className: "rules-contents", "aria-label": help("Содержание") }, element("ol", { "data-name": "contents" })),
+          element("div", { className: "rules-text", tabindex: "0", role: "region", "aria-label": help("Текст правил"), "data-name": "rulesText" })),
         button("rulesClose", qsTranslate("WebPage", "OK")));
       $(win, "rulesClose").addEventListener("click", () => win.close());
       win.addEventListener("close", focusMain);
+      // Jumps inside the file go to the topic the reader knows by that number.
+      $(win, "rulesText").addEventListener("click", (event) => {
+        const link = event.target.closest("a[href^='#']");
+        if (!link) return;
+        event.preventDefault();
+        showRulesTopic(win, link.getAttribute("href").slice(1));
+      });
+    }
+    // Until the file has been read, each opening asks for it again, as the desktop's viewer does.
+    if (!win.dataset.loaded) {
+      const problem = $(win, "problem");
       const file = language === "en" ? "throne_en.hlp" : "throne.hlp";
-      const text = await (await fetch(file)).text();
-      const doc = new DOMParser().parseFromString(text, "text/html");
-      const body = $(win, "rulesText");
-      for (const node of [...doc.body.childNodes]) body.append(document.importNode(node, true));
-      for (const heading of body.querySelectorAll("h1")) {
-        const h = element("h3", {}, ...heading.childNodes);
-        heading.replaceWith(h);
+      let bytes = null;
+      try {
+        const response = await fetch(file);
+        if (response.ok) bytes = new Uint8Array(await response.arrayBuffer());
+      } catch {
+        bytes = null;
       }
-      for (const anchor of body.querySelectorAll("a[name]")) {
-        anchor.id = "topic-" + anchor.getAttribute("name");
-        anchor.removeAttribute("name");
-      }
-      for (const link of body.querySelectorAll('a[href^="#"]')) {
-        const target = "topic-" + link.getAttribute("href").slice(1);
-        link.setAttribute("href", "#" + target);
-        link.addEventListener("click", (event) => {
-          event.preventDefault();
-          const topic = document.getElementById(target);
-          if (topic) topic.closest("h3, h2, p, section, div").scrollIntoView();
-        });
+      problem.hidden = bytes !== null;
+      if (bytes === null) {
+        problem.textContent = arg(help("Не удалось открыть файл справки «%1». Возможно, игра установлена не полностью."), file);
+      } else {
+        fillRules(win, bytes);
+        win.dataset.loaded = "true";
       }
     }
-    win.showModal();
+    if (!win.open) win.showModal();
+    showRulesTopic(win, rulesTopic);
     $(win, "rulesText").focus();
+  }
+
+  function fillRules(win, bytes) {
+    const pointer = face._malloc(bytes.length || 1);
+    face.HEAPU8.set(bytes, pointer);
+    let rules;
+    try {
+      rules = JSON.parse(face.ccall("vel_rules", "string", ["number", "number"], [pointer, bytes.length]));
+    } finally {
+      face._free(pointer);
+    }
+    if (rules.title) document.getElementById("rules-title").textContent = rules.title;
+    const contents = $(win, "contents");
+    const text = $(win, "rulesText");
+    for (const topic of rules.topics) {
+      const link = element("a", { href: "#topic-" + topic.context, "data-context": String(topic.context), className: "level-" + topic.level, text: topic.title });
+      link.addEventListener("click", (event) => {
+        event.preventDefault();
+        showRulesTopic(win, topic.context);
+      });
+      contents.append(element("li", {}, link));
+      // The file's own markup, drawn by the browser as the desktop's text browser draws it.
+      const body = document.createElement("template");
+      body.innerHTML = topic.body;
+      const heading = element("h" + Math.min(6, topic.level + 2), { text: topic.title });
+      text.append(element("section", { id: "topic-" + topic.context, "data-context": String(topic.context) }, heading, body.content));
+    }
+  }
+
+  function showRulesTopic(win, context) {
+    const section = document.getElementById("topic-" + context);
+    if (!section) return;
+    for (const link of $(win, "contents").querySelectorAll("a")) {
+      if (link.dataset.context === String(context)) link.setAttribute("aria-current", "true");
+      else link.removeAttribute("aria-current");
+    }
+    $(win, "rulesText").scrollTop = section.offsetTop;
   }
 
   // The chronicle: the table of the years and a chart of the figures.
@@ -631,16 +679,17 @@
     $(win, "chronicleTableTab").focus();
   }
 
+  const hiddenSeries = new Set();
   function drawChart(holder, entries) {
     const ns = "http://www.w3.org/2000/svg";
-    const series = [["total", "Население", "#0000c0"], ["workers", "Рабочие", "#008000"], ["soldiers", "Солдаты", "#800000"], ["land", "Земля", "#804000"], ["grain", "Зерно", "#a08000"], ["money", "Деньги", "#000000"], ["rating", "Рейтинг", "#c000c0"]];
+    const series = [["total", "population", "Население", "#0000c0"], ["workers", "workers", "Рабочие", "#008000"], ["soldiers", "soldiers", "Солдаты", "#800000"], ["land", "land", "Земля", "#804000"], ["grain", "grain", "Зерно", "#a08000"], ["money", "money", "Деньги", "#000000"], ["rating", "rating", "Рейтинг", "#c000c0"]];
     holder.replaceChildren();
     if (!entries.length) {
       holder.append(element("p", { text: qsTranslate("ChronicleChart", "Летопись пуста: первая запись появится, когда пройдёт год.") }));
       return;
     }
     const legend = element("ul", { className: "chart-legend" });
-    for (const [key, name, colour] of series) {
+    for (const [key, seriesKey, name, colour] of series) {
       const values = entries.map((e) => e[key]);
       const low = Math.min(...values), high = Math.max(...values);
       const width = 600, height = 120;
@@ -660,7 +709,29 @@
       line.setAttribute("stroke", colour);
       line.setAttribute("stroke-width", "2");
       svg.append(line);
-      legend.append(element("li", {}, element("span", { className: "series-name", style: "color:" + colour, text: title }), svg));
+      if (entries.length === 1) {
+        // One year is a point, which a line of one point does not draw.
+        const [x, y] = points[0].split(",");
+        const dot = document.createElementNS(ns, "circle");
+        dot.setAttribute("cx", x);
+        dot.setAttribute("cy", y);
+        dot.setAttribute("r", "4");
+        dot.setAttribute("fill", colour);
+        svg.append(dot);
+      }
+      // The desktop's check box for the series: its line shown or hidden, remembered while the page lives.
+      const box = element("input", { type: "checkbox", id: "chronicleSeries_" + seriesKey, "data-name": "chronicleSeries_" + seriesKey });
+      box.checked = !hiddenSeries.has(seriesKey);
+      // An SVG element has no `hidden` property: the attribute is set itself.
+      svg.toggleAttribute("hidden", !box.checked);
+      box.addEventListener("change", () => {
+        if (box.checked) hiddenSeries.delete(seriesKey);
+        else hiddenSeries.add(seriesKey);
+        svg.toggleAttribute("hidden", !box.checked);
+      });
+      // The box's words a little darker than the line, as on the desktop, to read on white.
+      const dark = "rgb(" + [1, 3, 5].map((at) => Math.round(parseInt(colour.slice(at, at + 2), 16) / 1.15)).join(",") + ")";
+      legend.append(element("li", {}, element("label", { className: "series-name", style: "color:" + dark, for: box.id }, box, " " + title), svg));
     }
     holder.append(legend);
   }

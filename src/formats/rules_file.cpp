@@ -303,8 +303,17 @@ std::string htmlPlainText(std::string_view html) {
     return simplified(text);
 }
 
-std::vector<RulesTopic> parseRulesTopics(std::string_view html) {
-    std::vector<RulesTopic> topics;
+namespace {
+
+// Each topic in the order of the file, with where its heading starts and where it ends.
+struct PlacedTopic {
+    RulesTopic topic;
+    std::size_t headingStart = 0;
+    std::size_t headingEnd = 0;
+};
+
+std::vector<PlacedTopic> placedTopics(std::string_view html) {
+    std::vector<PlacedTopic> topics;
     for (std::size_t at = html.find('<'); at != std::string_view::npos;
          at = html.find('<', at + 1)) {
         if (at + 2 >= html.size() || lower(html[at + 1]) != 'h' || html[at + 2] < '1' ||
@@ -354,13 +363,47 @@ std::vector<RulesTopic> parseRulesTopics(std::string_view html) {
                     start = end + 1;
                 }
             }
-            topics.push_back(std::move(topic));
+            topics.push_back({std::move(topic), at, close->second});
             break;
         }
         // The next heading is looked for after this one, as a search that matched goes on.
         at = close->second - 1;
     }
     return topics;
+}
+
+// Where "</body" starts from `from` on, whatever its case; the end of the text when it is not
+// there.
+std::size_t bodyEnd(std::string_view html, std::size_t from) {
+    for (std::size_t at = html.find('<', from); at != std::string_view::npos;
+         at = html.find('<', at + 1)) {
+        if (wordAt(html, at + 1, "/body")) {
+            return at;
+        }
+    }
+    return html.size();
+}
+
+} // namespace
+
+std::vector<RulesTopic> parseRulesTopics(std::string_view html) {
+    std::vector<RulesTopic> topics;
+    for (PlacedTopic& placed : placedTopics(html)) {
+        topics.push_back(std::move(placed.topic));
+    }
+    return topics;
+}
+
+std::vector<std::string_view> rulesTopicBodies(std::string_view html) {
+    const std::vector<PlacedTopic> placed = placedTopics(html);
+    std::vector<std::string_view> bodies;
+    for (std::size_t i = 0; i < placed.size(); ++i) {
+        const std::size_t from = placed[i].headingEnd;
+        const std::size_t to =
+            i + 1 < placed.size() ? placed[i + 1].headingStart : bodyEnd(html, from);
+        bodies.push_back(html.substr(from, std::max(from, to) - from));
+    }
+    return bodies;
 }
 
 std::string rulesFileTitle(std::string_view html) {

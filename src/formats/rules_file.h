@@ -24,6 +24,10 @@ struct RulesTopic {
 // The topics in the order of the file.
 std::vector<RulesTopic> parseRulesTopics(std::string_view html);
 
+// What each topic of parseRulesTopics holds, as the file's HTML: from the end of its heading to
+// the start of the next topic's heading, the last to "</body>" or the end of the file.
+std::vector<std::string_view> rulesTopicBodies(std::string_view html);
+
 // The text of the file's <title>, as plain text; empty when there is none.
 std::string rulesFileTitle(std::string_view html);
 

@@ -65,6 +65,23 @@ TEST(RulesFile, TopicsAreHeadingsWithAContextAnchor) {
     EXPECT_TRUE(parseRulesTopics("<h1><a name=\"1\">не закрыт").empty());
 }
 
+TEST(RulesFile, EachTopicHoldsWhatFollowsItsHeading) {
+    // A heading without an anchor stays in the topic before it; the last topic ends at the body's
+    // end, whatever its case; text before the first topic belongs to none.
+    const std::string html = "<p>вступление</p>"
+                             "<h1><a name=\"1\"></a>Один</h1><p>первый</p><h2>Подзаголовок</h2>"
+                             "<h2><a name=\"2\"></a>Два</h2>"
+                             "<h2><a name=\"3\"></a>Три</h2><p>третий</p></BODY></html>";
+    const std::vector<std::string_view> bodies = rulesTopicBodies(html);
+    ASSERT_EQ(bodies.size(), 3u);
+    EXPECT_EQ(bodies[0], "<p>первый</p><h2>Подзаголовок</h2>");
+    EXPECT_EQ(bodies[1], "");
+    EXPECT_EQ(bodies[2], "<p>третий</p>");
+    EXPECT_EQ(rulesTopicBodies("<h1><a name=\"7\"></a>Без конца</h1>текст"),
+              (std::vector<std::string_view>{"текст"}));
+    EXPECT_TRUE(rulesTopicBodies("<p>нет разделов</p>").empty());
+}
+
 TEST(RulesFile, AnchorsAndHeadingsAsTheyMayBeWritten) {
     // Blanks around the number and the '=', a closing tag with blanks, the anchor's other
     // attributes, a heading closed by another level first, a number too long for a context.
@@ -127,6 +144,11 @@ TEST(ShippedRules, LinkOnlyToTheirOwnTopics) {
             EXPECT_TRUE(contexts.count(target)) << target;
         }
         EXPECT_EQ(targets.size(), topics.size() - 1);
+        const std::vector<std::string_view> bodies = rulesTopicBodies(html);
+        ASSERT_EQ(bodies.size(), topics.size());
+        for (std::size_t i = 0; i < bodies.size(); ++i) {
+            EXPECT_FALSE(htmlPlainText(bodies[i]).empty()) << topics[i].context;
+        }
     }
     EXPECT_EQ(rulesFileTitle(kShippedRules), "Король Велории — правила игры");
 }

@@ -1,13 +1,16 @@
 // Writes the saved games the page's tests load, as the desktop writes them, and what the page
-// must save right after loading one: the desktop's own session and writer on the same bytes.
+// must save right after loading one: the desktop's own session and writer on the same bytes; and
+// the rules' topics as the desktop's reader finds them.
 // SPDX-FileCopyrightText: 2026 The Veloria developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <iterator>
 #include <string>
 
 #include "core/random.h"
+#include "formats/rules_file.h"
 #include "formats/saved_game.h"
 #include "reign/reign_session.h"
 
@@ -41,6 +44,18 @@ std::string resaved(const std::string& file) {
         return {};
     }
     return session.saveGame().bytes;
+}
+
+// The rules' topics as the desktop's viewer lists them, one a line: context, level and title.
+std::string rulesTopicLines(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    const std::string html{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::string lines;
+    for (const RulesTopic& topic : parseRulesTopics(html)) {
+        lines += std::to_string(topic.context) + '\t' + std::to_string(topic.level) + '\t' +
+                 topic.title + '\n';
+    }
+    return lines;
 }
 
 } // namespace
@@ -77,10 +92,12 @@ int main(int argc, char** argv) {
         s.grain = 5000;
         s.land = 1000;
     });
-    const bool written = writeFile(folder + "war_due.txt", warDue) &&
-                         writeFile(folder + "war_due_resaved.txt", resaved(warDue)) &&
-                         writeFile(folder + "peace.txt", peace) &&
-                         writeFile(folder + "year99.txt", lastYear) &&
-                         writeFile(folder + "damaged.txt", warDue.substr(0, warDue.size() / 3));
+    const bool written =
+        writeFile(folder + "war_due.txt", warDue) &&
+        writeFile(folder + "war_due_resaved.txt", resaved(warDue)) &&
+        writeFile(folder + "peace.txt", peace) && writeFile(folder + "year99.txt", lastYear) &&
+        writeFile(folder + "damaged.txt", warDue.substr(0, warDue.size() / 3)) &&
+        writeFile(folder + "rules_ru.tsv", rulesTopicLines(VELORIA_DATA "/throne.hlp")) &&
+        writeFile(folder + "rules_en.tsv", rulesTopicLines(VELORIA_DATA "/throne_en.hlp"));
     return written ? 0 : 1;
 }

@@ -1,6 +1,6 @@
 // The game's page in chromium: a reign by the keyboard, saves that are the desktop's bytes, loads
-// that refuse a damaged file, the table across a reload, English, the live region, axe-core and
-// screenshots in both languages.
+// that refuse a damaged file, the table across a reload, English, the rules as the desktop reads
+// them, the chronicle's series, the live region, axe-core and screenshots in both languages.
 // SPDX-FileCopyrightText: 2026 The Veloria developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 import assert from "node:assert/strict";
@@ -223,6 +223,84 @@ test("English where the browser prefers it: every text translated, the rules' to
   assert.deepEqual(await page.evaluate(() => window.veloriaPage.missing()), []);
 });
 
+test("the rules are the desktop reader's topics, fetched when opened, topic 1000 first, in both languages", async () => {
+  for (const [locale, file] of [["ru-RU", "rules_ru.tsv"], ["en-US", "rules_en.tsv"]]) {
+    const page = await openGame(browser, server.url, { locale });
+    const fetched = [];
+    page.on("request", (request) => fetched.push(path.basename(new URL(request.url()).pathname)));
+    await begin(page, "Пётр");
+    assert.deepEqual(fetched.filter((name) => name.endsWith(".hlp")), [], "nothing of the rules before they are opened");
+    await page.click(named("pravila"));
+    await page.waitForSelector("#rules[open]");
+    const expected = readFileSync(fixture(file), "utf8").trimEnd().split("\n").map((line) => line.split("\t"));
+    const shown = await page.$$eval("#rules " + named("contents") + " a", (links) => links.map((a) => [a.dataset.context, a.className.replace("level-", ""), a.textContent]));
+    assert.deepEqual(shown, expected);
+    const sections = await page.$$eval("#rules " + named("rulesText") + " section", (all) => all.map((s) => [s.dataset.context, s.firstElementChild.textContent]));
+    assert.deepEqual(sections, expected.map(([context, , title]) => [context, title]));
+    const current = () => page.$$eval("#rules [aria-current]", (all) => all.map((a) => a.dataset.context));
+    assert.deepEqual(await current(), ["1000"]);
+    assert.equal(await focusedName(page), "rulesText");
+    // A link of the file's own text jumps to the topic the reader knows by its number.
+    await page.click("#rules section[data-context='1000'] a[href='#1100']");
+    assert.deepEqual(await current(), ["1100"]);
+    assert.ok(await page.$eval("#rules " + named("rulesText"), (box) => box.scrollTop > 0));
+    await page.keyboard.press("Escape");
+    await page.click(named("pravila"));
+    await page.waitForSelector("#rules[open]");
+    assert.deepEqual(await current(), ["1000"], "opened again at its first topic");
+    assert.equal(fetched.filter((name) => name.endsWith(".hlp")).length, 1, "fetched once");
+    assert.deepEqual(page.errors, []);
+    await page.context().close();
+  }
+});
+
+test("rules the server cannot give are said in the desktop's words, and asked for again at the next opening", async () => {
+  const page = await openGame(browser, server.url);
+  await begin(page, "Пётр");
+  await page.route("**/throne.hlp", (route) => route.fulfill({ status: 404, body: "" }));
+  await page.click(named("pravila"));
+  await page.waitForSelector("#rules[open]");
+  assert.equal(await page.textContent("#rules " + named("problem")), "Не удалось открыть файл справки «throne.hlp». Возможно, игра установлена не полностью.");
+  assert.equal(await page.$$eval("#rules " + named("contents") + " a", (links) => links.length), 0);
+  assert.deepEqual(await axeViolations(page), []);
+  await page.keyboard.press("Escape");
+  await page.unroute("**/throne.hlp");
+  await page.click(named("pravila"));
+  await page.waitForSelector("#rules[open] [aria-current]");
+  assert.equal(await page.isHidden("#rules " + named("problem")), true);
+  assert.equal(await page.$$eval("#rules section", (all) => all.length), readFileSync(fixture("rules_ru.tsv"), "utf8").trimEnd().split("\n").length);
+  assert.deepEqual(page.errors, []);
+  await page.context().close();
+});
+
+test("the chronicle's chart shows and hides each series by its check box, kept while the page lives", async () => {
+  const page = await openGame(browser, server.url);
+  await begin(page, "Пётр");
+  await loadGame(page, fixture("peace.txt"));
+  await page.click(named("dalshe"));
+  await page.click(named("dalshe"));
+  await page.click(named("chronicle"));
+  await page.waitForSelector("#chronicle[open]");
+  await page.click("#chronicle " + named("chronicleChartTab"));
+  const boxes = () => page.$$eval("#chronicle input[type=checkbox]", (all) => all.map((box) => [box.dataset.name, box.labels[0].textContent.trim(), box.checked, getComputedStyle(box.closest("li").querySelector("svg")).display === "none"]));
+  const names = ["population", "workers", "soldiers", "land", "grain", "money", "rating"];
+  const titles = ["Население", "Рабочие", "Солдаты", "Земля", "Зерно", "Деньги", "Рейтинг"];
+  assert.deepEqual(await boxes(), names.map((name, i) => ["chronicleSeries_" + name, titles[i], true, false]));
+  // By the keyboard: the box has the focus, the space bar turns it.
+  await page.focus("#chronicle " + named("chronicleSeries_workers"));
+  await page.keyboard.press("Space");
+  await page.click("#chronicle " + named("chronicleSeries_rating"));
+  const after = names.map((name, i) => ["chronicleSeries_" + name, titles[i], i !== 1 && i !== 6, i === 1 || i === 6]);
+  assert.deepEqual(await boxes(), after);
+  assert.deepEqual(await axeViolations(page), []);
+  await page.keyboard.press("Escape");
+  await page.click(named("dalshe"));
+  await page.click(named("chronicle"));
+  await page.waitForSelector("#chronicle[open]");
+  assert.deepEqual(await boxes(), after, "the chart drawn again keeps the player's choice");
+  await page.context().close();
+});
+
 test("axe-core finds no violation in any state", async () => {
   const page = await openGame(browser, server.url);
   const states = {};
@@ -277,6 +355,16 @@ test("screenshots at 360 and 1280 pixels in both languages", { skip: !shots }, a
       await page.screenshot({ path: name("report"), fullPage: true });
       await page.click(named("tablica"));
       await page.screenshot({ path: name("table") });
+      await page.keyboard.press("Escape");
+      await page.click(named("pravila"));
+      await page.waitForSelector("#rules[open]");
+      await page.screenshot({ path: name("rules") });
+      await page.keyboard.press("Escape");
+      await page.click(named("chronicle"));
+      await page.waitForSelector("#chronicle[open]");
+      await page.click("#chronicle " + named("chronicleChartTab"));
+      await page.click("#chronicle " + named("chronicleSeries_money"));
+      await page.screenshot({ path: name("chronicle") });
       await page.context().close();
     }
   }
