@@ -72,6 +72,10 @@ function(veloria_speed_up_build dir)
         if(NOT type MATCHES "^(STATIC_LIBRARY|OBJECT_LIBRARY|SHARED_LIBRARY|EXECUTABLE)$")
             continue()
         endif()
+        # Qt's code generators (moc) need the sources alone, not the libraries a target links:
+        # without this each window library's moc waits for the one below it to be built, and the
+        # libraries compile one after the other.
+        set_target_properties(${target} PROPERTIES AUTOGEN_ORIGIN_DEPENDS OFF)
         if(arg_UNITY)
             set_target_properties(${target} PROPERTIES
                 UNITY_BUILD ${VELORIA_UNITY_BUILD}

@@ -32,7 +32,7 @@ fi
 
 mounts=()
 cleanup() {
-    local m
+    local i
     for ((i = ${#mounts[@]} - 1; i >= 0; i--)); do
         umount -l "${mounts[i]}" 2>/dev/null || true
     done
@@ -41,6 +41,11 @@ trap cleanup EXIT
 
 prepare() {
     local root=$work/$1
+    # A left-over mount (of /dev above all) must never be emptied with the old system.
+    if grep -q " $root/" /proc/mounts; then
+        echo "clone_to_play.sh: $root still has mounts; unmount them first" >&2
+        exit 1
+    fi
     rm -rf "$root"
     cp -a "$work/base" "$root"
     cp /etc/resolv.conf "$root/etc/resolv.conf"
