@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <utility>
 
-#include "core/rounding.h"
 #include "market/trade.h"
+#include "reign/bar_maxima.h"
 #include "sim/end_of_reign.h"
 #include "sim/new_game.h"
 #include "sim/status.h"
@@ -36,9 +36,7 @@ HallOfFame ReignSession::defaultTable() {
 }
 
 BarMaxima ReignSession::barMaxima() const {
-    return {m_limits.sellBarMax[0], m_limits.sellBarMax[1],      m_limits.sellBarMax[2],
-            m_limits.sellBarMax[3], m_screen.mercenaries.barMax, m_limits.buyBarMax[0],
-            m_limits.buyBarMax[1],  m_limits.buyBarMax[2],       m_limits.buyBarMax[3]};
+    return barMaximaOf(m_limits, m_screen.mercenaries.barMax);
 }
 
 void ReignSession::notify(Notice notice) {
@@ -359,11 +357,12 @@ void ReignSession::installLoadedGame(const KingdomState& state, const HallOfFame
     }
     // The bars take the maxima the game carries; entering buy mode gives the goods bars new
     // ones at once, while the mercenaries bar keeps its until the panel opens.
-    m_limits.sellBarMax = {barRange(state.sliderMax1), barRange(state.sliderMax2),
-                           barRange(state.sliderMax3), barRange(state.sliderMax4)};
-    m_limits.buyBarMax = {barRange(state.sliderMax6), barRange(state.sliderMax7),
-                          barRange(state.sliderMax8), barRange(state.sliderMax9)};
-    m_screen.mercenaries.barMax = barRange(state.sliderMax5);
+    const BarMaxima carried = carriedBarMaxima(state);
+    for (std::size_t i = 0; i < m_limits.sellBarMax.size(); ++i) {
+        m_limits.sellBarMax[i] = carried[i];
+        m_limits.buyBarMax[i] = carried[kMercenaryBarSlot + 1 + i];
+    }
+    m_screen.mercenaries.barMax = carried[kMercenaryBarSlot];
     if (m_screen.phase == ReignPhase::NoReign) {
         m_screen.king = m_state.kingName;
     }

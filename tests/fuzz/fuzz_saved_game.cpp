@@ -13,21 +13,14 @@
 #include "formats/text_record.h"
 #include "fuzz_check.h"
 #include "market/market.h"
+#include "reign/bar_maxima.h"
 #include "sim/status.h"
 #include "sim/year.h"
 #include "war/mercenaries.h"
 
 namespace {
 
-// The window saves the maxima its bars hold, and a bar holds what it was given rounded to 16 bits.
-BarMaxima barsOf(const KingdomState& s) {
-    const double loaded[] = {s.sliderMax1, s.sliderMax2, s.sliderMax3, s.sliderMax4, s.sliderMax5,
-                             s.sliderMax6, s.sliderMax7, s.sliderMax8, s.sliderMax9};
-    BarMaxima bars{};
-    for (std::size_t i = 0; i < bars.size(); ++i) {
-        bars[i] = barRange(loaded[i]);
-    }
-    return bars;
+return bars;
 }
 
 // The game as it stands when the player loads: typedAmount is not in the file and must survive.
@@ -79,11 +72,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const KingdomState& loaded = first.game->state;
     FUZZ_CHECK(loaded.typedAmount == current.typedAmount, "typedAmount is not in the file");
 
-    const std::string saved = writeSavedGame(loaded, first.game->hall, barsOf(loaded));
+    const std::string saved = writeSavedGame(loaded, first.game->hall, carriedBarMaxima(loaded));
     const SavedGameRecordRead second = readSavedGame(saved, current);
     FUZZ_CHECK(second.game.has_value(), "a loaded game, saved again, must load");
     const KingdomState& reloaded = second.game->state;
-    const std::string again = writeSavedGame(reloaded, second.game->hall, barsOf(reloaded));
+    const std::string again =
+        writeSavedGame(reloaded, second.game->hall, carriedBarMaxima(reloaded));
     FUZZ_CHECK(again == saved, "save, load, save must give the same bytes");
 
     // What survives a round trip: counts and flags exactly, reals to 15 digits, texts as texts
@@ -116,7 +110,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Chronicle chronicle;
     restoreChronicle(chronicle, whole.chronicle.entries);
     const SavedGameFileWrite rewritten =
-        writeSavedGameFile(loaded, first.game->hall, barsOf(loaded), chronicle);
+        writeSavedGameFile(loaded, first.game->hall, carriedBarMaxima(loaded), chronicle);
     if (!rewritten.problem) {
         FUZZ_CHECK(rewritten.bytes.starts_with(saved), "the game's record comes first");
         const SavedGameFileRead back = readSavedGameFile(rewritten.bytes, current);

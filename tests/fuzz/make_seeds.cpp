@@ -11,6 +11,7 @@
 #include "formats/saved_game.h"
 #include "market/market.h"
 #include "market/trade.h"
+#include "reign/bar_maxima.h"
 #include "sim/new_game.h"
 #include "sim/year.h"
 #include "war/mercenaries.h"
@@ -24,14 +25,6 @@ void writeFile(const std::string& path, const std::string& bytes) {
         std::fprintf(stderr, "cannot write %s\n", path.c_str());
         std::exit(1);
     }
-}
-
-BarMaxima barsOf(KingdomState& state) {
-    const MarketLimits limits = refreshMarket(state);
-    const MercenaryLimits hire = mercenaryLimits(state);
-    return {limits.sellBarMax[0], limits.sellBarMax[1], limits.sellBarMax[2],
-            limits.sellBarMax[3], hire.barMax,          limits.buyBarMax[0],
-            limits.buyBarMax[1],  limits.buyBarMax[2],  limits.buyBarMax[3]};
 }
 
 } // namespace
@@ -56,7 +49,7 @@ int main(int argc, char** argv) {
     state.kingName = "Ярослав";
     initKingdom(state, random);
     writeFile(root + "/saved_game/new_game.txt",
-              writeSavedGame(state, HallOfFame{}, barsOf(state)));
+              writeSavedGame(state, HallOfFame{}, currentBarMaxima(state)));
 
     int saved = 0;
     for (int press = 0; press < 120 && saved < 6; ++press) {
@@ -66,14 +59,14 @@ int main(int argc, char** argv) {
             // Saved with the battle on screen: the report waits for the war panel's OK.
             if (saved < 6) {
                 writeFile(root + "/saved_game/battle_" + std::to_string(press) + ".txt",
-                          writeSavedGame(state, hall, barsOf(state)));
+                          writeSavedGame(state, hall, currentBarMaxima(state)));
                 ++saved;
             }
             closeBattle(state);
         } else if (press % 17 == 3) {
             state.report = result.shownReport.value_or("");
             writeFile(root + "/saved_game/year_" + std::to_string(press) + ".txt",
-                      writeSavedGame(state, hall, barsOf(state)));
+                      writeSavedGame(state, hall, currentBarMaxima(state)));
             state.report.clear();
             ++saved;
         }

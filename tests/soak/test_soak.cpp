@@ -22,6 +22,7 @@
 #include "formats/saved_game.h"
 #include "market/market.h"
 #include "market/trade.h"
+#include "reign/bar_maxima.h"
 #include "sim/end_of_reign.h"
 #include "sim/new_game.h"
 #include "sim/year.h"
@@ -243,18 +244,10 @@ const RealField kReals[] = {
 };
 #undef VELORIA_REAL
 
-BarMaxima barsOf(KingdomState& state) {
-    const MarketLimits limits = refreshMarket(state);
-    const MercenaryLimits hire = mercenaryLimits(state);
-    return {limits.sellBarMax[0], limits.sellBarMax[1], limits.sellBarMax[2],
-            limits.sellBarMax[3], hire.barMax,          limits.buyBarMax[0],
-            limits.buyBarMax[1],  limits.buyBarMax[2],  limits.buyBarMax[3]};
-}
-
 // Every step: the game as it stands saves, loads back to itself and saves to the same bytes.
 void Soak::roundTrip() {
     KingdomState probe = m_state;
-    const BarMaxima bars = barsOf(probe);
+    const BarMaxima bars = currentBarMaxima(probe);
     const std::string saved = writeSavedGame(m_state, m_hall, bars);
     const SavedGameRecordRead loaded = readSavedGame(saved, m_state);
     ASSERT_TRUE(loaded.game.has_value())
@@ -294,7 +287,7 @@ void Soak::maybeLoad() {
         return;
     }
     KingdomState probe = m_state;
-    const BarMaxima bars = barsOf(probe);
+    const BarMaxima bars = currentBarMaxima(probe);
     // Mostly in memory, now and then through a real file in the temporary folder.
     if (m_dice.chance(0.2f)) {
         const QString path = m_folder + QStringLiteral("/game%1.txt").arg(m_seed % 4);
