@@ -20,9 +20,6 @@
 
 namespace {
 
-return bars;
-}
-
 // The game as it stands when the player loads: typedAmount is not in the file and must survive.
 KingdomState runningGame() {
     KingdomState s;
