@@ -7,10 +7,10 @@
 
 #include "market/market.h"
 #include "market/trade.h"
+#include "reign/bar_maxima.h"
 #include "sim/new_game.h"
 #include "sim/year.h"
 #include "storage/saved_game.h"
-#include "war/mercenaries.h"
 
 namespace {
 // A game in its thirtieth year with a full report and a hall of fame, as a player saves it.
@@ -44,10 +44,7 @@ struct SavedGameFixture {
             hall.bestNames[std::size_t(i)] = "Король номер " + std::to_string(i + 1);
             hall.bestScores[std::size_t(i)] = 100 - 10 * i;
         }
-        const MarketLimits limits = refreshMarket(state);
-        bars = {limits.sellBarMax[0], limits.sellBarMax[1],          limits.sellBarMax[2],
-                limits.sellBarMax[3], mercenaryLimits(state).barMax, limits.buyBarMax[0],
-                limits.buyBarMax[1],  limits.buyBarMax[2],           limits.buyBarMax[3]};
+        bars = currentBarMaxima(state);
     }
 };
 } // namespace
