@@ -1,5 +1,5 @@
-// Writes the fuzzers' seed files: saved games from real reigns, written by the game's own writer,
-// and a few typed-amount sessions. Usage: fuzz_make_seeds <corpus folder>
+// Writes the fuzzers' seed files: saved games from a reign played through the session and saved by
+// it, and a few typed-amount sessions. Usage: fuzz_make_seeds <corpus folder>
 // SPDX-FileCopyrightText: 2026 The Veloria developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <cstdio>
@@ -7,14 +7,10 @@
 #include <fstream>
 #include <string>
 
-#include "../support/careful_king.h"
-#include "formats/saved_game.h"
-#include "market/market.h"
-#include "market/trade.h"
-#include "reign/bar_maxima.h"
-#include "sim/new_game.h"
-#include "sim/year.h"
-#include "war/mercenaries.h"
+#include "../support/session_reign.h"
+#include "core/random.h"
+#include "reign/reign_session.h"
+#include "reign/scores_store.h"
 
 namespace {
 
@@ -25,6 +21,24 @@ void writeFile(const std::string& path, const std::string& bytes) {
         std::fprintf(stderr, "cannot write %s\n", path.c_str());
         std::exit(1);
     }
+}
+
+// The game as the save button writes it (the record, then the chronicle), checked to load whole.
+std::string savedBytes(const ReignSession& session) {
+    const SavedGameFileWrite file = session.saveGame();
+    if (file.problem) {
+        std::fprintf(stderr, "cannot save the game\n");
+        std::exit(1);
+    }
+    // A seed the game would refuse teaches the fuzzer nothing about a loaded game.
+    ClockRandom random(1);
+    MemoryScoresStore scores;
+    ReignSession loader(random, scores);
+    if (loader.loadGame(file.bytes) || loader.takeNotices().size() != 0) {
+        std::fprintf(stderr, "a saved seed does not load whole\n");
+        std::exit(1);
+    }
+    return file.bytes;
 }
 
 } // namespace
@@ -44,37 +58,36 @@ int main(int argc, char** argv) {
         hall.bestScores[std::size_t(i)] = 100 - 10 * i;
     }
 
-    ClockRandom random(2026);
-    KingdomState state;
-    state.kingName = "Ярослав";
-    initKingdom(state, random);
-    writeFile(root + "/saved_game/new_game.txt",
-              writeSavedGame(state, HallOfFame{}, currentBarMaxima(state)));
+    // A new game saves with an empty table, as before anybody finished a reign.
+    {
+        ClockRandom random(2026);
+        MemoryScoresStore scores;
+        ReignSession session(random, scores);
+        session.beginReign("Ярослав");
+        writeFile(root + "/saved_game/new_game.txt", savedBytes(session));
+    }
 
+    // The same reign played on by the careful king, saved now and then.
+    ClockRandom random(2026);
+    MemoryScoresStore scores;
+    KingdomState kingdom;
+    ReignSession session(kingdom, hall, random, scores);
+    session.beginReign("Ярослав");
     int saved = 0;
-    for (int press = 0; press < 120 && saved < 6; ++press) {
-        carefulKing(state, 3);
-        const YearResult result = nextYear(state, random);
-        if (result.battle) {
+    int press = 0;
+    playCarefulReign(session, 3, 120, [&](ReignSession& played) {
+        if (saved < 6 && played.phase() == ReignPhase::Battle) {
             // Saved with the battle on screen: the report waits for the war panel's OK.
-            if (saved < 6) {
-                writeFile(root + "/saved_game/battle_" + std::to_string(press) + ".txt",
-                          writeSavedGame(state, hall, currentBarMaxima(state)));
-                ++saved;
-            }
-            closeBattle(state);
-        } else if (press % 17 == 3) {
-            state.report = result.shownReport.value_or("");
+            writeFile(root + "/saved_game/battle_" + std::to_string(press) + ".txt",
+                      savedBytes(played));
+            ++saved;
+        } else if (saved < 6 && press % 17 == 3) {
             writeFile(root + "/saved_game/year_" + std::to_string(press) + ".txt",
-                      writeSavedGame(state, hall, currentBarMaxima(state)));
-            state.report.clear();
+                      savedBytes(played));
             ++saved;
         }
-        if (result.overthrown || result.starved || result.reignComplete ||
-            result.stoppedBeforeHarvest) {
-            break;
-        }
-    }
+        ++press;
+    });
 
     // The amount sessions: a kingdom's digit, then one action a line (see fuzz_amount.cpp).
     const char* sessions[][2] = {
