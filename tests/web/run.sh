@@ -10,8 +10,10 @@ root=$(cd "$here/../.." && pwd)
 web=$(cd "${1:-$root/build/web}" && pwd)
 desktop=$(cd "${2:-$root/build/ci}" && pwd)
 fixtures=$(mktemp -d)
+shots=${3:-}
+[ -z "$shots" ] || { mkdir -p "$shots" && shots=$(cd "$shots" && pwd); }
 trap 'rm -rf "$fixtures"' EXIT
 "$desktop/bin/veloria_web_fixtures" "$fixtures"
 cd "$here"
 npm ci --no-audit --no-fund --loglevel=error
-VELORIA_SITE="$web/site" VELORIA_FIXTURES="$fixtures" VELORIA_SCREENSHOTS="${3:-}" node --test
+VELORIA_SITE="$web/site" VELORIA_FIXTURES="$fixtures" VELORIA_SCREENSHOTS="$shots" node --test
