@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Veloria developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # From a clone to a built game, against a minimal Qt Widgets program, each in a fresh Debian 12.
 # Usage (as root): clone_to_play.sh [repository] [work folder] [mirror]
 #   repository   the game's git repository to clone (this checkout's when omitted)
@@ -10,8 +12,6 @@
 #   minimal  apt-get update, apt-get install of the compiler, CMake, Ninja and Qt's Widgets
 #            development packages, then configure and build a window with a "Hello world!" button
 # Prints each step's seconds, both totals and their ratio.
-# SPDX-FileCopyrightText: 2026 The Veloria developers
-# SPDX-License-Identifier: GPL-3.0-or-later
 set -euo pipefail
 
 repository=$(realpath "${1:-$(dirname "$0")/../..}")

@@ -185,3 +185,17 @@ KingdomState currentGame() {
     s.sliderMax1 = 555;
     return s;
 }
+
+HallOfFame tenKings() {
+    HallOfFame hall;
+    for (std::size_t i = 0; i < 10; ++i) {
+        hall.bestNames[i] = "Царь " + std::to_string(i);
+        hall.bestScores[i] = 100 - double(i) * 10;
+    }
+    return hall;
+}
+
+const char kTenKingsFile[] =
+    "\"\xD6\xE0\xF0\xFC 0\",\"\xD6\xE0\xF0\xFC 1\",\"\xD6\xE0\xF0\xFC 2\",\"\xD6\xE0\xF0\xFC 3\","
+    "\"\xD6\xE0\xF0\xFC 4\",\"\xD6\xE0\xF0\xFC 5\",\"\xD6\xE0\xF0\xFC 6\",\"\xD6\xE0\xF0\xFC 7\","
+    "\"\xD6\xE0\xF0\xFC 8\",\"\xD6\xE0\xF0\xFC 9\",100,90,80,70,60,50,40,30,20,10\r\n";

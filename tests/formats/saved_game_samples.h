@@ -1,4 +1,4 @@
-// The sample games the saved-game tests write and read, on the disk and as bytes.
+// The sample games and tables the file tests write and read, on the disk and as bytes.
 // SPDX-FileCopyrightText: 2026 The Veloria developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
@@ -27,3 +27,7 @@ std::string withField(int number, const std::string& replacement);
 
 // The game running when a file is loaded: typedAmount 17, a name of its own.
 KingdomState currentGame();
+
+// A table of ten kings "Царь 0" to "Царь 9" scoring 100 down to 10, and its file.
+HallOfFame tenKings();
+extern const char kTenKingsFile[];

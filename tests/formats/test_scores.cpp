@@ -11,23 +11,10 @@
 #include "formats/saved_game.h"
 #include "formats/scores.h"
 #include "formats/text_record.h"
+#include "saved_game_samples.h"
 #include "shipped_scores.h"
 
 namespace {
-
-HallOfFame tenKings() {
-    HallOfFame hall;
-    for (std::size_t i = 0; i < 10; ++i) {
-        hall.bestNames[i] = "Царь " + std::to_string(i);
-        hall.bestScores[i] = 100 - double(i) * 10;
-    }
-    return hall;
-}
-
-const char kTenKingsFile[] =
-    "\"\xD6\xE0\xF0\xFC 0\",\"\xD6\xE0\xF0\xFC 1\",\"\xD6\xE0\xF0\xFC 2\",\"\xD6\xE0\xF0\xFC 3\","
-    "\"\xD6\xE0\xF0\xFC 4\",\"\xD6\xE0\xF0\xFC 5\",\"\xD6\xE0\xF0\xFC 6\",\"\xD6\xE0\xF0\xFC 7\","
-    "\"\xD6\xE0\xF0\xFC 8\",\"\xD6\xE0\xF0\xFC 9\",100,90,80,70,60,50,40,30,20,10\r\n";
 
 std::string replaced(std::string bytes, const std::string& what, const std::string& by) {
     bytes.replace(bytes.find(what), what.size(), by);

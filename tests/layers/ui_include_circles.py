@@ -1,9 +1,9 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Veloria developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Finds include circles among the windows' files: a header and its source are one file here, and
 # a circle is a file that reaches itself through the "ui/..." includes of the files it includes.
 # Also keeps the windows' folder itself nearly empty: its files live in the folders by role.
-# SPDX-FileCopyrightText: 2026 The Veloria developers
-# SPDX-License-Identifier: GPL-3.0-or-later
 """Usage: ui_include_circles.py <the ui folder> [<its name in includes>, "ui" by default]"""
 
 import pathlib

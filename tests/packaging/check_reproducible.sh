@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Veloria developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Two package builds of one commit give the same .deb, byte for byte: the release's source archive
 # is unpacked twice, in two folders at two moments (so every file's time differs), and each is
 # built with the release preset, its tests off, and packed, with SOURCE_DATE_EPOCH at the last
 # commit's time as a distribution's build sets it.
 # Usage: check_reproducible.sh <build dir> <source dir> <cmake> <cpack>
 # Exits 77 (skipped) outside a git checkout, which has no commit to archive.
-# SPDX-FileCopyrightText: 2026 The Veloria developers
-# SPDX-License-Identifier: GPL-3.0-or-later
 set -euo pipefail
 
 build=$1

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Veloria developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The page's tests: the desktop's saved games written by the desktop build's tool, the pinned npm
 # packages, then node's test runner against Debian's chromium, the site served on 127.0.0.1.
 # usage: tests/web/run.sh [web build folder] [desktop build folder] [screenshot folder]
-# SPDX-FileCopyrightText: 2026 The Veloria developers
-# SPDX-License-Identifier: GPL-3.0-or-later
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
