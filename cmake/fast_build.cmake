@@ -84,7 +84,9 @@ function(veloria_speed_up_build dir)
         # Qt's targets make every user position-independent (-fPIC), programs and libraries alike,
         # so one header serves them all.
         veloria_uses_widgets(${target} widgets)
-        if(VELORIA_PRECOMPILED_HEADERS AND widgets AND NOT target STREQUAL "veloria_widgets_pch")
+        # The whole program has too few units for a precompiled header to pay for itself.
+        if(VELORIA_PRECOMPILED_HEADERS AND widgets AND NOT VELORIA_WHOLE_PROGRAM
+           AND NOT target STREQUAL "veloria_widgets_pch")
             if(NOT TARGET veloria_widgets_pch)
                 set(source ${CMAKE_BINARY_DIR}/widgets_pch.cpp)
                 file(CONFIGURE OUTPUT ${source} CONTENT "// The precompiled header's own unit.\n")

@@ -10,7 +10,7 @@ struct GoodFields {
     double KingdomState::*purchaseMax;
 };
 
-constexpr std::array<GoodFields, 4> kFields = {{
+constexpr std::array<GoodFields, 4> kGoodFields = {{
     {&KingdomState::gold, &KingdomState::goldPrice, &KingdomState::goldMax},
     {&KingdomState::land, &KingdomState::landPrice, &KingdomState::landMax},
     {&KingdomState::grain, &KingdomState::grainPrice, &KingdomState::grainMax},
@@ -18,7 +18,7 @@ constexpr std::array<GoodFields, 4> kFields = {{
 }};
 
 constexpr const GoodFields& fieldsOf(Good good) {
-    return kFields[goodIndex(good)];
+    return kGoodFields[goodIndex(good)];
 }
 } // namespace
 

@@ -16,12 +16,12 @@
 
 namespace {
 
-constexpr int kPlaces = 10;
+constexpr int kShownPlaces = 10;
 
 const QColor kDarkBlue(0, 0, 192);
 const QColor kLightBlue(128, 128, 255);
 const QColor kPink(255, 128, 128);
-const QColor kRed(255, 0, 0);
+const QColor kTopBandRed(255, 0, 0);
 const QColor kYellow(255, 255, 0);
 const QColor kPaleYellow(255, 255, 128);
 const QColor kGreen(0, 255, 0);
@@ -38,7 +38,7 @@ void paint(QWidget* widget, const QColor& background, const QColor& text = QColo
 
 QColor bandColour(int place, bool isName) {
     if (place < 3) {
-        return kRed;
+        return kTopBandRed;
     }
     if (place < 7) {
         return place == 3 && isName ? kPaleYellow : kYellow;
@@ -79,7 +79,7 @@ HallOfFameWindow::HallOfFameWindow(QWidget* mainWindow) : HoldingWindow(mainWind
     paint(frame2, kLightBlue);
 
     const QFont rowFont = gameFont(14.25);
-    for (int place = 0; place < kPlaces; ++place) {
+    for (int place = 0; place < kShownPlaces; ++place) {
         const int top = 240 + 480 * place;
 
         auto* name = new QLabel(frame2);
@@ -121,13 +121,13 @@ QString HallOfFameWindow::scoreText(double score) {
 }
 
 void HallOfFameWindow::showScores(const HallOfFame& rows) {
-    for (int place = 0; place < kPlaces; ++place) {
+    for (int place = 0; place < kShownPlaces; ++place) {
         m_names[place]->setText(QString::fromStdString(rows.bestNames[place]));
         m_scores[place]->setText(scoreText(rows.bestScores[place]));
     }
     // The OK holds the keyboard: a screen reader hears the table with it, row by row.
     QStringList spoken;
-    for (int place = 0; place < kPlaces; ++place) {
+    for (int place = 0; place < kShownPlaces; ++place) {
         //: A row of the table of the best kings as a screen reader speaks it: %1 the place,
         //: %2 the king's name, %3 the score.
         spoken << tr("%1. %2: %3")

@@ -11,7 +11,7 @@
 #include "ui/i18n/rule_texts.h"
 
 namespace {
-const QColor kRed(255, 0, 0);
+const QColor kShortfallRed(255, 0, 0);
 }
 
 // Control names: m_money money1, m_workers rabochie1, m_soldiers soldaty1, m_total wsego1,
@@ -53,8 +53,8 @@ StatusColumn::StatusColumn(QWidget* area, QObject* parent) : QObject(parent) {
 void StatusColumn::refresh(const StatusFigures& figures) {
     m_figures = figures;
     const QColor normal = QApplication::palette().color(QPalette::ButtonText);
-    setTextColour(m_grainNeeded, figures.grainShort ? kRed : normal);
-    setTextColour(m_landNeeded, figures.landShort ? kRed : normal);
+    setTextColour(m_grainNeeded, figures.grainShort ? kShortfallRed : normal);
+    setTextColour(m_landNeeded, figures.landShort ? kShortfallRed : normal);
     m_money->setText(numberQText(figures.money));
     m_workers->setText(numberQText(figures.workers));
     m_soldiers->setText(numberQText(figures.soldiers));

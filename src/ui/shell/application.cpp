@@ -13,6 +13,13 @@
 #include "ui/base/game_style.h"
 #include "ui/base/key_filters.h"
 
+// Q_INIT_RESOURCE must be used outside any namespace. The translations are a library's resource,
+// which the program keeps only when something calls for it.
+static bool registerTranslations() {
+    Q_INIT_RESOURCE(translations);
+    return true;
+}
+
 namespace {
 
 // The translators installTranslation puts in place, owned by the application object.
@@ -20,6 +27,8 @@ const QString kGameTranslator = QStringLiteral("veloriaTranslator");
 const QString kQtTranslator = QStringLiteral("veloriaQtTranslator");
 
 QString gameTranslationFile(const QString& language) {
+    static const bool registered = registerTranslations();
+    (void)registered;
     return QStringLiteral(":/i18n/veloria_%1.qm").arg(language);
 }
 
