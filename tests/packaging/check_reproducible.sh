@@ -5,6 +5,7 @@
 # is unpacked twice, in two folders at two moments (so every file's time differs), and each is
 # built with the release preset, its tests off, and packed, with SOURCE_DATE_EPOCH at the last
 # commit's time as a distribution's build sets it.
+# The first build's program is also started, in Russian and in English (check_window_titles.sh).
 # Usage: check_reproducible.sh <build dir> <source dir> <cmake> <cpack>
 # Exits 77 (skipped) outside a git checkout, which has no commit to archive.
 set -euo pipefail
@@ -62,6 +63,13 @@ build_package() {
 
 echo "== first build"
 build_package "$work/first"
+# The release preset compiles the game whole (not in its layers' libraries, as the other presets
+# do): the program it made must start, with its pictures and translation.
+echo "== the program it built starts, in Russian and in English"
+status=0
+"$(dirname "$0")/check_window_titles.sh" "$(echo "$work"/first/veloria-*/build/release/bin/veloria)" ||
+    status=$?
+[ $status -eq 0 ] || [ $status -eq 77 ] || fail "the release build's program did not start as it should"
 sleep 2
 echo "== second build, elsewhere and later"
 build_package "$work/second/in/a/deeper/folder"
