@@ -6,7 +6,9 @@
 # Applied to every target under src/ once they are all made, so a file or a target added there
 # takes part without a line here. A unity unit joins several .cpp files: two names in their
 # anonymous namespaces must not meet (give a file's own helpers names of their own). The tests
-# keep one unit per file, as a test's file has helpers alike by nature.
+# keep one unit per file, as a test's file has helpers alike by nature. The release build, whose
+# program is compiled whole (code_libraries.cmake), takes its units from there and no
+# precompiled header.
 
 option(VELORIA_UNITY_BUILD "Compile the game's files in a few large units" ON)
 set(VELORIA_UNITY_BATCH_SIZE 8 CACHE STRING "Files in one unity unit")
