@@ -7,301 +7,7 @@
 #include <cstddef>
 #include <optional>
 
-namespace {
-
-char lower(char c) {
-    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
-}
-
-// As a regular expression's \w sees the byte: a letter, a digit, '_', or part of a letter
-// beyond ASCII.
-bool isWord(char c) {
-    const auto byte = static_cast<unsigned char>(c);
-    return (c >= '0' && c <= '9') || (lower(c) >= 'a' && lower(c) <= 'z') || c == '_' ||
-           byte >= 0x80;
-}
-
-bool isSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
-}
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-// Whether `text` holds `word` at `at`, whatever the case of its ASCII letters.
-bool wordAt(std::string_view text, std::size_t at, std::string_view word) {
-    if (at > text.size() || text.size() - at < word.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < word.size(); ++i) {
-        if (lower(text[at + i]) != word[i]) {
-            return false;
-        }
-    }
-    return true;
-}
-
-std::size_t skipSpaces(std::string_view text, std::size_t at) {
-    while (at < text.size() && isSpace(text[at])) {
-        ++at;
-    }
-    return at;
-}
-
-// The value of the attribute `name="…"` in an element's attributes, the first that stands as a
-// word of its own; with `digits`, only a value of 1 to 9 digits (blanks around them allowed).
-std::optional<std::string_view> attribute(std::string_view attributes, std::string_view name,
-                                          bool digits) {
-    for (std::size_t at = 0; at < attributes.size(); ++at) {
-        if ((at > 0 && isWord(attributes[at - 1])) || !wordAt(attributes, at, name)) {
-            continue;
-        }
-        std::size_t pos = skipSpaces(attributes, at + name.size());
-        if (pos >= attributes.size() || attributes[pos] != '=') {
-            continue;
-        }
-        pos = skipSpaces(attributes, pos + 1);
-        if (pos >= attributes.size() || attributes[pos] != '"') {
-            continue;
-        }
-        ++pos;
-        if (!digits) {
-            const std::size_t close = attributes.find('"', pos);
-            if (close == std::string_view::npos) {
-                continue;
-            }
-            return attributes.substr(pos, close - pos);
-        }
-        pos = skipSpaces(attributes, pos);
-        const std::size_t first = pos;
-        while (pos < attributes.size() && isDigit(attributes[pos]) && pos - first < 9) {
-            ++pos;
-        }
-        const std::size_t last = pos;
-        pos = skipSpaces(attributes, pos);
-        if (last == first || pos >= attributes.size() || attributes[pos] != '"') {
-            continue;
-        }
-        return attributes.substr(first, last - first);
-    }
-    return std::nullopt;
-}
-
-// The element <tag …> that starts at `at` (the tag followed by a character that ends a word), its
-// attributes and the position just past its '>'.
-struct Opening {
-    std::string_view attributes;
-    std::size_t end = 0;
-};
-
-std::optional<Opening> openingAt(std::string_view html, std::size_t at, std::string_view tag) {
-    if (html[at] != '<' || !wordAt(html, at + 1, tag)) {
-        return std::nullopt;
-    }
-    const std::size_t after = at + 1 + tag.size();
-    if (after < html.size() && isWord(html[after])) {
-        return std::nullopt;
-    }
-    const std::size_t close = html.find('>', after);
-    if (close == std::string_view::npos) {
-        return std::nullopt;
-    }
-    return Opening{html.substr(after, close - after), close + 1};
-}
-
-// The first "</hN>" (blanks allowed before its '>') from `from` on: where it starts and ends.
-std::optional<std::pair<std::size_t, std::size_t>> closingHeading(std::string_view html,
-                                                                  std::size_t from, char level) {
-    for (std::size_t at = html.find('<', from); at != std::string_view::npos;
-         at = html.find('<', at + 1)) {
-        if (!wordAt(html, at + 1, "/h") || at + 3 >= html.size() || html[at + 3] != level) {
-            continue;
-        }
-        const std::size_t pos = skipSpaces(html, at + 4);
-        if (pos < html.size() && html[pos] == '>') {
-            return std::pair{at, pos + 1};
-        }
-    }
-    return std::nullopt;
-}
-
-// The character an entity stands for, as UTF-8, and the entity's length; nothing when the text
-// at `at` is no entity we know.
-std::optional<std::pair<std::string, std::size_t>> entityAt(std::string_view html, std::size_t at) {
-    const std::size_t semicolon = html.find(';', at);
-    if (semicolon == std::string_view::npos || semicolon - at > 10) {
-        return std::nullopt;
-    }
-    const std::string_view name = html.substr(at + 1, semicolon - at - 1);
-    const std::size_t length = semicolon - at + 1;
-    static constexpr std::pair<std::string_view, std::string_view> kNamed[] = {
-        {"amp", "&"}, {"lt", "<"}, {"gt", ">"}, {"quot", "\""}, {"apos", "'"}, {"nbsp", " "},
-    };
-    for (const auto& [entity, text] : kNamed) {
-        if (name == entity) {
-            return std::pair{std::string(text), length};
-        }
-    }
-    if (name.size() < 2 || name[0] != '#') {
-        return std::nullopt;
-    }
-    const bool hex = lower(name[1]) == 'x';
-    std::uint32_t code = 0;
-    const std::string_view digits = name.substr(hex ? 2 : 1);
-    if (digits.empty() || digits.size() > 7) {
-        return std::nullopt;
-    }
-    for (const char c : digits) {
-        std::uint32_t digit = 0;
-        if (isDigit(c)) {
-            digit = std::uint32_t(c - '0');
-        } else if (hex && lower(c) >= 'a' && lower(c) <= 'f') {
-            digit = std::uint32_t(lower(c) - 'a' + 10);
-        } else {
-            return std::nullopt;
-        }
-        code = code * (hex ? 16 : 10) + digit;
-    }
-    if (code == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
-        code = 0xFFFD;
-    }
-    if (code == 0xA0) {
-        code = ' ';
-    }
-    std::string text;
-    if (code < 0x80) {
-        text += char(code);
-    } else if (code < 0x800) {
-        text += char(0xC0 | (code >> 6));
-        text += char(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        text += char(0xE0 | (code >> 12));
-        text += char(0x80 | ((code >> 6) & 0x3F));
-        text += char(0x80 | (code & 0x3F));
-    } else {
-        text += char(0xF0 | (code >> 18));
-        text += char(0x80 | ((code >> 12) & 0x3F));
-        text += char(0x80 | ((code >> 6) & 0x3F));
-        text += char(0x80 | (code & 0x3F));
-    }
-    return std::pair{text, length};
-}
-
-// The length of a blank beyond ASCII at `at` in UTF-8 (no-break space, the typographic spaces,
-// the line and paragraph separators), 0 for anything else.
-std::size_t wideSpaceAt(std::string_view text, std::size_t at) {
-    const auto byte = [&](std::size_t i) {
-        return at + i < text.size() ? static_cast<unsigned char>(text[at + i]) : 0u;
-    };
-    if (byte(0) == 0xC2 && (byte(1) == 0xA0 || byte(1) == 0x85)) {
-        return 2;
-    }
-    if (byte(0) == 0xE1 && byte(1) == 0x9A && byte(2) == 0x80) {
-        return 3; // U+1680
-    }
-    if (byte(0) == 0xE2 && byte(1) == 0x80 &&
-        ((byte(2) >= 0x80 && byte(2) <= 0x8A) || byte(2) == 0xA8 || byte(2) == 0xA9 ||
-         byte(2) == 0xAF)) {
-        return 3; // U+2000..U+200A, U+2028, U+2029, U+202F
-    }
-    if ((byte(0) == 0xE2 && byte(1) == 0x81 && byte(2) == 0x9F) ||
-        (byte(0) == 0xE3 && byte(1) == 0x80 && byte(2) == 0x80)) {
-        return 3; // U+205F, U+3000
-    }
-    return 0;
-}
-
-// Every run of blanks one blank, none at either end.
-std::string simplified(std::string_view text) {
-    std::string out;
-    bool blank = false;
-    for (std::size_t at = 0; at < text.size();) {
-        const std::size_t wide = wideSpaceAt(text, at);
-        if (wide > 0 || isSpace(text[at])) {
-            blank = true;
-            at += wide > 0 ? wide : 1;
-            continue;
-        }
-        if (blank && !out.empty()) {
-            out += ' ';
-        }
-        blank = false;
-        out += text[at++];
-    }
-    return out;
-}
-
-// The '>' that closes the tag starting at `at`: a '>' inside an attribute's quoted value (one that
-// starts with its quote right after the '=') does not.
-std::size_t tagEnd(std::string_view html, std::size_t at) {
-    char quote = '\0';
-    char last = '\0'; // the last character before this one that is not a blank
-    for (std::size_t pos = at + 1; pos < html.size(); ++pos) {
-        const char c = html[pos];
-        if (quote != '\0') {
-            quote = c == quote ? '\0' : quote;
-        } else if ((c == '"' || c == '\'') && last == '=') {
-            quote = c;
-        } else if (c == '>') {
-            return pos;
-        }
-        if (!isSpace(c)) {
-            last = c;
-        }
-    }
-    return std::string_view::npos;
-}
-
-// Elements that break a line: between words they leave a blank.
-bool breaksLine(std::string_view tag) {
-    static constexpr std::string_view kBreaks[] = {
-        "br", "p",  "div", "li", "tr", "td", "th", "ul",  "ol",        "table",
-        "h1", "h2", "h3",  "h4", "h5", "h6", "hr", "pre", "blockquote"};
-    return std::any_of(std::begin(kBreaks), std::end(kBreaks),
-                       [tag](std::string_view name) { return tag == name; });
-}
-
-} // namespace
-
-std::string htmlPlainText(std::string_view html) {
-    std::string text;
-    for (std::size_t at = 0; at < html.size();) {
-        const char c = html[at];
-        if (c == '<' && html.substr(at, 4) == "<!--") {
-            const std::size_t end = html.find("-->", at + 4);
-            at = end == std::string_view::npos ? html.size() : end + 3;
-            continue;
-        }
-        const char next = at + 1 < html.size() ? lower(html[at + 1]) : '\0';
-        if (c == '<' && (next == '/' || next == '!' || (next >= 'a' && next <= 'z'))) {
-            const std::size_t end = tagEnd(html, at);
-            if (end == std::string_view::npos) {
-                break;
-            }
-            std::size_t nameEnd = at + 1 + (next == '/' ? 1 : 0);
-            std::string tag;
-            while (nameEnd < end && isWord(html[nameEnd])) {
-                tag += lower(html[nameEnd++]);
-            }
-            if (breaksLine(tag)) {
-                text += ' ';
-            }
-            at = end + 1;
-            continue;
-        }
-        if (c == '&') {
-            if (const auto entity = entityAt(html, at)) {
-                text += entity->first;
-                at += entity->second;
-                continue;
-            }
-        }
-        text += c;
-        ++at;
-    }
-    return simplified(text);
-}
+#include "formats/html_scan.h"
 
 namespace {
 
@@ -316,19 +22,19 @@ std::vector<PlacedTopic> placedTopics(std::string_view html) {
     std::vector<PlacedTopic> topics;
     for (std::size_t at = html.find('<'); at != std::string_view::npos;
          at = html.find('<', at + 1)) {
-        if (at + 2 >= html.size() || lower(html[at + 1]) != 'h' || html[at + 2] < '1' ||
+        if (at + 2 >= html.size() || html_scan::lower(html[at + 1]) != 'h' || html[at + 2] < '1' ||
             html[at + 2] > '6') {
             continue;
         }
         const char level = html[at + 2];
-        if (at + 3 < html.size() && isWord(html[at + 3])) {
+        if (at + 3 < html.size() && html_scan::isWord(html[at + 3])) {
             continue;
         }
         const std::size_t open = html.find('>', at + 3);
         if (open == std::string_view::npos) {
             continue;
         }
-        const auto close = closingHeading(html, open + 1, level);
+        const auto close = html_scan::closingHeading(html, open + 1, level);
         if (!close) {
             continue;
         }
@@ -336,11 +42,11 @@ std::vector<PlacedTopic> placedTopics(std::string_view html) {
         // The first anchor with a context number makes the heading a topic.
         for (std::size_t a = content.find('<'); a != std::string_view::npos;
              a = content.find('<', a + 1)) {
-            const auto anchor = openingAt(content, a, "a");
+            const auto anchor = html_scan::openingAt(content, a, "a");
             if (!anchor) {
                 continue;
             }
-            const auto name = attribute(anchor->attributes, "name", true);
+            const auto name = html_scan::attribute(anchor->attributes, "name", true);
             if (!name) {
                 continue;
             }
@@ -350,13 +56,13 @@ std::vector<PlacedTopic> placedTopics(std::string_view html) {
             }
             topic.level = level - '0';
             topic.title = htmlPlainText(content);
-            if (const auto keywords = attribute(anchor->attributes, "title", false)) {
+            if (const auto keywords = html_scan::attribute(anchor->attributes, "title", false)) {
                 const std::string all = htmlPlainText(*keywords);
                 std::size_t start = 0;
                 while (start <= all.size()) {
                     const std::size_t end = std::min(all.find(';', start), all.size());
                     std::string keyword =
-                        simplified(std::string_view(all).substr(start, end - start));
+                        html_scan::simplified(std::string_view(all).substr(start, end - start));
                     if (!keyword.empty()) {
                         topic.keywords.push_back(std::move(keyword));
                     }
@@ -377,7 +83,7 @@ std::vector<PlacedTopic> placedTopics(std::string_view html) {
 std::size_t bodyEnd(std::string_view html, std::size_t from) {
     for (std::size_t at = html.find('<', from); at != std::string_view::npos;
          at = html.find('<', at + 1)) {
-        if (wordAt(html, at + 1, "/body")) {
+        if (html_scan::wordAt(html, at + 1, "/body")) {
             return at;
         }
     }
@@ -418,10 +124,10 @@ std::string rulesFileTitle(std::string_view html) {
             }
             continue;
         }
-        const auto opening = openingAt(html, at, "title");
+        const auto opening = html_scan::openingAt(html, at, "title");
         if (!opening) {
             // Another element: what its attributes hold is no title.
-            const std::size_t end = tagEnd(html, at);
+            const std::size_t end = html_scan::tagEnd(html, at);
             if (end == std::string_view::npos) {
                 break;
             }

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "formats/code_page.h"
+
 // No record of ours comes near this; anything larger is refused before it is read, so a wrong
 // file picked by mistake (a film, a disk image) cannot fill the memory.
 inline constexpr std::size_t kMaxRecordFileSize = 1024 * 1024;
@@ -39,12 +41,6 @@ private:
     int m_fields = 0;
     bool m_nonFinite = false;
 };
-
-// The text as the file spells it (UTF-8 in, Windows-1251 out), and back. A byte sequence that is
-// not UTF-8 becomes one '?' for each of its bytes, as a character the code page lacks does; a
-// byte-order mark at the very start is no character at all.
-std::string encodeRecordText(std::string_view utf8);
-std::string decodeRecordText(std::string_view bytes);
 
 struct RecordField {
     std::string bytes; // a quoted field without its quotes

@@ -1,0 +1,138 @@
+// Windows-1251, the code page of the game's files, to UTF-8 and back.
+// SPDX-FileCopyrightText: 2026 The Veloria developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "formats/code_page.h"
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+namespace {
+
+// The upper half of Windows-1251, byte 0x80 first. Every byte has a character, 0x98 included
+// (the control character U+0098), so any file reads and every text read writes back unchanged.
+// Our own table: the browser has no converter for this code page, and on Linux Qt reaches it only
+// through ICU, whose converter costs more resident memory (about 1.4 MB) than all the game's
+// windows.
+constexpr std::array<char16_t, 128> kUpperHalf = {
+    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021, // 0x80
+    0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F, // 0x88
+    0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 0x90
+    0x0098, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F, // 0x98
+    0x00A0, 0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6, 0x00A7, // 0xA0
+    0x0401, 0x00A9, 0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407, // 0xA8
+    0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6, 0x00B7, // 0xB0
+    0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457, // 0xB8
+    0x0410, 0x0411, 0x0412, 0x0413, 0x0414, 0x0415, 0x0416, 0x0417, // 0xC0: А..я in order from here
+    0x0418, 0x0419, 0x041A, 0x041B, 0x041C, 0x041D, 0x041E, 0x041F, // 0xC8
+    0x0420, 0x0421, 0x0422, 0x0423, 0x0424, 0x0425, 0x0426, 0x0427, // 0xD0
+    0x0428, 0x0429, 0x042A, 0x042B, 0x042C, 0x042D, 0x042E, 0x042F, // 0xD8
+    0x0430, 0x0431, 0x0432, 0x0433, 0x0434, 0x0435, 0x0436, 0x0437, // 0xE0
+    0x0438, 0x0439, 0x043A, 0x043B, 0x043C, 0x043D, 0x043E, 0x043F, // 0xE8
+    0x0440, 0x0441, 0x0442, 0x0443, 0x0444, 0x0445, 0x0446, 0x0447, // 0xF0
+    0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F, // 0xF8
+};
+
+// The byte for a character, or '?' for one the code page lacks.
+char codePageByte(char32_t code) {
+    if (code < 0x80) {
+        return char(code);
+    }
+    const auto* found = std::find(kUpperHalf.begin(), kUpperHalf.end(), code);
+    return found == kUpperHalf.end() ? '?' : char(0x80 + (found - kUpperHalf.begin()));
+}
+
+bool isContinuation(unsigned char byte) {
+    return (byte & 0xC0) == 0x80;
+}
+
+// The character whose UTF-8 sequence starts at `pos`, and its length; length 0 when the bytes
+// there are no well-formed sequence (a stray continuation byte, an overlong form, a surrogate,
+// a number beyond U+10FFFF, a sequence cut short).
+std::pair<char32_t, std::size_t> utf8Character(std::string_view text, std::size_t pos) {
+    const auto lead = static_cast<unsigned char>(text[pos]);
+    std::size_t length = 0;
+    char32_t code = 0;
+    char32_t least = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        code = lead & 0x1F;
+        least = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        code = lead & 0x0F;
+        least = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        code = lead & 0x07;
+        least = 0x10000;
+    } else {
+        return {0, 0};
+    }
+    if (text.size() - pos < length) {
+        return {0, 0};
+    }
+    for (std::size_t i = 1; i < length; ++i) {
+        const auto byte = static_cast<unsigned char>(text[pos + i]);
+        if (!isContinuation(byte)) {
+            return {0, 0};
+        }
+        code = (code << 6) | (byte & 0x3F);
+    }
+    if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+        return {0, 0};
+    }
+    return {code, length};
+}
+
+void appendUtf8(std::string& out, char32_t code) {
+    if (code < 0x80) {
+        out += char(code);
+    } else if (code < 0x800) {
+        out += char(0xC0 | (code >> 6));
+        out += char(0x80 | (code & 0x3F));
+    } else {
+        out += char(0xE0 | (code >> 12));
+        out += char(0x80 | ((code >> 6) & 0x3F));
+        out += char(0x80 | (code & 0x3F));
+    }
+}
+
+} // namespace
+
+std::string encodeRecordText(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    std::size_t pos = 0;
+    // Text from a file saved with a byte-order mark: the mark is no character.
+    if (utf8.starts_with("\xEF\xBB\xBF")) {
+        pos = 3;
+    }
+    while (pos < utf8.size()) {
+        const auto byte = static_cast<unsigned char>(utf8[pos]);
+        if (byte < 0x80) {
+            out += byte == '"' ? '\'' : char(byte);
+            ++pos;
+            continue;
+        }
+        const auto [code, length] = utf8Character(utf8, pos);
+        if (length == 0) {
+            out += '?';
+            ++pos;
+            continue;
+        }
+        out += codePageByte(code);
+        pos += length;
+    }
+    return out;
+}
+
+std::string decodeRecordText(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size() * 2);
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        appendUtf8(out, byte < 0x80 ? char32_t(byte) : char32_t(kUpperHalf[byte - 0x80]));
+    }
+    return out;
+}
