@@ -638,9 +638,11 @@
     if (!win) {
       const cw = (s) => qsTranslate("ChronicleWindow", s);
       win = dialog("chronicle", cw("Летопись"),
-        element("div", { className: "chronicle-tabs", role: "tablist", "aria-label": cw("Страницы летописи") },
-          button("chronicleTableTab", cw("&Таблица"), null, { role: "tab", "aria-selected": "true", "aria-controls": "chronicleTablePage", id: "chronicleTableTab" }),
-          button("chronicleChartTab", cw("&График"), null, { role: "tab", "aria-selected": "false", "aria-controls": "chronicleChartPage", id: "chronicleChartTab" })),
+        element("div", { className: "chronicle-bar" },
+          element("div", { className: "chronicle-tabs", role: "tablist", "aria-label": cw("Страницы летописи") },
+            button("chronicleTableTab", cw("&Таблица"), null, { role: "tab", "aria-selected": "true", "aria-controls": "chronicleTablePage", id: "chronicleTableTab" }),
+            button("chronicleChartTab", cw("&График"), null, { role: "tab", "aria-selected": "false", "aria-controls": "chronicleChartPage", id: "chronicleChartTab" })),
+          button("chronicleCopy", cw("Копировать"), cw("Скопировать таблицу для электронной таблицы (Ctrl+C)"))),
         element("div", { id: "chronicleTablePage", role: "tabpanel", "aria-labelledby": "chronicleTableTab", className: "chronicle-page" },
           element("div", { className: "table-scroll", tabindex: "0", role: "region", "aria-label": cw("Летопись") },
             element("table", { "data-name": "chronicleTable" }, element("thead", {}, element("tr", {}, ...columns.map((c) => element("th", { scope: "col", text: tt(c) })))), element("tbody"))),
@@ -655,6 +657,15 @@
         document.getElementById("chronicleChartPage").hidden = i !== 1;
       }));
       $(win, "chronicleClose").addEventListener("click", () => win.close());
+      $(win, "chronicleCopy").addEventListener("click", () => copyChronicle(win));
+      // Ctrl+C copies the table, as on the desktop, unless the player has chosen some text to copy.
+      win.addEventListener("keydown", (event) => {
+        const chosen = String(window.getSelection() || "");
+        if ((event.ctrlKey || event.metaKey) && !event.altKey && event.key.toLowerCase() === "c" && !chosen) {
+          event.preventDefault();
+          copyChronicle(win);
+        }
+      });
       win.addEventListener("close", focusMain);
     }
     const entries = JSON.parse(call("vel_chronicle"));
@@ -677,6 +688,23 @@
     drawChart($(win, "chronicleChart"), entries);
     win.showModal();
     $(win, "chronicleTableTab").focus();
+  }
+
+  // The table as a spreadsheet takes it: a line a row, the column titles first, cells apart by tabs.
+  function copyChronicle(win) {
+    const rows = [win.querySelectorAll("thead th"), ...Array.from(win.querySelectorAll("tbody tr"), (tr) => tr.cells)];
+    const text = rows.map((cells) => Array.from(cells, (cell) => cell.textContent).join("\t")).join("\n") + "\n";
+    // The clipboard's own call needs a secure page (https, or this computer's own server); elsewhere
+    // the older copy command of a text the player does not see.
+    if (navigator.clipboard && window.isSecureContext) return navigator.clipboard.writeText(text);
+    const holder = element("textarea", { className: "offscreen", "aria-hidden": "true", tabindex: "-1" });
+    holder.value = text;
+    win.append(holder);
+    holder.select();
+    document.execCommand("copy");
+    holder.remove();
+    $(win, "chronicleCopy").focus();
+    return Promise.resolve();
   }
 
   const hiddenSeries = new Set();

@@ -301,6 +301,34 @@ test("the chronicle's chart shows and hides each series by its check box, kept w
   await page.context().close();
 });
 
+test("the chronicle's table is copied for a spreadsheet, by its button and by Ctrl+C", async () => {
+  const page = await openGame(browser, server.url);
+  await page.context().grantPermissions(["clipboard-read", "clipboard-write"], { origin: server.url });
+  await begin(page, "Пётр");
+  await loadGame(page, fixture("peace.txt"));
+  await page.click(named("dalshe"));
+  await page.click(named("chronicle"));
+  await page.waitForSelector("#chronicle[open]");
+  const shown = await page.$$eval("#chronicle tr", (rows) => rows.map((tr) => Array.from(tr.cells, (cell) => cell.textContent).join("\t")).join("\n") + "\n");
+  const lines = shown.trimEnd().split("\n");
+  assert.equal(lines[0], "Год\tРабочие\tСолдаты\tВсего\tЗемля\tЗерно\tДеньги\tЗолото\tНефть\tНастроение\tРейтинг\tСобытия");
+  assert.ok(lines.length >= 2, shown);
+  const clipboard = () => page.evaluate(() => navigator.clipboard.readText());
+  const empty = () => page.evaluate(() => navigator.clipboard.writeText(""));
+  await empty();
+  await page.click("#chronicle " + named("chronicleCopy"));
+  assert.equal(await clipboard(), shown);
+  // Ctrl+C with nothing chosen copies the table as well; with a text chosen, that text.
+  await empty();
+  await page.keyboard.press("Control+c");
+  assert.equal(await clipboard(), shown);
+  await page.evaluate(() => window.getSelection().selectAllChildren(document.querySelector('#chronicle [data-name="chronicleReport"]')));
+  await page.keyboard.press("Control+c");
+  assert.notEqual(await clipboard(), shown);
+  assert.deepEqual(page.errors, []);
+  await page.context().close();
+});
+
 test("axe-core finds no violation in any state", async () => {
   const page = await openGame(browser, server.url);
   const states = {};
